@@ -1,0 +1,123 @@
+// The drawing: its figure, point, text and font lists, its settings, the
+// current figure, the selection, the one-level undo copies and the values the
+// editor remembers for the run. Every view, dialog and command works on it.
+#pragma once
+
+#include "Figuur.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Whether a scaling is the temporary enlargement for a printed page (no undo
+// copy, no modified mark) or an edit of the drawing.
+enum class ScaleMode { Printing, Ordinary };
+
+// The main window's title as the document sees it, so that MarkModified can
+// add its "*" without knowing about windows.
+struct TitleHook {
+    std::function<std::string()> read;
+    std::function<void(const std::string&)> write;
+};
+
+// The result of PolygonArea: square drawing units and grid cells.
+struct PolygonAreaResult {
+    std::int32_t units = 0;
+    double cells = 0.0;
+};
+
+class CPluvoDoc {
+public:
+    static constexpr std::string_view VersionMagic = "Pluvo Versie 1c Qrtz3B";
+
+    CPluvoDoc();
+
+    // --- The lists ---------------------------------------------------------
+    std::vector<Figuur> figures;
+    std::vector<POINT> points;
+    std::vector<std::string> texts; // Windows-1252 bytes, as in the files
+    std::vector<LogFont> fonts;
+    std::vector<std::uint32_t> selection;
+    std::vector<Figuur> undoFigures;
+    std::vector<LogFont> undoFonts;
+    std::vector<POINT> undoPoints;
+
+    // The template for the next placed figure; its FiguurType is the tool.
+    Figuur current;
+
+    // --- Settings stored in the drawing -------------------------------------
+    std::int32_t SizeRaster = 32;
+    std::int32_t MetCoord = 0;
+    std::int32_t MetRaster = 1;
+    COLORREF KleurAchtergrond = 0xF0F0F0;
+    COLORREF KleurRaster = 0xFFFF96;
+    std::int32_t FileReserved = 0;
+
+    // --- Values remembered for the run --------------------------------------
+    std::int32_t SnapDistance = 5;
+    std::int32_t PrintFactor = 5;
+    std::int32_t ResizeX = 100;
+    std::int32_t ResizeY = 100;
+    std::string FontFace = "Verdana";
+    COLORREF FontColor = 0;
+    LogFont CurrentFont;
+    std::string PngPath, TextPath, SvgPath, MergePath;
+
+    // The file the drawing was opened from or saved to; empty for a new one.
+    std::string PathName;
+
+    // --- Operations --------------------------------------------------------
+    void AppendFigure();
+    void RemoveLastFigure();
+    void RemoveSelectedFigures();
+    int FindSelected(std::uint32_t figureIndex) const;
+    std::int32_t FindOrAddText(const std::string& text);
+    std::int32_t FindOrAddFont(const LogFont& font);
+    POINT FindLineEndpoint(POINT p) const;
+    void MakeCoordinatesPositive();
+    PolygonAreaResult PolygonArea(const Figuur& figure) const;
+    void MarkModified();
+    bool OnNewDocument();
+
+    void TakeSnapshot();
+    void RestoreSnapshot();
+    bool CanUndo() const { return !undoFigures.empty(); }
+
+    void Schaal(ScaleMode mode, std::int32_t h, std::int32_t v);
+
+    // Figure operations; the caller repaints, marks and snapshots.
+    void WegVulling();
+    void ZetVulling();
+    void LijndikteMeer();  // thicker outlines
+    void LijndikteMinder(); // thinner outlines
+    void VerwisselXY();
+    void Verschuif(std::int32_t dx, std::int32_t dy);
+    void Draai90();        // rotate a quarter turn clockwise, with snapshot and mark
+    void SelectAll();
+    void SelectNone();
+    void ToggleFill();     // the fill toggle command, with mark
+
+    // For each figure, whether the selection-aware commands touch it: all
+    // figures when nothing is selected, otherwise exactly the selected ones.
+    std::vector<bool> AffectedFigures() const;
+    // The polygon points of a polygoon figure, or an empty range when its
+    // indices lie outside the point list.
+    bool PolygonRange(const Figuur& figure, std::size_t& first, std::size_t& count) const;
+
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified) { m_modified = modified; }
+    void SetTitleHook(TitleHook hook) { m_title = std::move(hook); }
+
+    // The font the editor offers for new texts: Verdana, 16 pixels high.
+    static LogFont DefaultFont(std::string_view face);
+
+private:
+    bool m_modified = false;
+    TitleHook m_title;
+};
+
+// The fill toggle belongs to the running program, not to a drawing: it
+// survives New and Open. The first use fills, the next one empties.
+int& FillToggleState();

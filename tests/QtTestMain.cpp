@@ -1,0 +1,10 @@
+// Runs the Qt tests inside a QApplication on whatever platform the
+// environment names (offscreen in the test runs).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

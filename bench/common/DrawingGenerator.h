@@ -1,0 +1,14 @@
+// Seeded, deterministic drawings of a chosen size for the benchmarks.
+#pragma once
+
+#include "model/CPluvoDoc.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// A drawing of figureCount figures spread over 1920x1080: about 30 % lines
+// (half of width 1, one in five dotted), 14 % each ellipses, circles and
+// rectangles, 12 % regular polygons, 12 % free polygons whose points are
+// appended to the point list, and 4 % texts over a few texts and fonts. The
+// same seed gives the same drawing on every machine and standard library.
+CPluvoDoc GenerateDrawing(std::size_t figureCount, std::uint32_t seed = 1);

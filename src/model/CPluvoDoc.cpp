@@ -152,9 +152,12 @@ PolygonAreaResult CPluvoDoc::PolygonArea(const Figuur& figure) const {
     std::size_t first = 0;
     std::size_t n = 0;
     if (!PolygonRange(figure, first, n) || n <= 1) return result;
-    const auto cross = [](POINT a, POINT b) { return i32::sub(i32::mul(a.x, b.y), i32::mul(b.x, a.y)); };
+    const auto cross = [](POINT a, POINT b) {
+        return i32::sub(i32::mul(a.x, b.y), i32::mul(b.x, a.y));
+    };
     std::int32_t s = 0;
-    for (std::size_t k = 0; k + 1 < n; ++k) s = i32::add(s, cross(points[first + k], points[first + k + 1]));
+    for (std::size_t k = 0; k + 1 < n; ++k)
+        s = i32::add(s, cross(points[first + k], points[first + k + 1]));
     s = i32::add(s, cross(points[first + n - 1], points[first]));
     const std::int32_t half = s / 2;
     result.units = half < 0 ? i32::neg(half) : half;

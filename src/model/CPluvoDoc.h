@@ -90,14 +90,16 @@ public:
     // Figure operations; the caller repaints, marks and snapshots.
     void WegVulling();
     void ZetVulling();
-    void LijndikteMeer();  // thicker outlines
-    void LijndikteMinder(); // thinner outlines
+    void LijndikteMeer();   // outlines one pixel thicker
+    void LijndikteMinder(); // outlines one pixel thinner
     void VerwisselXY();
     void Verschuif(std::int32_t dx, std::int32_t dy);
-    void Draai90();        // rotate a quarter turn clockwise, with snapshot and mark
+    // Rotates the drawing a quarter turn clockwise, with snapshot and mark.
+    void Draai90();
     void SelectAll();
     void SelectNone();
-    void ToggleFill();     // the fill toggle command, with mark
+    // The fill toggle command: fills or empties the affected figures, with mark.
+    void ToggleFill();
 
     // For each figure, whether the selection-aware commands touch it: all
     // figures when nothing is selected, otherwise exactly the selected ones.

@@ -96,7 +96,8 @@ void CPluvoDoc::Verschuif(std::int32_t dx, std::int32_t dy) {
         std::size_t first = 0;
         std::size_t count = 0;
         if (f.FiguurType == Polygoon && PolygonRange(f, first, count))
-            for (std::size_t k = first; k < first + count; ++k) points[k] = Moved(points[k], stepX, stepY);
+            for (std::size_t k = first; k < first + count; ++k)
+                points[k] = Moved(points[k], stepX, stepY);
     }
 }
 
@@ -114,7 +115,8 @@ void CPluvoDoc::Draai90() {
 void CPluvoDoc::SelectAll() {
     selection.clear();
     selection.reserve(figures.size());
-    for (std::size_t i = 0; i < figures.size(); ++i) selection.push_back(static_cast<std::uint32_t>(i));
+    for (std::size_t i = 0; i < figures.size(); ++i)
+        selection.push_back(static_cast<std::uint32_t>(i));
 }
 
 void CPluvoDoc::SelectNone() { selection.clear(); }

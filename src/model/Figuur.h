@@ -80,9 +80,7 @@ struct LogFont {
     char lfFaceName[kFaceSize] = {};
 
     // The face name up to its terminator (or all 32 bytes when there is none).
-    std::string_view FaceName() const {
-        return {lfFaceName, strnlen(lfFaceName, kFaceSize)};
-    }
+    std::string_view FaceName() const { return {lfFaceName, strnlen(lfFaceName, kFaceSize)}; }
     // Sets the face name, cut to 31 bytes and padded with zero bytes.
     void SetFaceName(std::string_view face) {
         std::memset(lfFaceName, 0, kFaceSize);

@@ -49,7 +49,11 @@ std::string Utf8ToWin1252(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+        const int extra = lead < 0x80           ? 0
+                          : (lead >> 5) == 0x6  ? 1
+                          : (lead >> 4) == 0xE  ? 2
+                          : (lead >> 3) == 0x1E ? 3
+                                                : -1;
         if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size() + 1 - (extra > 0)) {
             out += '?';
             ++i;

@@ -13,7 +13,8 @@ TEST(Geometry, RoundHalfAwayAndDistance) {
     EXPECT_EQ(RoundHalfAway(std::numeric_limits<double>::quiet_NaN()), 0);
     EXPECT_EQ(Distance({0, 0}, {3, 4}), 5);
     EXPECT_EQ(Distance({0, 0}, {1, 1}), 1);
-    EXPECT_EQ(Distance({-2000000000, 0}, {2000000000, 0}), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(Distance({-2000000000, 0}, {2000000000, 0}),
+              std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(Geometry, RegularPolygonCorners) {
@@ -21,7 +22,8 @@ TEST(Geometry, RegularPolygonCorners) {
     EXPECT_EQ(square, (std::vector<POINT>{{135, 135}, {135, 65}, {65, 65}, {65, 135}}));
 
     const std::vector<POINT> hexagon = RegularPolygonPoints(6, {100, 100}, {150, 100});
-    EXPECT_EQ(hexagon, (std::vector<POINT>{{150, 100}, {125, 57}, {75, 57}, {50, 100}, {75, 143}, {125, 143}}));
+    EXPECT_EQ(hexagon, (std::vector<POINT>{
+                           {150, 100}, {125, 57}, {75, 57}, {50, 100}, {75, 143}, {125, 143}}));
 
     EXPECT_EQ(RegularPolygonPoints(3, {100, 100}, {100, 160})[0], (POINT{100, 160}));
     EXPECT_EQ(RegularPolygonPoints(3, {100, 100}, {100, 40})[0], (POINT{100, 40}));

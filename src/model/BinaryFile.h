@@ -1,0 +1,40 @@
+// The binary drawing file: storing a drawing and reading one back.
+#pragma once
+
+#include "CPluvoDoc.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Everything a binary drawing file carries, read into fresh lists so that a
+// rejected file leaves nothing half-loaded.
+struct BinaryDrawing {
+    std::int32_t FileReserved = 0;
+    std::int32_t SizeRaster = 0;
+    std::int32_t MetCoord = 0;
+    std::int32_t MetRaster = 0;
+    COLORREF KleurAchtergrond = 0;
+    COLORREF KleurRaster = 0;
+    Figuur current;
+    std::vector<Figuur> figures;
+    std::vector<std::string> texts;
+    std::vector<LogFont> fonts;
+    std::vector<POINT> points;
+};
+
+// The whole drawing in the packed little-endian layout of the drawing file.
+std::string StoreBinary(const CPluvoDoc& doc);
+
+// Reads a binary drawing file. Fails when the identification is wrong, when
+// the file ends early (anywhere but right before the point count, where it
+// reads as no points) or when a count claims more than the file holds. Texts
+// of length 0 are kept as empty entries, so that later text indices stay
+// right. Memory is reserved only for what the file can hold.
+bool ParseBinary(std::string_view bytes, BinaryDrawing& out);
+
+// Loads a binary drawing file into the document: the settings, the current
+// figure and the four lists are replaced and the selection is emptied; the
+// undo copies and the values remembered for the run are left alone. A
+// rejected file leaves the new-drawing reset and gives false.
+bool LoadBinary(CPluvoDoc& doc, std::string_view bytes);

@@ -1,0 +1,27 @@
+// The text exchange format: a line-oriented, readable image of the drawing.
+#pragma once
+
+#include "CPluvoDoc.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The program's version line, written as the second line of a text file and
+// into the description of an SVG file.
+inline constexpr std::string_view VersionText = "Pluvo Versie 1.0t";
+
+// Appends the whole drawing in the text exchange format, each line ending in
+// a line feed. Texts and face names are written as their stored bytes.
+void WriteText(const CPluvoDoc& doc, std::string& out);
+
+struct TextReadResult {
+    bool ok = false;
+    // The line at which reading failed ("Fout in bestand op regel %d").
+    std::int64_t line = 0;
+};
+
+// Replaces the drawing with the text in `text`. Starts from the new-drawing
+// reset; on failure leaves the reset drawing and gives the line number. Lines
+// end in a line feed, optionally preceded by a carriage return.
+TextReadResult ReadText(CPluvoDoc& doc, std::string_view text);

@@ -1,0 +1,153 @@
+#include "Canvas.h"
+
+#include "LineEndIndex.h"
+#include "SchilderFiguur.h"
+#include "model/CPluvoDoc.h"
+#include "model/Int32.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The print factor as a usable multiplier; the run value is 2, 4, 5 or 10.
+std::int64_t PrintFactorOf(const CPluvoDoc& doc) {
+    return doc.PrintFactor < 1 ? 1 : doc.PrintFactor;
+}
+
+void DrawGridLine(Surface& surface, std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                  std::int64_t y1) {
+    surface.MoveToEx(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0));
+    surface.LineTo(static_cast<std::int32_t>(x1), static_cast<std::int32_t>(y1));
+}
+
+// The marks of the free polygon being entered: a circle at its newest point
+// and the segments entered so far, with whatever pen and brush the surface has.
+void DrawPolygonInProgress(Surface& surface, const CPluvoDoc& doc, const Figuur& entry,
+                           std::int32_t nPunten) {
+    const POINT p = entry.p1;
+    surface.Ellipse(i32::sub(p.x, 5), i32::sub(p.y, 5), i32::add(p.x, 6), i32::add(p.y, 6));
+    if (entry.PolyPnt < 0) return;
+    const auto first = static_cast<std::size_t>(entry.PolyPnt);
+    for (std::size_t i = 0; i + 1 < static_cast<std::size_t>(nPunten); ++i) {
+        if (first + i + 1 >= doc.points.size()) break;
+        const POINT from = doc.points[first + i];
+        const POINT to = doc.points[first + i + 1];
+        surface.MoveToEx(from.x, from.y);
+        surface.LineTo(to.x, to.y);
+    }
+}
+
+} // namespace
+
+void SchilderRaster(Surface& surface, const CPluvoDoc& doc, std::int64_t g, std::int32_t width,
+                    std::int32_t height) {
+    if (g < 1) return;
+    const Pen previous = surface.SelectPen({PenStyle::Solid, 1, doc.KleurRaster});
+    const int n = g <= 10 ? 10 : 5;
+    int i = 0;
+    for (std::int64_t x = 0; x < width; x += g) {
+        if (i == n) {
+            DrawGridLine(surface, x - 1, 0, x - 1, height);
+            i = 0;
+        }
+        DrawGridLine(surface, x, 0, x, height);
+        ++i;
+    }
+    i = 0;
+    for (std::int64_t y = 0; y < height; y += g) {
+        if (i == n) {
+            DrawGridLine(surface, 0, y - 1, width, y - 1);
+            i = 0;
+        }
+        DrawGridLine(surface, 0, y, width, y);
+        ++i;
+    }
+    surface.SelectPen(previous);
+}
+
+void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t width,
+                         std::int32_t height) {
+    const std::int64_t g = doc.SizeRaster;
+    if (g < 1) return;
+    const std::int64_t factor = surface.IsPrinting() ? PrintFactorOf(doc) : 1;
+    const std::int64_t step = (g / 2 + 100 * factor) / g * g;
+    if (step < 1) return;
+
+    LogFont font;
+    font.lfHeight = static_cast<std::int32_t>(-10 * factor);
+    font.lfWeight = 300;
+    font.lfCharSet = 0;        // ANSI_CHARSET
+    font.lfOutPrecision = 4;   // OUT_TT_PRECIS
+    font.lfClipPrecision = 0;  // CLIP_DEFAULT_PRECIS
+    font.lfQuality = 2;        // PROOF_QUALITY
+    font.lfPitchAndFamily = 0; // DEFAULT_PITCH | FF_DONTCARE
+    font.SetFaceName("Tahoma");
+    const LogFont previous = surface.SelectFont(font);
+    surface.SetBkMode(BkMode::Transparent);
+    for (std::int64_t x = 0; x < width; x += step)
+        surface.TextOut(static_cast<std::int32_t>(x), 0, std::to_string(x));
+    for (std::int64_t y = 0; y < height; y += step)
+        surface.TextOut(0, static_cast<std::int32_t>(y), std::to_string(y));
+    surface.SelectFont(previous);
+}
+
+void SchilderSelectie(Surface& surface, const CPluvoDoc& doc) {
+    const std::int32_t w = surface.IsPrinting() ? static_cast<std::int32_t>(PrintFactorOf(doc)) : 1;
+    const std::int32_t a = 3 * w;
+    const Pen previous = surface.SelectPen({PenStyle::Solid, w, 0});
+    surface.SelectBrush(Brush::Hollow());
+    const auto mark = [&](POINT p) {
+        surface.Ellipse(i32::sub(p.x, a), i32::sub(p.y, a), i32::add(i32::add(p.x, a), 1),
+                        i32::add(i32::add(p.y, a), 1));
+    };
+    for (std::uint32_t k : doc.selection) {
+        if (k >= doc.figures.size()) continue;
+        mark(doc.figures[k].p1);
+        mark(doc.figures[k].p2);
+    }
+    surface.SelectPen(previous);
+}
+
+void OnDraw(Surface& surface, CPluvoDoc& doc, const CanvasView& view) {
+    const bool printing = surface.IsPrinting();
+    const std::int32_t width = printing ? surface.HorzRes() : view.width;
+    const std::int32_t height = printing ? surface.VertRes() : view.height;
+
+    // The enlargement for paper is undone from copies rather than by scaling
+    // back, so that coordinates whose product does not fit in 32 bits come
+    // back unchanged as well.
+    std::vector<Figuur> keptFigures;
+    std::vector<POINT> keptPoints;
+    std::vector<LogFont> keptFonts;
+    if (printing) {
+        const std::int64_t factor = PrintFactorOf(doc);
+        keptFigures = doc.figures;
+        keptPoints = doc.points;
+        keptFonts = doc.fonts;
+        const auto percent = static_cast<std::int32_t>(factor * 100);
+        doc.Schaal(ScaleMode::Printing, percent, percent);
+        if (doc.MetRaster != 0)
+            SchilderRaster(surface, doc, doc.SizeRaster * factor, width, height);
+    } else {
+        surface.FillSolidRect(0, 0, width, height, doc.KleurAchtergrond);
+        if (doc.MetRaster != 0) SchilderRaster(surface, doc, doc.SizeRaster, width, height);
+    }
+    if (doc.MetCoord != 0) SchilderCoordinaten(surface, doc, width, height);
+
+    const Figuur kept = doc.current;
+    const LineEndIndex lineEnds(doc.figures, doc.SnapDistance);
+    for (const Figuur& figure : doc.figures) {
+        doc.current = figure;
+        SchilderFiguur(surface, doc, Append::No, &lineEnds);
+    }
+    if (view.marks == SelectionMarks::Show) SchilderSelectie(surface, doc);
+
+    if (printing) {
+        doc.figures = std::move(keptFigures);
+        doc.points = std::move(keptPoints);
+        doc.fonts = std::move(keptFonts);
+    }
+    if (view.NPunten > 0) DrawPolygonInProgress(surface, doc, kept, view.NPunten);
+    doc.current = kept;
+}

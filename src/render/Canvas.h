@@ -1,0 +1,39 @@
+// Painting the whole canvas: background, grid, coordinate labels, every
+// figure, the selection marks and the free polygon being entered, for the
+// screen, an off-screen image or a printer page.
+#pragma once
+
+#include "Surface.h"
+
+#include <cstdint>
+
+class CPluvoDoc;
+
+enum class SelectionMarks { Show, Hide };
+
+// What painting needs from the view.
+struct CanvasView {
+    std::int32_t width = 0; // the client area, for surfaces that do not print
+    std::int32_t height = 0;
+    std::int32_t NPunten = 0; // points of the free polygon being entered
+    SelectionMarks marks = SelectionMarks::Show;
+};
+
+// Paints the whole canvas. On a printing surface the drawing is enlarged by
+// PrintFactor for the duration of the paint and given back exactly, and no
+// background is painted. The current figure is restored afterwards.
+void OnDraw(Surface& surface, CPluvoDoc& doc, const CanvasView& view);
+
+// The grid of cell size g with every n-th line doubled (n = 10 for cells of
+// at most 10 pixels, else 5). Nothing when g is below 1.
+void SchilderRaster(Surface& surface, const CPluvoDoc& doc, std::int64_t g, std::int32_t width,
+                    std::int32_t height);
+
+// The coordinate labels along the top and left edges, at the multiple of the
+// grid size nearest to 100 pixels (100 x PrintFactor when printing). Nothing
+// when that step would be 0.
+void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t width,
+                         std::int32_t height);
+
+// Small hollow circles around p1 and p2 of each selected figure.
+void SchilderSelectie(Surface& surface, const CPluvoDoc& doc);

@@ -1,0 +1,92 @@
+#include "LineEndIndex.h"
+
+#include <algorithm>
+
+namespace {
+
+std::uint64_t Mix(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// Floor division, so that the cells are the same size on both sides of 0.
+std::int64_t FloorDiv(std::int64_t v, std::int64_t s) {
+    const std::int64_t q = v / s;
+    return (v % s != 0 && v < 0) ? q - 1 : q;
+}
+
+} // namespace
+
+std::uint64_t LineEndIndex::CellOf(std::int64_t cx, std::int64_t cy) const {
+    // Neighbours of the outermost cells wrap around; the exact distance test
+    // after the look-up throws out whatever such a cell brings.
+    return (std::uint64_t{static_cast<std::uint32_t>(cx)} << 32) | static_cast<std::uint32_t>(cy);
+}
+
+void LineEndIndex::Build(const std::vector<Figuur>& figures, std::int32_t snapDistance) {
+    m_snap = snapDistance;
+    m_entries.clear();
+    m_slots.clear();
+    if (m_snap < 1) return; // no distance is less than the snap distance
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const Figuur& f = figures[i];
+        if (f.FiguurType != Lijn) continue;
+        const auto order = static_cast<std::uint32_t>(2 * i);
+        for (const auto& [point, end] : {std::pair{f.p1, 0u}, std::pair{f.p2, 1u}})
+            m_entries.push_back(
+                {CellOf(FloorDiv(point.x, m_snap), FloorDiv(point.y, m_snap)), order + end, point});
+    }
+    if (m_entries.empty()) return;
+    std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
+        return a.cell != b.cell ? a.cell < b.cell : a.order < b.order;
+    });
+    std::size_t capacity = 16;
+    while (capacity < 2 * m_entries.size()) capacity *= 2;
+    m_slots.assign(capacity, Slot{});
+    const std::size_t mask = capacity - 1;
+    for (std::size_t b = 0; b < m_entries.size();) {
+        std::size_t e = b + 1;
+        while (e < m_entries.size() && m_entries[e].cell == m_entries[b].cell) ++e;
+        std::size_t s = Mix(m_entries[b].cell) & mask;
+        while (m_slots[s].begin != m_slots[s].end) s = (s + 1) & mask;
+        m_slots[s] = {m_entries[b].cell, static_cast<std::uint32_t>(b),
+                      static_cast<std::uint32_t>(e)};
+        b = e;
+    }
+}
+
+const LineEndIndex::Slot* LineEndIndex::Lookup(std::uint64_t cell) const {
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t s = Mix(cell) & mask;; s = (s + 1) & mask) {
+        const Slot& slot = m_slots[s];
+        if (slot.begin == slot.end) return nullptr;
+        if (slot.cell == cell) return &slot;
+    }
+}
+
+POINT LineEndIndex::Find(POINT p) const {
+    if (m_slots.empty()) return {-1, -1};
+    const std::int64_t cx = FloorDiv(p.x, m_snap);
+    const std::int64_t cy = FloorDiv(p.y, m_snap);
+    const Entry* best = nullptr;
+    for (std::int64_t dx = -1; dx <= 1; ++dx) {
+        for (std::int64_t dy = -1; dy <= 1; ++dy) {
+            const Slot* slot = Lookup(CellOf(cx + dx, cy + dy));
+            if (!slot) continue;
+            // Entries of a cell are in list order, so the first hit is the
+            // cell's best; later ones cannot beat it.
+            for (std::uint32_t k = slot->begin; k < slot->end; ++k) {
+                const Entry& entry = m_entries[k];
+                if (best && entry.order > best->order) break;
+                const std::int64_t ex = std::int64_t{entry.point.x} - p.x;
+                const std::int64_t ey = std::int64_t{entry.point.y} - p.y;
+                if (ex > -m_snap && ex < m_snap && ey > -m_snap && ey < m_snap) {
+                    best = &entry;
+                    break;
+                }
+            }
+        }
+    }
+    return best ? best->point : POINT{-1, -1};
+}

@@ -1,0 +1,45 @@
+// An index of the end points of the line figures, so that pulling many
+// figures onto line ends costs a constant time per look-up instead of a walk
+// over the whole figure list.
+#pragma once
+
+#include "model/Figuur.h"
+
+#include <cstdint>
+#include <vector>
+
+class LineEndIndex {
+public:
+    LineEndIndex() = default;
+    LineEndIndex(const std::vector<Figuur>& figures, std::int32_t snapDistance) {
+        Build(figures, snapDistance);
+    }
+
+    // Indexes the p1 and p2 of every lijn figure. The index answers for this
+    // list as it is now; a line appended later is not seen.
+    void Build(const std::vector<Figuur>& figures, std::int32_t snapDistance);
+
+    // The same answer as CPluvoDoc::FindLineEndpoint: the first end point in
+    // list order, p1 before p2, of a line whose x and y both lie less than
+    // the snap distance from p; (-1, -1) when there is none.
+    POINT Find(POINT p) const;
+
+private:
+    struct Entry {
+        std::uint64_t cell;
+        std::uint32_t order; // 2 * figure index, plus 1 for p2
+        POINT point;
+    };
+    struct Slot {
+        std::uint64_t cell = 0;
+        std::uint32_t begin = 0;
+        std::uint32_t end = 0; // begin == end: empty slot
+    };
+
+    std::uint64_t CellOf(std::int64_t cx, std::int64_t cy) const;
+    const Slot* Lookup(std::uint64_t cell) const;
+
+    std::int32_t m_snap = 0;
+    std::vector<Entry> m_entries;
+    std::vector<Slot> m_slots; // open addressing, a power of two in size
+};

@@ -1,0 +1,143 @@
+#include "Rubberband.h"
+
+#include "LineEndIndex.h"
+#include "SchilderFiguur.h"
+#include "ViewGeometry.h"
+#include "model/CPluvoDoc.h"
+#include "model/Geometry.h"
+#include "model/Int32.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Below this many copies the document's own search for line ends is cheaper
+// than indexing the whole figure list.
+constexpr std::size_t kCopiesWorthAnIndex = 8;
+
+void DrawTextBox(Surface& surface, const CPluvoDoc& doc, POINT p) {
+    const Figuur& f = doc.current;
+    if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size() ||
+        f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
+        return;
+    const LogFont& font = doc.fonts[static_cast<std::size_t>(f.FontIndex)];
+    const LogFont previous = surface.SelectFont(font);
+    const SIZE extent =
+        surface.GetTextExtentPoint32(doc.texts[static_cast<std::size_t>(f.TekstIndex)]);
+    surface.SelectFont(previous);
+    const std::int32_t W = extent.cx;
+    const std::int32_t H = extent.cy;
+    if (f.RsterPnt != 0) p = TekstInRaster(W, H, p.x, p.y, doc.SizeRaster, font.lfOrientation);
+    POINT o;
+    switch (font.lfOrientation) {
+    case 900:
+        o = {i32::add(p.x, H), i32::sub(p.y, W)};
+        break;
+    case 1800:
+        o = {i32::sub(p.x, W), i32::sub(p.y, H)};
+        break;
+    case 2700:
+        o = {i32::sub(p.x, H), i32::add(p.y, W)};
+        break;
+    default:
+        o = {i32::add(p.x, W), i32::add(p.y, H)};
+        break;
+    }
+    surface.Rectangle(p.x, p.y, o.x, o.y);
+}
+
+void DrawCopies(Surface& surface, CPluvoDoc& doc, POINT p, const LineEndIndex* lineEnds) {
+    if (doc.selection.empty() || doc.selection.front() >= doc.figures.size()) return;
+    std::optional<LineEndIndex> own;
+    if (!lineEnds && doc.selection.size() >= kCopiesWorthAnIndex) {
+        own.emplace(doc.figures, doc.SnapDistance);
+        lineEnds = &*own;
+    }
+    const Figuur kept = doc.current;
+    const POINT anchor = doc.figures[doc.selection.front()].p1;
+    const std::int32_t dx = i32::sub(p.x, anchor.x);
+    const std::int32_t dy = i32::sub(p.y, anchor.y);
+    for (std::uint32_t k : doc.selection) {
+        if (k >= doc.figures.size()) continue;
+        doc.current = doc.figures[k];
+        Figuur& f = doc.current;
+        if (f.FiguurType == Tekst || f.FiguurType == Opvullen) continue;
+        f.p1 = {i32::add(f.p1.x, dx), i32::add(f.p1.y, dy)};
+        f.p2 = {i32::add(f.p2.x, dx), i32::add(f.p2.y, dy)};
+        SchilderFiguur(surface, doc, Append::No, lineEnds);
+    }
+    doc.current = kept;
+}
+
+void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, const BandGesture& gesture) {
+    const Figuur& f = doc.current;
+    const POINT a = f.p1;
+    const bool shift = gesture.MetShift == ShiftHeld::Yes;
+    switch (f.FiguurType) {
+    case Lijn:
+    case Polygoon:
+        if (shift) RichtLijn(a, p);
+        surface.MoveToEx(a.x, a.y);
+        surface.LineTo(p.x, p.y);
+        break;
+    case Ellips:
+        if (shift) MaakVierkant(a, p);
+        surface.Ellipse(a.x, a.y, p.x, p.y);
+        surface.Rectangle(a.x, a.y, p.x, p.y);
+        break;
+    case Cirkel: {
+        POINT topLeft, bottomRight;
+        CirkelKader(a, p, topLeft, bottomRight);
+        surface.Ellipse(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+        break;
+    }
+    case Boogkwart: {
+        if (shift) MaakVierkant(a, p);
+        RECT box;
+        POINT start, end;
+        if (QuarterArc(a, p, box, start, end)) {
+            surface.Arc(box.left, box.top, box.right, box.bottom, start.x, start.y, end.x, end.y);
+            surface.Rectangle(start.x, start.y, end.x, end.y);
+        }
+        break;
+    }
+    case Rechthoek:
+        if (shift) MaakVierkant(a, p);
+        surface.Rectangle(a.x, a.y, p.x, p.y);
+        break;
+    case Selecteer:
+        surface.Rectangle(a.x, a.y, p.x, p.y);
+        break;
+    case Veelhoek: {
+        const std::vector<POINT> corners = RegularPolygonPoints(f.nHoek, a, p);
+        if (!corners.empty())
+            surface.Polygon(corners.data(), static_cast<std::int32_t>(corners.size()));
+        break;
+    }
+    case Tekst:
+        DrawTextBox(surface, doc, p);
+        break;
+    case Kopieer:
+        DrawCopies(surface, doc, p, gesture.lineEnds);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void Rubberband(Surface& surface, CPluvoDoc& doc, BandGesture& gesture, BandPass pass) {
+    const Pen previousPen =
+        surface.SelectPen({PenStyle::Dot, 1, static_cast<COLORREF>(doc.current.KleurRand)});
+    // The band is drawn as on a fresh surface: white brush, not-xor.
+    const Brush previousBrush = surface.SelectBrush(Brush::Solid(0xFFFFFF));
+    const Rop2 previousRop = surface.SetROP2(Rop2::NotXorPen);
+    if (gesture.LaatstPunt.x >= 0 && pass == BandPass::Move)
+        DrawShape(surface, doc, gesture.LaatstPunt, gesture);
+    DrawShape(surface, doc, doc.current.p2, gesture);
+    surface.SetROP2(previousRop);
+    surface.SelectBrush(previousBrush);
+    surface.SelectPen(previousPen);
+}

@@ -1,0 +1,164 @@
+#include "SchilderFiguur.h"
+
+#include "LineEndIndex.h"
+#include "ViewGeometry.h"
+#include "model/CPluvoDoc.h"
+#include "model/Geometry.h"
+#include "model/Int32.h"
+
+#include <vector>
+
+namespace {
+
+std::int32_t Sign(std::int32_t a, std::int32_t b) { return a < b ? 1 : (a > b ? -1 : 0); }
+
+// Widens the box of p1 and p2 by c to the right and downwards, so that the
+// drawn shape includes the pixels at both points.
+void AdjustEdges(POINT& a, POINT& b, std::int32_t c) {
+    if (a.x > b.x)
+        a.x = i32::add(a.x, c);
+    else if (b.x > a.x)
+        b.x = i32::add(b.x, c);
+    if (a.y > b.y)
+        a.y = i32::add(a.y, c);
+    else if (b.y > a.y)
+        b.y = i32::add(b.y, c);
+}
+
+void PullOntoLineEnds(CPluvoDoc& doc, const LineEndIndex* lineEnds) {
+    Figuur& f = doc.current;
+    const auto find = [&](POINT p) {
+        return lineEnds ? lineEnds->Find(p) : doc.FindLineEndpoint(p);
+    };
+    const POINT q1 = find(f.p1);
+    if (q1.x >= 0) f.p1 = q1;
+    const POINT q2 = find(f.p2);
+    if (q2.x >= 0) f.p2 = q2;
+}
+
+// Draws a text figure; false when it must not be stored either.
+bool DrawText(Surface& surface, const CPluvoDoc& doc) {
+    const Figuur& f = doc.current;
+    if (f.TekstIndex < 0) return false;
+    if (static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size() || f.FontIndex < 0 ||
+        static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
+        return true;
+    const LogFont& font = doc.fonts[static_cast<std::size_t>(f.FontIndex)];
+    const std::string& text = doc.texts[static_cast<std::size_t>(f.TekstIndex)];
+    const LogFont previous = surface.SelectFont(font);
+    surface.SetTextColor(static_cast<COLORREF>(f.KleurRand));
+    surface.SetBkMode(BkMode::Transparent);
+    POINT at = f.p1;
+    if (f.RsterPnt != 0 && doc.SizeRaster >= 1) {
+        Afkappen(at, doc.SizeRaster);
+        const SIZE extent = surface.GetTextExtentPoint32(text);
+        at = TekstInRaster(extent.cx, extent.cy, at.x, at.y, doc.SizeRaster, font.lfOrientation);
+    }
+    surface.TextOut(at.x, at.y, text);
+    surface.SelectFont(previous);
+    return true;
+}
+
+void DrawFreePolygon(Surface& surface, const CPluvoDoc& doc) {
+    const Figuur& f = doc.current;
+    std::size_t first = 0;
+    std::size_t count = 0;
+    if (!doc.PolygonRange(f, first, count)) return;
+    const POINT origin = doc.points[first];
+    const std::int32_t dx = i32::sub(f.p1.x, origin.x);
+    const std::int32_t dy = i32::sub(f.p1.y, origin.y);
+    // One buffer for the whole run: a paint draws thousands of polygons.
+    static thread_local std::vector<POINT> vertices;
+    vertices.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
+        vertices[i] = {i32::add(doc.points[first + i].x, dx),
+                       i32::add(doc.points[first + i].y, dy)};
+    surface.Polygon(vertices.data(), static_cast<std::int32_t>(count));
+}
+
+} // namespace
+
+void SchilderFiguur(Surface& surface, CPluvoDoc& doc, Append append, const LineEndIndex* lineEnds) {
+    Figuur& f = doc.current;
+    const Brush fill = Brush::Solid(static_cast<COLORREF>(f.KleurVul));
+
+    if (f.RsterPnt == 0) PullOntoLineEnds(doc, lineEnds);
+
+    Pen pen{PenStyle::Null, 0, static_cast<COLORREF>(f.KleurRand)};
+    if (f.MetRand != 0 || f.FiguurType == Lijn)
+        pen = {f.Stippel != 0 ? PenStyle::Dot : PenStyle::Solid, f.LijnDikte,
+               static_cast<COLORREF>(f.KleurRand)};
+    const Pen previousPen = surface.SelectPen(pen);
+
+    const bool filled = f.MetVul != 0 || f.FiguurType == Opvullen;
+    Brush previousBrush;
+    if (filled)
+        previousBrush = surface.SelectBrush(fill);
+    else
+        surface.SelectBrush(Brush::Hollow()); // stays selected after this figure
+
+    const std::int32_t c = (f.MetRand == 0 && f.LijnDikte == 1) ? 2 : 1;
+    POINT a = f.p1;
+    POINT b = f.p2;
+    if (f.FiguurType == Ellips || f.FiguurType == Boogkwart || f.FiguurType == Rechthoek)
+        AdjustEdges(a, b, c);
+
+    bool store = true;
+    switch (f.FiguurType) {
+    case Lijn: {
+        POINT end = f.p2;
+        if (f.LijnDikte == 1) {
+            end.x = i32::add(end.x, Sign(f.p1.x, f.p2.x));
+            end.y = i32::add(end.y, Sign(f.p1.y, f.p2.y));
+        }
+        surface.MoveToEx(f.p1.x, f.p1.y);
+        surface.LineTo(end.x, end.y);
+        break;
+    }
+    case Ellips:
+        surface.Ellipse(a.x, a.y, b.x, b.y);
+        break;
+    case Cirkel: {
+        POINT topLeft, bottomRight;
+        if (CirkelKader(f.p1, f.p2, topLeft, bottomRight) != 0) {
+            bottomRight.x = i32::add(bottomRight.x, c);
+            bottomRight.y = i32::add(bottomRight.y, c);
+        }
+        surface.Ellipse(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+        break;
+    }
+    case Boogkwart: {
+        RECT box;
+        POINT start, end;
+        store = QuarterArc(a, b, box, start, end);
+        if (store)
+            surface.Arc(box.left, box.top, box.right, box.bottom, start.x, start.y, end.x, end.y);
+        break;
+    }
+    case Rechthoek:
+        surface.Rectangle(a.x, a.y, b.x, b.y);
+        break;
+    case Veelhoek: {
+        const std::vector<POINT> corners = RegularPolygonPoints(f.nHoek, f.p1, f.p2);
+        if (!corners.empty())
+            surface.Polygon(corners.data(), static_cast<std::int32_t>(corners.size()));
+        break;
+    }
+    case Opvullen:
+        surface.FloodFill(f.p1.x, f.p1.y, static_cast<COLORREF>(f.KleurRand));
+        break;
+    case Tekst:
+        store = DrawText(surface, doc);
+        break;
+    case Polygoon:
+        DrawFreePolygon(surface, doc);
+        break;
+    default:
+        break;
+    }
+
+    if (store && append == Append::Yes) doc.AppendFigure();
+
+    surface.SelectPen(previousPen);
+    if (filled) surface.SelectBrush(previousBrush);
+}

@@ -1,0 +1,82 @@
+#include "SquareTree.h"
+
+#include "SchilderFiguur.h"
+#include "model/CPluvoDoc.h"
+#include "model/Geometry.h"
+#include "model/Int32.h"
+
+#include <initializer_list>
+
+namespace {
+
+// Side lengths shrink with every level, so a real tree ends long before
+// this; only coordinates that wrap around at the 32-bit edge could go on.
+constexpr std::int32_t kMaxLevel = 200;
+
+COLORREF GreenOfLevel(std::int32_t e, std::int32_t kleurStap) {
+    std::int64_t g = (std::int64_t{e} * kleurStap + 56) % 256;
+    if (g < 0) g += 256;
+    return RGB(0, static_cast<int>(g), 0);
+}
+
+bool MayAdd(const BoomState& state, std::int32_t e) {
+    return state.added < state.limit && e <= kMaxLevel;
+}
+
+void AddShape(Surface& surface, CPluvoDoc& doc, std::initializer_list<POINT> corners,
+              std::int32_t e, BoomState& state) {
+    Figuur& f = doc.current;
+    f.FiguurType = Polygoon;
+    f.p1 = corners.begin()[0];
+    f.p2 = corners.begin()[1];
+    f.KleurVul = static_cast<std::int32_t>(GreenOfLevel(e, state.KleurStap));
+    f.PolyPnt = static_cast<std::int32_t>(doc.points.size());
+    f.nHoek = static_cast<std::int32_t>(corners.size());
+    doc.points.insert(doc.points.end(), corners);
+    SchilderFiguur(surface, doc, Append::Yes, &state.lineEnds);
+    ++state.added;
+}
+
+} // namespace
+
+void BoomVierkant(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32_t e,
+                  BoomState& state) {
+    const std::int32_t g = doc.SizeRaster < 1 ? 1 : doc.SizeRaster;
+    if (Distance(a, b) <= g || !MayAdd(state, e)) return;
+    const std::int32_t dx = i32::sub(b.x, a.x);
+    const std::int32_t dy = i32::sub(b.y, a.y);
+    const POINT c{i32::add(b.x, dy), i32::sub(b.y, dx)};
+    const POINT d{i32::add(a.x, dy), i32::sub(a.y, dx)};
+    AddShape(surface, doc, {a, b, c, d}, e, state);
+    BoomDriehoek(surface, doc, d, c, e + 1, state);
+}
+
+void BoomDriehoek(Surface& surface, CPluvoDoc& doc, POINT p, POINT q, std::int32_t e,
+                  BoomState& state) {
+    if (!MayAdd(state, e)) return;
+    POINT t;
+    if (p.y == q.y) {
+        const std::int32_t h = i32::sub(p.x, q.x) / 2;
+        t = {i32::sub(p.x, h), i32::add(p.y, h)};
+    } else if (p.x == q.x) {
+        const std::int32_t h = i32::sub(p.y, q.y) / 2;
+        t = {i32::sub(p.x, h), i32::add(q.y, h)};
+    } else if ((p.x < q.x && p.y < q.y) || (p.x > q.x && p.y > q.y)) {
+        t = {q.x, p.y};
+    } else {
+        t = {p.x, q.y};
+    }
+    AddShape(surface, doc, {p, t, q}, e, state);
+    BoomVierkant(surface, doc, p, t, e + 1, state);
+    BoomVierkant(surface, doc, t, q, e + 1, state);
+}
+
+std::size_t GroeiBoom(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32_t kleurStap) {
+    BoomState state;
+    state.KleurStap = kleurStap;
+    state.lineEnds.Build(doc.figures, doc.SnapDistance);
+    const Rop2 previous = surface.SetROP2(Rop2::CopyPen);
+    BoomVierkant(surface, doc, a, b, 0, state);
+    surface.SetROP2(previous);
+    return state.added;
+}

@@ -1,0 +1,139 @@
+#include "RecordingSurface.h"
+
+#include "model/CPluvoDoc.h"
+#include "render/SchilderFiguur.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Figuur MakeFigure(std::int32_t type, POINT p1, POINT p2) {
+    Figuur f;
+    f.FiguurType = type;
+    f.p1 = p1;
+    f.p2 = p2;
+    f.MetRand = 1;
+    f.LijnDikte = 1;
+    f.RsterPnt = 1;
+    f.nHoek = 3;
+    return f;
+}
+
+std::vector<std::string> Draw(CPluvoDoc& doc, const Figuur& f, Append append = Append::No) {
+    RecordingSurface s;
+    doc.current = f;
+    SchilderFiguur(s, doc, append);
+    return s.calls;
+}
+
+std::string Shape(CPluvoDoc& doc, const Figuur& f) {
+    for (const std::string& c : Draw(doc, f))
+        if (c.rfind("Select", 0) != 0 && c.rfind("MoveToEx", 0) != 0) return c;
+    return "";
+}
+
+} // namespace
+
+TEST(SchilderFiguur, EdgeAdjustmentMakesTheShapeIncludeBothPoints) {
+    CPluvoDoc doc;
+    Figuur arc = MakeFigure(Boogkwart, {100, 100}, {150, 50});
+    EXPECT_EQ(Shape(doc, arc), "Arc(49,50,151,152, 151,101, 100,50)");
+    Figuur rect = MakeFigure(Rechthoek, {10, 10}, {20, 20});
+    EXPECT_EQ(Shape(doc, rect), "Rectangle(10,10,21,21)");
+    rect.MetRand = 0;
+    EXPECT_EQ(Shape(doc, rect), "Rectangle(10,10,22,22)") << "null pen of width 1 needs 2 more";
+    rect.LijnDikte = 3;
+    EXPECT_EQ(Shape(doc, rect), "Rectangle(10,10,21,21)");
+    Figuur reversed = MakeFigure(Rechthoek, {20, 20}, {10, 10});
+    EXPECT_EQ(Shape(doc, reversed), "Rectangle(21,21,10,10)");
+    Figuur circle = MakeFigure(Cirkel, {50, 50}, {50, 50});
+    EXPECT_EQ(Shape(doc, circle), "Ellipse(50,50,50,50)") << "radius 0 gets no adjustment";
+    circle.p2 = {53, 54};
+    EXPECT_EQ(Shape(doc, circle), "Ellipse(45,45,56,56)");
+    Figuur line = MakeFigure(Lijn, {10, 10}, {20, 10});
+    line.MetRand = 0;
+    const auto calls = Draw(doc, line);
+    EXPECT_EQ(calls[0], "SelectPen(solid,1,000000)") << "a line always has a pen";
+    EXPECT_EQ(Shape(doc, line), "LineTo(21,10)") << "the last pixel of a thin line is drawn";
+    line.LijnDikte = 4;
+    EXPECT_EQ(Shape(doc, line), "LineTo(20,10)");
+}
+
+TEST(SchilderFiguur, FlatQuarterArcAndTextWithoutIndexAreNeitherDrawnNorStored) {
+    CPluvoDoc doc;
+    const auto calls = Draw(doc, MakeFigure(Boogkwart, {100, 100}, {101, 50}), Append::Yes);
+    EXPECT_TRUE(doc.figures.empty());
+    for (const std::string& c : calls) EXPECT_NE(c.rfind("Arc", 0), 0u) << c;
+    Figuur noText = MakeFigure(Tekst, {0, 0}, {0, 0});
+    noText.TekstIndex = -1;
+    Draw(doc, noText, Append::Yes);
+    EXPECT_TRUE(doc.figures.empty());
+    Figuur badPolygon = MakeFigure(Polygoon, {0, 0}, {0, 0});
+    badPolygon.PolyPnt = 0;
+    badPolygon.nHoek = 4;
+    EXPECT_EQ(Shape(doc, badPolygon), "") << "a point range past the list draws nothing";
+    Draw(doc, badPolygon, Append::Yes);
+    EXPECT_EQ(doc.figures.size(), 1u) << "but it is still stored";
+    Figuur badFont = MakeFigure(Tekst, {0, 0}, {0, 0});
+    badFont.FontIndex = 7;
+    EXPECT_EQ(Draw(doc, badFont).size(), 3u) << "pen and brush only";
+}
+
+TEST(SchilderFiguur, RegularPolygonCornersAndFreePolygonOffset) {
+    CPluvoDoc doc;
+    Figuur hex = MakeFigure(Veelhoek, {100, 100}, {150, 100});
+    hex.nHoek = 6;
+    EXPECT_EQ(Shape(doc, hex), "Polygon(150,100 125,57 75,57 50,100 75,143 125,143)");
+    hex.nHoek = 4;
+    EXPECT_EQ(Shape(doc, hex), "Polygon(135,135 135,65 65,65 65,135)");
+    hex.nHoek = 3;
+    hex.p2 = {100, 160};
+    EXPECT_EQ(Shape(doc, hex).substr(0, 16), "Polygon(100,160 ");
+    doc.points = {{0, 0}, {10, 0}, {10, 10}};
+    Figuur poly = MakeFigure(Polygoon, {100, 200}, {110, 200});
+    poly.nHoek = 3;
+    EXPECT_EQ(Shape(doc, poly), "Polygon(100,200 110,200 110,210)");
+}
+
+TEST(SchilderFiguur, PullsOntoTheFirstLineEndWithinFourPixels) {
+    CPluvoDoc doc;
+    doc.figures.push_back(MakeFigure(Rechthoek, {50, 50}, {80, 80}));
+    doc.figures.push_back(MakeFigure(Lijn, {0, 0}, {52, 52}));
+    doc.figures.push_back(MakeFigure(Lijn, {49, 49}, {200, 200}));
+    Figuur rect = MakeFigure(Rechthoek, {50, 50}, {104, 104});
+    rect.RsterPnt = 0;
+    Draw(doc, rect, Append::Yes);
+    EXPECT_EQ(doc.figures.back().p1, (POINT{52, 52})) << "the earlier line wins";
+    EXPECT_EQ(doc.figures.back().p2, (POINT{104, 104})) << "5 pixels away is not pulled";
+    rect.RsterPnt = 1;
+    Draw(doc, rect, Append::Yes);
+    EXPECT_EQ(doc.figures.back().p1, (POINT{50, 50})) << "grid snapping switches pulling off";
+}
+
+TEST(SchilderFiguur, TextOnTheGridAndTheStateItLeavesBehind) {
+    CPluvoDoc doc;
+    doc.texts = {std::string(5, 'x')}; // 25 pixels wide on the recording surface
+    Figuur text = MakeFigure(Tekst, {47, 38}, {47, 38});
+    text.TekstIndex = 0;
+    text.KleurRand = 0x0000FF;
+    doc.SizeRaster = 10;
+    RecordingSurface s;
+    doc.current = text;
+    SchilderFiguur(s, doc, Append::No);
+    EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(42,34,xxxxx)"});
+    EXPECT_EQ(s.TextColor(), 0x0000FFu) << "the text colour stays set";
+    EXPECT_EQ(s.GetBkMode(), BkMode::Transparent);
+    EXPECT_EQ(s.CurrentBrush().style, BrushStyle::Hollow) << "an unfilled figure leaves no brush";
+    EXPECT_EQ(s.CurrentPen(), Pen{}) << "the pen is given back";
+    EXPECT_EQ(s.CurrentFont(), LogFont{});
+    Figuur filled = MakeFigure(Ellips, {0, 0}, {9, 9});
+    filled.MetVul = 1;
+    filled.KleurVul = 0x123456;
+    RecordingSurface t;
+    doc.current = filled;
+    SchilderFiguur(t, doc, Append::No);
+    EXPECT_EQ(t.CurrentBrush(), Brush::Solid(0xFFFFFF)) << "a fill brush is given back";
+    Figuur fill = MakeFigure(Opvullen, {5, 6}, {5, 6});
+    fill.KleurRand = 0xABCDEF;
+    EXPECT_EQ(Shape(doc, fill), "FloodFill(5,6,ABCDEF)");
+}

@@ -1,0 +1,93 @@
+#include "render/ViewGeometry.h"
+#include "render/LineEndIndex.h"
+
+#include "model/CPluvoDoc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+POINT Richt(POINT m) {
+    RichtLijn({0, 0}, m);
+    return m;
+}
+POINT Vierkant(POINT m) {
+    MaakVierkant({0, 0}, m);
+    return m;
+}
+
+} // namespace
+
+TEST(ViewGeometry, ShiftConstraintsPickTheSmallestChangeAndPreferTheAxes) {
+    EXPECT_EQ(Richt({10, 3}), (POINT{10, 0}));
+    EXPECT_EQ(Richt({3, 10}), (POINT{0, 10}));
+    EXPECT_EQ(Richt({10, 8}), (POINT{10, 10}));
+    EXPECT_EQ(Richt({10, 5}), (POINT{10, 0})) << "a tie between axis and diagonal goes to the axis";
+    EXPECT_EQ(Richt({-10, -8}), (POINT{-10, -10}));
+    EXPECT_EQ(Vierkant({10, 4}), (POINT{10, 10}));
+    EXPECT_EQ(Vierkant({10, -4}), (POINT{10, -10}));
+    EXPECT_EQ(Vierkant({4, 10}), (POINT{4, 4}));
+    EXPECT_EQ(Vierkant({7, 7}), (POINT{7, 7}));
+}
+
+TEST(ViewGeometry, TextIsCentredInTheCellsItCovers) {
+    EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 10, 900), (POINT{44, 68}));
+    EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 10, 0), (POINT{42, 64}));
+    EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 10, 1800), (POINT{48, 76}));
+    EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 10, 2700), (POINT{56, 62}));
+    EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 0, 0), (POINT{40, 60})) << "no grid, no division by 0";
+}
+
+TEST(ViewGeometry, GridSnapsRoundHalvesUpAndNegativesTowardZero) {
+    POINT p{47, 48};
+    Afronden(p, 32);
+    EXPECT_EQ(p, (POINT{32, 64})) << "47 lies below the half (16), 48 at it";
+    p = {1, 2};
+    Afronden(p, 5);
+    EXPECT_EQ(p, (POINT{0, 5})) << "an odd grid rounds up from (S-1)/2";
+    p = {-40, -47};
+    Afronden(p, 32);
+    EXPECT_EQ(p, (POINT{-32, -32}));
+    p = {63, -63};
+    Afkappen(p, 32);
+    EXPECT_EQ(p, (POINT{32, -32}));
+    p = {63, 63};
+    Afronden(p, 0);
+    Afkappen(p, -3);
+    EXPECT_EQ(p, (POINT{63, 63})) << "a grid below 1 must not divide";
+    POINT tl, br;
+    EXPECT_EQ(CirkelKader({10, 10}, {10, 10}, tl, br), 0);
+    EXPECT_EQ(tl, (POINT{10, 10}));
+    EXPECT_EQ(br, (POINT{10, 10}));
+}
+
+// The index must give the very answer of the document's linear search, which
+// is what placing a single figure uses.
+TEST(LineEndIndex, AnswersExactlyAsTheLinearSearch) {
+    CPluvoDoc doc;
+    std::uint32_t seed = 12345;
+    const auto next = [&](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::int32_t>((seed >> 8) % static_cast<std::uint32_t>(n)) - n / 2;
+    };
+    for (int i = 0; i < 400; ++i) {
+        Figuur f;
+        f.FiguurType = i % 3 == 0 ? Rechthoek : Lijn;
+        f.p1 = {next(200), next(200)};
+        f.p2 = {next(200), next(200)};
+        doc.figures.push_back(f);
+    }
+    const LineEndIndex index(doc.figures, doc.SnapDistance);
+    for (int y = -110; y <= 110; y += 1)
+        for (int x = -110; x <= 110; x += 3) {
+            const POINT p{x, y};
+            ASSERT_EQ(index.Find(p), doc.FindLineEndpoint(p)) << x << "," << y;
+        }
+    const LineEndIndex none(doc.figures, 0);
+    EXPECT_EQ(none.Find(doc.figures[1].p1), (POINT{-1, -1}));
+    doc.figures.push_back({});
+    doc.figures.back().p1 = {2147483647, -2147483647 - 1};
+    const LineEndIndex edge(doc.figures, doc.SnapDistance);
+    EXPECT_EQ(edge.Find({2147483645, -2147483647}),
+              doc.FindLineEndpoint({2147483645, -2147483647}));
+}

@@ -1,0 +1,252 @@
+#include "SvgExport.h"
+
+#include "Geometry.h"
+#include "Int32.h"
+#include "TextFormat.h"
+#include "Win1252.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+// printf's "%<width>d".
+void AppendInt(std::string& out, std::int32_t v, int width) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    const auto n = static_cast<int>(end - digits);
+    if (n < width) out.append(static_cast<std::size_t>(width - n), ' ');
+    out.append(digits, end);
+}
+
+void AppendColor(std::string& out, COLORREF c) {
+    out += "rgb(";
+    AppendInt(out, GetRValue(c), 3);
+    out += ',';
+    AppendInt(out, GetGValue(c), 3);
+    out += ',';
+    AppendInt(out, GetBValue(c), 3);
+    out += ')';
+}
+
+void AppendStyle(std::string& out, const Figuur& f) {
+    out += "style=\"";
+    if (f.MetRand != 0) {
+        out += "stroke:";
+        AppendColor(out, static_cast<COLORREF>(f.KleurRand));
+        out += "; stroke-width:";
+        AppendInt(out, f.LijnDikte, 4);
+        out += "; ";
+    } else {
+        out += "stroke-width:0; ";
+    }
+    if (f.Stippel != 0) out += "stroke-dasharray: 3, 3; ";
+    if (f.MetVul != 0 && f.FiguurType != Boogkwart) {
+        out += "fill:";
+        AppendColor(out, static_cast<COLORREF>(f.KleurVul));
+        out += ';';
+    } else {
+        out += "fill:none;";
+    }
+    out += '"';
+}
+
+// UTF-8 text with XML's reserved characters escaped; control characters
+// that XML 1.0 does not allow become '?'.
+void AppendEscaped(std::string& out, std::string_view utf8) {
+    for (char c : utf8) {
+        switch (c) {
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default: {
+            const auto u = static_cast<unsigned char>(c);
+            out += u < 0x20 && u != '\t' && u != '\n' && u != '\r' ? '?' : c;
+        }
+        }
+    }
+}
+
+void AppendStoredText(std::string& out, std::string_view win1252) {
+    const bool plain = std::all_of(win1252.begin(), win1252.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    AppendEscaped(out, plain ? std::string(win1252) : Win1252ToUtf8(win1252));
+}
+
+void AppendPoints(std::string& out, const Figuur& f, const std::vector<POINT>& points) {
+    out += "<polygon points=\"";
+    for (const POINT& p : points) {
+        AppendInt(out, p.x, 4);
+        out += ',';
+        AppendInt(out, p.y, 4);
+        out += ' ';
+    }
+    out += "\" ";
+    AppendStyle(out, f);
+    out += " />\n";
+}
+
+struct Box {
+    std::int32_t l, t, r, b;
+};
+
+Box Normalised(const Figuur& f) {
+    return {std::min(f.p1.x, f.p2.x), std::min(f.p1.y, f.p2.y), std::max(f.p1.x, f.p2.x),
+            std::max(f.p1.y, f.p2.y)};
+}
+
+std::int32_t Half(std::int32_t a, std::int32_t b) { return i32::add(a, b) / 2; }
+
+void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
+                 std::vector<POINT>& scratch) {
+    const Box box = Normalised(f);
+    const auto attr = [&](const char* name, std::int32_t v) {
+        out += name;
+        out += "=\"";
+        AppendInt(out, v, 4);
+        out += "\" ";
+    };
+    switch (f.FiguurType) {
+    case Lijn:
+        out += "<line ";
+        attr("x1", f.p1.x);
+        attr("y1", f.p1.y);
+        attr("x2", f.p2.x);
+        attr("y2", f.p2.y);
+        break;
+    case Ellips: {
+        const std::int32_t cx = Half(box.l, box.r);
+        const std::int32_t cy = Half(box.t, box.b);
+        out += "<ellipse ";
+        attr("cx", cx);
+        attr("cy", cy);
+        attr("rx", i32::sub(box.r, cx));
+        attr("ry", i32::sub(box.b, cy));
+        break;
+    }
+    case Cirkel:
+        out += "<circle ";
+        attr("cx", f.p1.x);
+        attr("cy", f.p1.y);
+        attr("r", Distance(f.p1, f.p2));
+        break;
+    case Boogkwart: {
+        const std::int32_t rx = i32::mul(2, i32::sub(box.r, Half(box.l, box.r)));
+        const std::int32_t ry = i32::mul(2, i32::sub(box.b, Half(box.t, box.b)));
+        const bool falling =
+            (f.p2.x < f.p1.x && f.p2.y < f.p1.y) || (f.p2.x > f.p1.x && f.p2.y > f.p1.y);
+        const POINT start = falling ? POINT{f.p1.x, f.p2.y} : POINT{f.p2.x, f.p1.y};
+        const POINT end = falling ? POINT{f.p2.x, f.p1.y} : POINT{f.p1.x, f.p2.y};
+        out += "<path d=\"M ";
+        AppendInt(out, start.x, 4);
+        out += ',';
+        AppendInt(out, start.y, 4);
+        out += " A ";
+        AppendInt(out, rx, 4);
+        out += ',';
+        AppendInt(out, ry, 4);
+        out += " 0, 0, 0, ";
+        AppendInt(out, end.x, 4);
+        out += ", ";
+        AppendInt(out, end.y, 4);
+        out += "\" ";
+        break;
+    }
+    case Rechthoek:
+        out += "<rect ";
+        attr("x", box.l);
+        attr("y", box.t);
+        attr("width", i32::sub(box.r, box.l));
+        attr("height", i32::sub(box.b, box.t));
+        break;
+    case Veelhoek:
+        if (f.nHoek < 1 || f.nHoek > kMaxSvgCorners) return;
+        AppendPoints(out, f, RegularPolygonPoints(f.nHoek, f.p1, f.p2));
+        return;
+    case Polygoon: {
+        std::size_t first = 0;
+        std::size_t count = 0;
+        if (!doc.PolygonRange(f, first, count)) return;
+        const POINT origin = doc.points[first];
+        scratch.clear();
+        for (std::size_t k = first; k < first + count; ++k)
+            scratch.push_back({i32::add(f.p1.x, i32::sub(doc.points[k].x, origin.x)),
+                               i32::add(f.p1.y, i32::sub(doc.points[k].y, origin.y))});
+        AppendPoints(out, f, scratch);
+        return;
+    }
+    case Tekst: {
+        if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size() ||
+            f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
+            return;
+        const LogFont& font = doc.fonts[static_cast<std::size_t>(f.FontIndex)];
+        out += "<text ";
+        attr("x", f.p1.x);
+        attr("y", i32::sub(f.p1.y, font.lfHeight));
+        attr("font-size", i32::neg(font.lfHeight));
+        out += "fill=\"";
+        AppendColor(out, static_cast<COLORREF>(f.KleurRand));
+        out += "\" font-family=\"";
+        AppendStoredText(out, font.FaceName());
+        out += "\" ";
+        const std::int32_t angle = (i32::sub(3600, font.lfOrientation) % 3600) / 10;
+        if (angle != 0) {
+            out += "transform=\"rotate(";
+            AppendInt(out, angle, 4);
+            out += ',';
+            AppendInt(out, f.p1.x, 4);
+            out += ',';
+            AppendInt(out, f.p1.y, 4);
+            out += ")\" ";
+        }
+        out += '>';
+        AppendStoredText(out, doc.texts[static_cast<std::size_t>(f.TekstIndex)]);
+        out += "</text>\n";
+        return;
+    }
+    default:
+        return; // opvullen, the tool values and unknown kinds
+    }
+    AppendStyle(out, f);
+    out += " />\n";
+}
+
+} // namespace
+
+std::string SvgColor(COLORREF colour) {
+    std::string out;
+    AppendColor(out, colour);
+    return out;
+}
+
+std::string SvgStyle(const Figuur& figure) {
+    std::string out;
+    AppendStyle(out, figure);
+    return out;
+}
+
+void WriteSvg(const CPluvoDoc& doc, std::string_view title, std::string& out) {
+    out.reserve(out.size() + 400 + doc.figures.size() * 150);
+    out += "<?xml version=\"1.0\" standalone=\"no\"?>\n"
+           "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" "
+           "\"http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd\">\n"
+           "<svg width=\"100%\" height=\"100%\" version=\"1.1\" "
+           "xmlns=\"http://www.w3.org/2000/svg\">\n"
+           "<title>";
+    AppendEscaped(out, title);
+    out += "</title>\n<desc>Generated by ";
+    out += VersionText;
+    out += "</desc>\n";
+    std::vector<POINT> scratch;
+    for (const Figuur& f : doc.figures) WriteFigure(doc, f, out, scratch);
+    out += "</svg>\n";
+}

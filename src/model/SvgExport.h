@@ -1,0 +1,25 @@
+// SVG export of the drawing: one element per figure, in painting order.
+#pragma once
+
+#include "CPluvoDoc.h"
+
+#include <string>
+#include <string_view>
+
+// Appends the drawing as an SVG 1.1 document in UTF-8. `title` (the file's
+// path, UTF-8) goes into the title element. Texts and face names are
+// converted from Windows-1252 and the characters XML reserves are escaped.
+// Figures whose text, font or point indices lie outside the lists, and
+// regular polygons without corners or with more than kMaxSvgCorners, are
+// written as nothing.
+void WriteSvg(const CPluvoDoc& doc, std::string_view title, std::string& out);
+
+// The style attribute of a figure: outline, dashes and fill.
+std::string SvgStyle(const Figuur& figure);
+
+// "rgb(%3d,%3d,%3d)" of the colour's red, green and blue bytes.
+std::string SvgColor(COLORREF colour);
+
+// More corners than any screen can show; a larger count in a damaged file
+// would only make the export huge.
+inline constexpr std::int32_t kMaxSvgCorners = 1000;

@@ -1,0 +1,47 @@
+// Opening and saving a drawing by file name: the text exchange format for
+// names ending in ".txt", the binary drawing file for every other name.
+#pragma once
+
+#include "CPluvoDoc.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class DrawingFormat { Binary, Text };
+
+// Only a name ending in lower-case ".txt" is a text file; ".TXT" is binary.
+DrawingFormat FormatOfName(std::string_view path);
+
+enum class OpenStatus {
+    Opened,     // the drawing now holds the file
+    Unreadable, // the file could not be read; the drawing is unchanged
+    Rejected,   // not a drawing; the drawing is reset, new and unnamed
+};
+
+struct OpenResult {
+    OpenStatus status = OpenStatus::Opened;
+    // For a rejected text file, the line at which reading failed.
+    std::int64_t textErrorLine = 0;
+    // For an unreadable file, the system's reason.
+    std::string error;
+};
+
+// Reads the whole file; on failure gives the system's reason in `error`.
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
+
+// Loads the drawing from the contents of the file `path`. On success the
+// drawing is named after the file, unmodified and without undo copies, so
+// that Undo cannot mix two drawings.
+OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view bytes);
+
+// Reads the file `path` and loads it as LoadDrawing does.
+OpenResult OpenDrawing(CPluvoDoc& doc, const std::string& path);
+
+// The Dutch messages the user sees for a rejected file, in order.
+std::vector<std::string> RejectionMessages(const OpenResult& result);
+
+// The bytes of the drawing as saved under `path` (text lines end in a line
+// feed).
+std::string SerializeDrawing(const CPluvoDoc& doc, std::string_view path);

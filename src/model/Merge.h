@@ -1,0 +1,13 @@
+// Merging another binary drawing file into the drawing.
+#pragma once
+
+#include "CPluvoDoc.h"
+
+#include <string_view>
+
+// Appends the figures of the binary drawing file `bytes` with their texts,
+// fonts and points, shifting the figures' text, font and point indices past
+// the lists as they were, and selects exactly the appended figures. The
+// drawing's settings, current figure, undo copies and modified flag stay.
+// A file that is not a whole drawing changes nothing and gives false.
+bool Merge(CPluvoDoc& doc, std::string_view bytes);

@@ -1,0 +1,67 @@
+// Opening and saving by file name: the format chosen by the name, and what a
+// rejected or unreadable file leaves behind.
+#include "model/DrawingFile.h"
+
+#include "SampleDrawings.h"
+#include "model/BinaryFile.h"
+
+#include <gtest/gtest.h>
+
+TEST(DrawingFile, OnlyLowerCaseTxtNamesUseTheTextFormat) {
+    const CPluvoDoc doc = samples::OneLine();
+    EXPECT_EQ(SerializeDrawing(doc, "/tmp/a.TXT"), StoreBinary(doc));
+    EXPECT_EQ(SerializeDrawing(doc, "/tmp/a.plv"), StoreBinary(doc));
+    EXPECT_TRUE(SerializeDrawing(doc, "/tmp/a.txt").starts_with("Pluvo Versie 1c Qrtz3B\n;"));
+
+    CPluvoDoc loaded;
+    EXPECT_EQ(LoadDrawing(loaded, "x.txt", SerializeDrawing(doc, "x.txt")).status,
+              OpenStatus::Opened);
+    EXPECT_EQ(loaded.figures, doc.figures);
+    EXPECT_EQ(LoadDrawing(loaded, "x.TXT", SerializeDrawing(doc, "x.txt")).status,
+              OpenStatus::Rejected);
+}
+
+TEST(DrawingFile, OpeningNamesTheDrawingAndDropsTheUndoCopies) {
+    CPluvoDoc doc = samples::OneLine();
+    doc.TakeSnapshot();
+    doc.SetModifiedFlag(true);
+    for (const char* name : {"/tmp/a.plv", "/tmp/a.txt"}) {
+        doc.TakeSnapshot();
+        ASSERT_EQ(LoadDrawing(doc, name, SerializeDrawing(samples::EveryKind(), name)).status,
+                  OpenStatus::Opened);
+        EXPECT_EQ(doc.PathName, name);
+        EXPECT_FALSE(doc.CanUndo());
+        EXPECT_TRUE(doc.undoFonts.empty());
+        EXPECT_TRUE(doc.undoPoints.empty());
+        EXPECT_FALSE(doc.IsModified());
+        EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+    }
+}
+
+TEST(DrawingFile, RejectedFileLeavesAnUnnamedNewDrawingAndExplainsWhy) {
+    CPluvoDoc doc = samples::EveryKind();
+    doc.PathName = "/tmp/old.plv";
+    const OpenResult binary = LoadDrawing(doc, "/tmp/bad.plv", "not a drawing");
+    EXPECT_EQ(binary.status, OpenStatus::Rejected);
+    EXPECT_TRUE(doc.PathName.empty());
+    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_EQ(RejectionMessages(binary), std::vector<std::string>{"Incorrect bestand"});
+
+    const OpenResult text = LoadDrawing(doc, "/tmp/bad.txt", "Pluvo Versie 1c Qrtz3B\n\n  1\n");
+    EXPECT_EQ(text.status, OpenStatus::Rejected);
+    EXPECT_TRUE(doc.PathName.empty());
+    EXPECT_EQ(RejectionMessages(text),
+              (std::vector<std::string>{"Fout in bestand op regel 3", "Incorrect bestand"}));
+}
+
+TEST(DrawingFile, UnreadableFileChangesNothing) {
+    CPluvoDoc doc = samples::EveryKind();
+    doc.PathName = "/tmp/kept.plv";
+    for (const std::string path : {"/nonexistent/pluvo/x.txt", "/tmp"}) {
+        const OpenResult r = OpenDrawing(doc, path);
+        EXPECT_EQ(r.status, OpenStatus::Unreadable) << path;
+        EXPECT_FALSE(r.error.empty());
+        EXPECT_EQ(doc.PathName, "/tmp/kept.plv");
+        EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+    }
+}

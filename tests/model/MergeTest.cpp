@@ -1,0 +1,93 @@
+// Merging another drawing file: offsets, selection and files that must
+// change nothing.
+#include "model/Merge.h"
+
+#include "SampleDrawings.h"
+#include "model/BinaryFile.h"
+#include "model/TextFormat.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CPluvoDoc FiveLines() {
+    CPluvoDoc doc;
+    for (int i = 0; i < 5; ++i) {
+        doc.current.p1 = {i, i};
+        doc.AppendFigure();
+    }
+    doc.points = {{1, 1}};
+    doc.selection = {4, 1};
+    return doc;
+}
+
+} // namespace
+
+TEST(Merge, AppendedFiguresPointPastTheListsAndAreSelected) {
+    const CPluvoDoc other = samples::EveryKind();
+    CPluvoDoc doc = FiveLines();
+    doc.TakeSnapshot();
+    doc.SizeRaster = 8;
+    const CPluvoDoc before = doc;
+
+    ASSERT_TRUE(Merge(doc, StoreBinary(other)));
+    ASSERT_EQ(doc.figures.size(), 5 + other.figures.size());
+    std::vector<std::uint32_t> appended;
+    for (std::uint32_t i = 5; i < doc.figures.size(); ++i) appended.push_back(i);
+    EXPECT_EQ(doc.selection, appended);
+
+    const Figuur& text = doc.figures[5 + 8];
+    EXPECT_EQ(doc.texts[static_cast<std::size_t>(text.TekstIndex)], other.texts[1]);
+    EXPECT_EQ(doc.fonts[static_cast<std::size_t>(text.FontIndex)], other.fonts[2]);
+    EXPECT_EQ(doc.texts.size(), 1 + other.texts.size()) << "equal texts are appended again";
+    EXPECT_EQ(doc.texts[1], "Snelle tekst");
+    EXPECT_EQ(doc.fonts.size(), 1 + other.fonts.size());
+
+    const Figuur& polygon = doc.figures[5 + 9];
+    EXPECT_EQ(polygon.PolyPnt, 1);
+    for (int k = 0; k < polygon.nHoek; ++k)
+        EXPECT_EQ(doc.points[static_cast<std::size_t>(polygon.PolyPnt + k)],
+                  other.points[static_cast<std::size_t>(k)]);
+
+    EXPECT_EQ(doc.SizeRaster, 8) << "the merged file's settings are not taken";
+    EXPECT_EQ(doc.current, before.current);
+    EXPECT_EQ(doc.undoFigures, before.undoFigures);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(Merge, EmptyTextsKeepTheLaterTextIndicesRight) {
+    CPluvoDoc other;
+    other.texts = {"", "second"};
+    other.current.FiguurType = Tekst;
+    other.current.TekstIndex = 1;
+    other.AppendFigure();
+    CPluvoDoc doc;
+    ASSERT_TRUE(Merge(doc, StoreBinary(other)));
+    EXPECT_EQ(doc.texts[static_cast<std::size_t>(doc.figures[0].TekstIndex)], "second");
+}
+
+TEST(Merge, FileWithoutFiguresEmptiesTheSelection) {
+    CPluvoDoc doc = FiveLines();
+    ASSERT_TRUE(Merge(doc, StoreBinary(CPluvoDoc())));
+    EXPECT_EQ(doc.figures.size(), 5u);
+    EXPECT_TRUE(doc.selection.empty());
+}
+
+TEST(Merge, DamagedOrForeignFileChangesNothing) {
+    const std::string good = StoreBinary(samples::EveryKind());
+    std::string text;
+    WriteText(samples::EveryKind(), text);
+    std::vector<std::string> bad = {text, "", good.substr(0, 26), good.substr(0, good.size() - 1)};
+    for (std::size_t cut = 118; cut < good.size() - 50; cut += 97)
+        bad.push_back(good.substr(0, cut));
+    for (const std::string& bytes : bad) {
+        CPluvoDoc doc = FiveLines();
+        const CPluvoDoc before = doc;
+        EXPECT_FALSE(Merge(doc, bytes)) << bytes.size() << " bytes";
+        EXPECT_EQ(doc.figures, before.figures);
+        EXPECT_EQ(doc.texts, before.texts);
+        EXPECT_EQ(doc.fonts, before.fonts);
+        EXPECT_EQ(doc.points, before.points);
+        EXPECT_EQ(doc.selection, before.selection);
+    }
+}

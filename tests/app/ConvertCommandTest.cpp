@@ -1,0 +1,101 @@
+// "pluvo convert" run as its own process without a display: conversions in
+// every direction, exit statuses, messages, and OUTPUT untouched on failure.
+#include "model/BinaryFile.h"
+#include "model/SampleDrawings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString errors;
+};
+
+Outcome Convert(const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("PLUVO_EXE"), QStringList{"convert"} + args);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+TEST(ConvertCommand, ConvertsBetweenAllFormatsWithoutADisplay) {
+    QTemporaryDir dir;
+    const std::string original = StoreBinary(samples::EveryKind());
+    Put(dir.filePath("in.plv"), QByteArray::fromStdString(original));
+
+    EXPECT_EQ(Convert({dir.filePath("in.plv"), dir.filePath("a.txt")}).status, 0);
+    EXPECT_EQ(Convert({dir.filePath("a.txt"), dir.filePath("b.plv")}).status, 0);
+    EXPECT_EQ(Contents(dir.filePath("b.plv")).toStdString(), original);
+    EXPECT_EQ(Convert({dir.filePath("b.plv"), dir.filePath("c.TXT")}).status, 0);
+    EXPECT_EQ(Contents(dir.filePath("c.TXT")).toStdString(), original) << ".TXT is binary";
+
+    const Outcome svg = Convert({dir.filePath("a.txt"), dir.filePath("d.svg"), "--size", "80x60"});
+    EXPECT_EQ(svg.status, 0) << svg.errors.toStdString();
+    const QByteArray svgText = Contents(dir.filePath("d.svg"));
+    EXPECT_TRUE(svgText.contains("<title>" + dir.filePath("d.svg").toUtf8() + "</title>"));
+    EXPECT_TRUE(svgText.contains("Caf\xC3\xA9 \xE2\x82\xAC")) << "UTF-8 text";
+}
+
+TEST(ConvertCommand, FailuresExplainThemselvesAndLeaveOutputUntouched) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.plv");
+    Put(out, "old contents");
+    Put(dir.filePath("bad.txt"), "Pluvo Versie 1c Qrtz3B\n;\n  1\n");
+    Put(dir.filePath("bad.plv"), "Pluvo");
+    Put(dir.filePath("good.plv"), QByteArray::fromStdString(StoreBinary(CPluvoDoc())));
+
+    const Outcome text = Convert({dir.filePath("bad.txt"), out});
+    EXPECT_EQ(text.status, 1);
+    EXPECT_EQ(text.errors, "Fout in bestand op regel 3\nIncorrect bestand\n");
+    const Outcome binary = Convert({dir.filePath("bad.plv"), out});
+    EXPECT_EQ(binary.status, 1);
+    EXPECT_EQ(binary.errors, "Incorrect bestand\n");
+
+    const Outcome missing = Convert({dir.filePath("missing.plv"), out});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_TRUE(missing.errors.contains("missing.plv")) << missing.errors.toStdString();
+
+    for (const QStringList& usage :
+         {QStringList{dir.filePath("good.plv")},
+          QStringList{dir.filePath("good.plv"), out, "--size"},
+          QStringList{dir.filePath("good.plv"), out, "--size", "0x5"},
+          QStringList{dir.filePath("good.plv"), out, "--kleur"},
+          QStringList{dir.filePath("good.plv"), dir.filePath("x.png")}}) {
+        const Outcome run = Convert(usage);
+        EXPECT_EQ(run.status, 2) << usage.join(' ').toStdString();
+        EXPECT_TRUE(run.errors.startsWith("pluvo convert: ")) << run.errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.png")));
+
+    const Outcome unwritable = Convert({dir.filePath("good.plv"), dir.filePath("no/such/dir.plv")});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_TRUE(unwritable.errors.contains("no/such/dir.plv"));
+
+    EXPECT_EQ(Contents(out), "old contents");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4) << "no temporary files left";
+}

@@ -1,0 +1,107 @@
+#include "CanvasExport.h"
+
+#include "PngExport.h"
+#include "QtSurface.h"
+#include "model/CPluvoDoc.h"
+#include "model/Geometry.h"
+#include "render/ViewGeometry.h"
+
+#include <algorithm>
+
+namespace {
+
+// The right and bottom edges (exclusive) of what a figure may paint.
+struct Extent {
+    std::int64_t right = 0;
+    std::int64_t bottom = 0;
+    void Include(std::int64_t x, std::int64_t y) {
+        right = std::max(right, x + 1);
+        bottom = std::max(bottom, y + 1);
+    }
+};
+
+void IncludeFigure(Extent& extent, const CPluvoDoc& doc, const Figuur& f, QtSurface& measure) {
+    const std::int64_t pen = std::max(f.LijnDikte, 1) / 2 + 1;
+    switch (f.FiguurType) {
+    case Cirkel:
+    case Veelhoek: {
+        const std::int64_t r = Distance(f.p1, f.p2) + pen;
+        extent.Include(f.p1.x + r, f.p1.y + r);
+        return;
+    }
+    case Boogkwart: {
+        const std::int64_t rx = std::llabs(std::int64_t{f.p1.x} - f.p2.x) + pen;
+        const std::int64_t ry = std::llabs(std::int64_t{f.p1.y} - f.p2.y) + pen;
+        extent.Include(f.p1.x + rx, f.p1.y + ry);
+        return;
+    }
+    case Polygoon: {
+        std::size_t first = 0, count = 0;
+        if (!doc.PolygonRange(f, first, count)) return;
+        const POINT origin = doc.points[first];
+        for (std::size_t k = first; k < first + count; ++k)
+            extent.Include(std::int64_t{f.p1.x} + doc.points[k].x - origin.x + pen,
+                           std::int64_t{f.p1.y} + doc.points[k].y - origin.y + pen);
+        return;
+    }
+    case Tekst: {
+        if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size() ||
+            f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
+            return;
+        const LogFont& font = doc.fonts[static_cast<std::size_t>(f.FontIndex)];
+        measure.SelectFont(font);
+        const SIZE size =
+            measure.GetTextExtentPoint32(doc.texts[static_cast<std::size_t>(f.TekstIndex)]);
+        const std::int64_t reach = std::max(size.cx, size.cy) + doc.SizeRaster;
+        extent.Include(f.p1.x + reach, f.p1.y + reach);
+        return;
+    }
+    case Opvullen:
+        return;
+    default:
+        extent.Include(std::max(f.p1.x, f.p2.x) + pen, std::max(f.p1.y, f.p2.y) + pen);
+        return;
+    }
+}
+
+std::int32_t Clamp(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 1, kMaxCanvasSide));
+}
+
+} // namespace
+
+CanvasSize DefaultCanvasSize(const CPluvoDoc& doc) {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QtSurface measure(scratch);
+    Extent extent;
+    for (const Figuur& f : doc.figures) IncludeFigure(extent, doc, f, measure);
+    const std::int64_t cell = std::max(doc.SizeRaster, 0);
+    return {Clamp(extent.right + cell), Clamp(extent.bottom + cell)};
+}
+
+QImage PaintCanvas(CPluvoDoc& doc, std::int32_t width, std::int32_t height, SelectionMarks marks) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QtSurface surface(image);
+        CanvasView view;
+        view.width = width;
+        view.height = height;
+        view.marks = marks;
+        OnDraw(surface, doc, view);
+    }
+    return image;
+}
+
+bool ExportCanvasPng(CPluvoDoc& doc, std::int32_t width, std::int32_t height,
+                     const std::string& target, std::string& error) {
+    if (width < 1 || height < 1 || width > kMaxCanvasSide || height > kMaxCanvasSide) {
+        error = "ongeldige afmeting " + std::to_string(width) + "x" + std::to_string(height);
+        return false;
+    }
+    const QImage image = PaintCanvas(doc, width, height, SelectionMarks::Hide);
+    std::string message;
+    if (WritePng(image, target, [&](const std::string& m) { message = m; })) return true;
+    error = message.empty() ? "kan " + target + " niet schrijven" : message;
+    return false;
+}

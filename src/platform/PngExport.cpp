@@ -1,0 +1,151 @@
+#include "PngExport.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kLibraryName = "libBmp2Png.so";
+
+void Put16(std::uint8_t* p, std::uint32_t v) {
+    p[0] = static_cast<std::uint8_t>(v);
+    p[1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+void Put32(std::uint8_t* p, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+void Tell(const PngMessageSink& messages, const std::string& text) {
+    if (messages) messages(text);
+}
+
+// The directory part of a path, with its slash; "" for a bare file name.
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+void* OpenConverter() {
+    std::vector<std::string> candidates;
+    if (QCoreApplication::instance())
+        candidates.push_back(QCoreApplication::applicationDirPath().toStdString() + "/" +
+                             kLibraryName);
+    if (const char* dir = std::getenv("PLUVO_BMP2PNG_DIR"); dir && *dir)
+        candidates.push_back(std::string(dir) + "/" + kLibraryName);
+    candidates.push_back(kLibraryName);
+    for (const std::string& name : candidates)
+        if (void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+    return nullptr;
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
+}
+
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> BitmapToDib(const QImage& source) {
+    if (source.isNull() || source.width() <= 0 || source.height() <= 0) return std::nullopt;
+    const auto width = static_cast<std::uint64_t>(source.width());
+    const auto height = static_cast<std::uint64_t>(source.height());
+    const std::uint64_t rowBytes = (width * 32 + 31) / 32 * 4;
+    const std::uint64_t imageSize = rowBytes * height;
+    if (imageSize + 54 > 0x7FFFFFFFu) return std::nullopt;
+    const QImage image =
+        source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+            ? source
+            : source.convertToFormat(QImage::Format_RGB32);
+    std::vector<std::uint8_t> dib(40 + imageSize, 0);
+    std::uint8_t* h = dib.data();
+    Put32(h + 0, 40);
+    Put32(h + 4, static_cast<std::uint32_t>(width));
+    Put32(h + 8, static_cast<std::uint32_t>(height));
+    Put16(h + 12, 1);
+    Put16(h + 14, 32);
+    Put32(h + 16, 0);
+    Put32(h + 20, static_cast<std::uint32_t>(imageSize));
+    for (std::uint64_t y = 0; y < height; ++y) {
+        const auto* line =
+            reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(height - 1 - y)));
+        std::uint8_t* out = h + 40 + y * rowBytes;
+        for (std::uint64_t x = 0; x < width; ++x, out += 4) {
+            out[0] = static_cast<std::uint8_t>(qBlue(line[x]));
+            out[1] = static_cast<std::uint8_t>(qGreen(line[x]));
+            out[2] = static_cast<std::uint8_t>(qRed(line[x]));
+        }
+    }
+    return dib;
+}
+
+bool CallBmp2Png(const std::string& bpmPath, const PngMessageSink& messages) {
+    void* library = OpenConverter();
+    if (!library) {
+        Tell(messages, "Bmp2Png.dll is er niet");
+        return false;
+    }
+    using Converter = int (*)(const char*);
+    const auto convert = reinterpret_cast<Converter>(dlsym(library, "Bmp2Png"));
+    if (!convert) {
+        Tell(messages, "Bmp2Png.dll is incorrect");
+        dlclose(library);
+        return false;
+    }
+    convert(bpmPath.c_str());
+    dlclose(library);
+    return true;
+}
+
+bool WritePng(const QImage& image, const std::string& target, const PngMessageSink& messages) {
+    if (target.empty()) return false;
+    const std::optional<std::vector<std::uint8_t>> dib = BitmapToDib(image);
+    if (!dib) return false;
+
+    // A fresh unique name in the target's directory, given up at once: its
+    // base name carries the ".bpm" and ".png" files.
+    std::string pattern = DirectoryOf(target) + "p3dXXXXXX";
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0) return false;
+    close(fd);
+    std::remove(pattern.c_str());
+    const std::string bpm = pattern + ".bpm";
+    const std::string png = pattern + ".png";
+
+    std::uint8_t header[14] = {'B', 'M'};
+    Put32(header + 2, static_cast<std::uint32_t>(dib->size() + 14));
+    Put32(header + 10, 54);
+    {
+        std::ofstream out(bpm, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(reinterpret_cast<const char*>(header), sizeof header);
+        out.write(reinterpret_cast<const char*>(dib->data()),
+                  static_cast<std::streamsize>(dib->size()));
+        if (!out.flush()) {
+            out.close();
+            std::remove(bpm.c_str());
+            return false;
+        }
+    }
+    const bool converted = CallBmp2Png(bpm, messages);
+    std::remove(bpm.c_str());
+    if (!converted) return false;
+    // Only a PNG that exists replaces the target; rename() swaps it in
+    // atomically, so a failure never leaves the target missing.
+    if (!IsRegularFile(png)) {
+        std::remove(png.c_str());
+        return false;
+    }
+    if (std::rename(png.c_str(), target.c_str()) != 0) {
+        std::remove(png.c_str());
+        return false;
+    }
+    return true;
+}

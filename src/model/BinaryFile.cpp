@@ -7,10 +7,6 @@ namespace {
 
 constexpr bool kLittleEndian = std::endian::native == std::endian::little;
 
-std::uint32_t ByteSwap(std::uint32_t v) {
-    return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
-}
-
 // Copies records of 32-bit little-endian words between the file and memory,
 // in one block on little-endian machines.
 void CopyWords(void* dst, const void* src, std::size_t bytes) {
@@ -20,7 +16,7 @@ void CopyWords(void* dst, const void* src, std::size_t bytes) {
         for (std::size_t i = 0; i + 4 <= bytes; i += 4) {
             std::uint32_t w;
             std::memcpy(&w, words + i, 4);
-            w = ByteSwap(w);
+            w = (w >> 24) | ((w >> 8) & 0xFF00u) | ((w << 8) & 0xFF0000u) | (w << 24);
             std::memcpy(words + i, &w, 4);
         }
     }

@@ -196,7 +196,7 @@ void QtSurface::WideLine(POINT from, POINT to, std::int32_t width) {
     const double shift = width % 2 == 0 ? 0.5 : 0.0;
     const double ax = from.x + shift, ay = from.y + shift, bx = to.x + shift, by = to.y + shift;
     const double len = std::hypot(bx - ax, by - ay);
-    double band[4][2];
+    double band[4][2] = {};
     int bandCorners = 0;
     if (len > 0) {
         const double nx = -(by - ay) / len * r, ny = (bx - ax) / len * r;

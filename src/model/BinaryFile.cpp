@@ -108,13 +108,13 @@ private:
 
 bool ReadFonts(ByteReader& in, std::vector<LogFont>& fonts) {
     std::size_t n = 0;
-    if (!in.Count(sizeof(LogFont), n)) return false;
+    std::string_view block;
+    if (!in.Count(sizeof(LogFont), n) || !in.Take(n * sizeof(LogFont), block)) return false;
     fonts.resize(n);
-    for (LogFont& font : fonts) {
-        std::string_view record;
-        in.Take(sizeof(LogFont), record);
-        CopyWords(&font, record.data(), kFontWordBytes);
-        std::memcpy(reinterpret_cast<char*>(&font) + kFontWordBytes, record.data() + kFontWordBytes,
+    for (std::size_t i = 0; i < n; ++i) {
+        const char* record = block.data() + i * sizeof(LogFont);
+        CopyWords(&fonts[i], record, kFontWordBytes);
+        std::memcpy(reinterpret_cast<char*>(&fonts[i]) + kFontWordBytes, record + kFontWordBytes,
                     sizeof(LogFont) - kFontWordBytes);
     }
     return true;

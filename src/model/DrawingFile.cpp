@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 
 DrawingFormat FormatOfName(std::string_view path) {
     return path.ends_with(".txt") ? DrawingFormat::Text : DrawingFormat::Binary;
@@ -19,7 +20,14 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
         error = std::strerror(errno);
         return false;
     }
+    // Regular files are read in one piece into a buffer of their size; the
+    // loop after it also takes whatever a growing or special file adds.
     bytes.clear();
+    struct stat info {};
+    if (::fstat(::fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+    }
     char buffer[1 << 16];
     for (;;) {
         const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());

@@ -2,8 +2,10 @@
 
 #include "model/DrawingFile.h"
 #include "model/SvgExport.h"
+#include "platform/CanvasExport.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -38,9 +40,9 @@ int UsageError(const std::string& reason) {
     return kUsage;
 }
 
-// "WxH" with both sides between 1 and kMaxSide pixels.
+// "WxH" with both sides between 1 and the largest canvas the export paints.
 std::optional<Size> ParseSize(std::string_view text) {
-    constexpr int kMaxSide = 32767;
+    constexpr int kMaxSide = kMaxCanvasSide;
     const std::size_t x = text.find('x');
     if (x == std::string_view::npos) return std::nullopt;
     Size size;
@@ -92,6 +94,25 @@ bool WriteAtomically(const std::string& path, const std::string& bytes, std::str
     return true;
 }
 
+// Paints the canvas offscreen and writes it through the PNG converter. Text
+// needs a GUI application for its fonts; a conversion never needs a display.
+int ConvertToPng(CPluvoDoc& doc, const Arguments& args) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "pluvo";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const CanvasSize size = args.size ? CanvasSize{args.size->width, args.size->height}
+                                      : DefaultCanvasSize(doc);
+    std::string error;
+    if (!ExportCanvasPng(doc, size.width, size.height, args.output, error)) {
+        std::fprintf(stderr, "pluvo convert: kan '%s' niet schrijven: %s\n", args.output.c_str(),
+                     error.c_str());
+        return kUsage;
+    }
+    return kOk;
+}
+
 } // namespace
 
 int RunConvert(int argc, char** argv) {
@@ -99,11 +120,6 @@ int RunConvert(int argc, char** argv) {
     if (const auto problem = ParseArguments(argc, argv, args)) return UsageError(*problem);
 
     const std::string_view output = args.output;
-    if (output.ends_with(".png")) {
-        std::fputs("pluvo convert: PNG-uitvoer is nog niet beschikbaar\n", stderr);
-        return kUsage;
-    }
-
     CPluvoDoc doc;
     const OpenResult opened = OpenDrawing(doc, args.input);
     if (opened.status == OpenStatus::Unreadable) {
@@ -116,6 +132,8 @@ int RunConvert(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", message.c_str());
         return kRejected;
     }
+
+    if (output.ends_with(".png")) return ConvertToPng(doc, args);
 
     std::string bytes;
     if (output.ends_with(".svg")) {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -85,7 +86,7 @@ TEST(ConvertCommand, FailuresExplainThemselvesAndLeaveOutputUntouched) {
           QStringList{dir.filePath("good.plv"), out, "--size"},
           QStringList{dir.filePath("good.plv"), out, "--size", "0x5"},
           QStringList{dir.filePath("good.plv"), out, "--kleur"},
-          QStringList{dir.filePath("good.plv"), dir.filePath("x.png")}}) {
+          QStringList{dir.filePath("good.plv"), dir.filePath("x.png"), "--size", "99999x10"}}) {
         const Outcome run = Convert(usage);
         EXPECT_EQ(run.status, 2) << usage.join(' ').toStdString();
         EXPECT_TRUE(run.errors.startsWith("pluvo convert: ")) << run.errors.toStdString();
@@ -98,4 +99,28 @@ TEST(ConvertCommand, FailuresExplainThemselvesAndLeaveOutputUntouched) {
 
     EXPECT_EQ(Contents(out), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4) << "no temporary files left";
+}
+
+TEST(ConvertCommand, PaintsPngsWithoutADisplay) {
+    QTemporaryDir dir;
+    CPluvoDoc doc = samples::EveryKind();
+    Put(dir.filePath("in.plv"), QByteArray::fromStdString(StoreBinary(doc)));
+    const QString sized = dir.filePath("sized.png");
+    Put(sized, "old contents");
+
+    const Outcome run = Convert({dir.filePath("in.plv"), sized, "--size", "320x200"});
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    const QImage image(sized);
+    ASSERT_FALSE(image.isNull()) << "the target was replaced by a real PNG";
+    EXPECT_EQ(image.size(), QSize(320, 200));
+    const COLORREF background = doc.KleurAchtergrond;
+    EXPECT_EQ(image.pixelColor(1, 1),
+              QColor(GetRValue(background), GetGValue(background), GetBValue(background)))
+        << "the canvas background";
+
+    const QString fitted = dir.filePath("fitted.png");
+    ASSERT_EQ(Convert({dir.filePath("in.plv"), fitted}).status, 0);
+    const QImage fit(fitted);
+    EXPECT_GT(fit.width(), 32) << "the drawing plus one grid cell";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3) << "no temporary files left";
 }

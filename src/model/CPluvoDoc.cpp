@@ -114,6 +114,31 @@ bool CPluvoDoc::PolygonRange(const Figuur& figure, std::size_t& first, std::size
     return true;
 }
 
+bool CPluvoDoc::PolygonVertices(const Figuur& figure, std::vector<POINT>& out) const {
+    out.clear();
+    std::size_t first = 0;
+    std::size_t count = 0;
+    if (!PolygonRange(figure, first, count)) return false;
+    const POINT origin = points[first];
+    out.reserve(count);
+    for (std::size_t k = first; k < first + count; ++k)
+        out.push_back({i32::add(figure.p1.x, i32::sub(points[k].x, origin.x)),
+                       i32::add(figure.p1.y, i32::sub(points[k].y, origin.y))});
+    return true;
+}
+
+const std::string* CPluvoDoc::TextOf(const Figuur& figure) const {
+    if (figure.TekstIndex < 0 || static_cast<std::size_t>(figure.TekstIndex) >= texts.size())
+        return nullptr;
+    return &texts[static_cast<std::size_t>(figure.TekstIndex)];
+}
+
+const LogFont* CPluvoDoc::FontOf(const Figuur& figure) const {
+    if (figure.FontIndex < 0 || static_cast<std::size_t>(figure.FontIndex) >= fonts.size())
+        return nullptr;
+    return &fonts[static_cast<std::size_t>(figure.FontIndex)];
+}
+
 void CPluvoDoc::MakeCoordinatesPositive() {
     std::int32_t minX = 0;
     std::int32_t minY = 0;
@@ -121,17 +146,12 @@ void CPluvoDoc::MakeCoordinatesPositive() {
         minX = std::min(minX, q.x);
         minY = std::min(minY, q.y);
     };
+    std::vector<POINT> vertices;
     for (const Figuur& f : figures) {
         include(f.p1);
         include(f.p2);
-        std::size_t first = 0;
-        std::size_t count = 0;
-        if (f.FiguurType == Polygoon && PolygonRange(f, first, count)) {
-            const POINT origin = points[first];
-            for (std::size_t k = first; k < first + count; ++k)
-                include({i32::add(f.p1.x, i32::sub(points[k].x, origin.x)),
-                         i32::add(f.p1.y, i32::sub(points[k].y, origin.y))});
-        }
+        if (f.FiguurType == Polygoon && PolygonVertices(f, vertices))
+            for (POINT q : vertices) include(q);
     }
     if (minX == 0 && minY == 0) return;
     if (minX < 0) minX = i32::sub(minX, SizeRaster);

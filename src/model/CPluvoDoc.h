@@ -107,6 +107,13 @@ public:
     // The polygon points of a polygoon figure, or an empty range when its
     // indices lie outside the point list.
     bool PolygonRange(const Figuur& figure, std::size_t& first, std::size_t& count) const;
+    // Where a polygoon's points are drawn: p1 + point[k] - point[PolyPnt].
+    // False, with out empty, when its points run past the point list.
+    bool PolygonVertices(const Figuur& figure, std::vector<POINT>& out) const;
+    // The text and the font of a tekst figure, or nullptr when its index lies
+    // outside the list: such a figure is kept but never drawn or exported.
+    const std::string* TextOf(const Figuur& figure) const;
+    const LogFont* FontOf(const Figuur& figure) const;
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }

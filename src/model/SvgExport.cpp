@@ -173,22 +173,15 @@ void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
         AppendPoints(out, f, RegularPolygonPoints(f.nHoek, f.p1, f.p2));
         return;
     case Polygoon: {
-        std::size_t first = 0;
-        std::size_t count = 0;
-        if (!doc.PolygonRange(f, first, count)) return;
-        const POINT origin = doc.points[first];
-        scratch.clear();
-        for (std::size_t k = first; k < first + count; ++k)
-            scratch.push_back({i32::add(f.p1.x, i32::sub(doc.points[k].x, origin.x)),
-                               i32::add(f.p1.y, i32::sub(doc.points[k].y, origin.y))});
+        if (!doc.PolygonVertices(f, scratch)) return;
         AppendPoints(out, f, scratch);
         return;
     }
     case Tekst: {
-        if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size() ||
-            f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
-            return;
-        const LogFont& font = doc.fonts[static_cast<std::size_t>(f.FontIndex)];
+        const std::string* text = doc.TextOf(f);
+        const LogFont* fontOf = doc.FontOf(f);
+        if (!text || !fontOf) return;
+        const LogFont& font = *fontOf;
         out += "<text ";
         attr("x", f.p1.x);
         attr("y", i32::sub(f.p1.y, font.lfHeight));
@@ -209,7 +202,7 @@ void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
             out += ")\" ";
         }
         out += '>';
-        AppendStoredText(out, doc.texts[static_cast<std::size_t>(f.TekstIndex)]);
+        AppendStoredText(out, *text);
         out += "</text>\n";
         return;
     }

@@ -36,22 +36,17 @@ void IncludeFigure(Extent& extent, const CPluvoDoc& doc, const Figuur& f, QtSurf
         return;
     }
     case Polygoon: {
-        std::size_t first = 0, count = 0;
-        if (!doc.PolygonRange(f, first, count)) return;
-        const POINT origin = doc.points[first];
-        for (std::size_t k = first; k < first + count; ++k)
-            extent.Include(std::int64_t{f.p1.x} + doc.points[k].x - origin.x + pen,
-                           std::int64_t{f.p1.y} + doc.points[k].y - origin.y + pen);
+        std::vector<POINT> vertices;
+        doc.PolygonVertices(f, vertices);
+        for (POINT q : vertices) extent.Include(q.x + pen, q.y + pen);
         return;
     }
     case Tekst: {
-        if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size() ||
-            f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
-            return;
-        const LogFont& font = doc.fonts[static_cast<std::size_t>(f.FontIndex)];
-        measure.SelectFont(font);
-        const SIZE size =
-            measure.GetTextExtentPoint32(doc.texts[static_cast<std::size_t>(f.TekstIndex)]);
+        const std::string* text = doc.TextOf(f);
+        const LogFont* font = doc.FontOf(f);
+        if (!text || !font) return;
+        measure.SelectFont(*font);
+        const SIZE size = measure.GetTextExtentPoint32(*text);
         const std::int64_t reach = std::max(size.cx, size.cy) + doc.SizeRaster;
         extent.Include(f.p1.x + reach, f.p1.y + reach);
         return;

@@ -18,13 +18,12 @@ constexpr std::size_t kCopiesWorthAnIndex = 8;
 
 void DrawTextBox(Surface& surface, const CPluvoDoc& doc, POINT p) {
     const Figuur& f = doc.current;
-    if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size() ||
-        f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
-        return;
-    const LogFont& font = doc.fonts[static_cast<std::size_t>(f.FontIndex)];
+    const std::string* text = doc.TextOf(f);
+    const LogFont* fontOf = doc.FontOf(f);
+    if (!text || !fontOf) return;
+    const LogFont& font = *fontOf;
     const LogFont previous = surface.SelectFont(font);
-    const SIZE extent =
-        surface.GetTextExtentPoint32(doc.texts[static_cast<std::size_t>(f.TekstIndex)]);
+    const SIZE extent = surface.GetTextExtentPoint32(*text);
     surface.SelectFont(previous);
     const std::int32_t W = extent.cx;
     const std::int32_t H = extent.cy;

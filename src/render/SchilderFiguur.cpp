@@ -40,11 +40,11 @@ void PullOntoLineEnds(CPluvoDoc& doc, const LineEndIndex* lineEnds) {
 bool DrawText(Surface& surface, const CPluvoDoc& doc) {
     const Figuur& f = doc.current;
     if (f.TekstIndex < 0) return false;
-    if (static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size() || f.FontIndex < 0 ||
-        static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
-        return true;
-    const LogFont& font = doc.fonts[static_cast<std::size_t>(f.FontIndex)];
-    const std::string& text = doc.texts[static_cast<std::size_t>(f.TekstIndex)];
+    const std::string* textOf = doc.TextOf(f);
+    const LogFont* fontOf = doc.FontOf(f);
+    if (!textOf || !fontOf) return true;
+    const LogFont& font = *fontOf;
+    const std::string& text = *textOf;
     const LogFont previous = surface.SelectFont(font);
     surface.SetTextColor(static_cast<COLORREF>(f.KleurRand));
     surface.SetBkMode(BkMode::Transparent);
@@ -61,19 +61,10 @@ bool DrawText(Surface& surface, const CPluvoDoc& doc) {
 
 void DrawFreePolygon(Surface& surface, const CPluvoDoc& doc) {
     const Figuur& f = doc.current;
-    std::size_t first = 0;
-    std::size_t count = 0;
-    if (!doc.PolygonRange(f, first, count)) return;
-    const POINT origin = doc.points[first];
-    const std::int32_t dx = i32::sub(f.p1.x, origin.x);
-    const std::int32_t dy = i32::sub(f.p1.y, origin.y);
     // One buffer for the whole run: a paint draws thousands of polygons.
     static thread_local std::vector<POINT> vertices;
-    vertices.resize(count);
-    for (std::size_t i = 0; i < count; ++i)
-        vertices[i] = {i32::add(doc.points[first + i].x, dx),
-                       i32::add(doc.points[first + i].y, dy)};
-    surface.Polygon(vertices.data(), static_cast<std::int32_t>(count));
+    if (doc.PolygonVertices(f, vertices))
+        surface.Polygon(vertices.data(), static_cast<std::int32_t>(vertices.size()));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "CPluvoDoc.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,12 +29,20 @@ struct OpenResult {
     std::string error;
 };
 
-// Reads the whole file; on failure gives the system's reason in `error`.
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
+// The largest file that is read as a drawing: far beyond any real drawing,
+// and small enough that a huge or endless file (a sparse file, /dev/zero)
+// cannot exhaust the memory.
+inline constexpr std::size_t kMaxDrawingFileBytes = std::size_t{256} << 20;
+
+// Reads the whole file; on failure gives the system's reason in `error`. A
+// file longer than `limit` bytes fails as too large without being read.
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error,
+                   std::size_t limit = kMaxDrawingFileBytes);
 
 // Loads the drawing from the contents of the file `path`. On success the
 // drawing is named after the file, unmodified and without undo copies, so
-// that Undo cannot mix two drawings.
+// that Undo cannot mix two drawings. A file of zero bytes holds nothing to
+// read: it opens, and the drawing stays as it was under the file's name.
 OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view bytes);
 
 // Reads the file `path` and loads it as LoadDrawing does.

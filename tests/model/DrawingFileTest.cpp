@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
 TEST(DrawingFile, OnlyLowerCaseTxtNamesUseTheTextFormat) {
     const CPluvoDoc doc = samples::OneLine();
     EXPECT_EQ(SerializeDrawing(doc, "/tmp/a.TXT"), StoreBinary(doc));
@@ -64,4 +69,44 @@ TEST(DrawingFile, UnreadableFileChangesNothing) {
         EXPECT_EQ(doc.PathName, "/tmp/kept.plv");
         EXPECT_EQ(doc.figures, samples::EveryKind().figures);
     }
+}
+
+TEST(DrawingFile, ZeroByteFileOpensWithoutClearingTheDrawing) {
+    for (const char* name : {"/tmp/empty.plv", "/tmp/empty.txt"}) {
+        CPluvoDoc doc = samples::EveryKind();
+        doc.SetModifiedFlag(true);
+        doc.TakeSnapshot();
+        const OpenResult r = LoadDrawing(doc, name, "");
+        EXPECT_EQ(r.status, OpenStatus::Opened) << name << ": nothing to read is no rejection";
+        EXPECT_TRUE(RejectionMessages(r).empty()) << name;
+        EXPECT_EQ(doc.figures, samples::EveryKind().figures) << name;
+        EXPECT_EQ(doc.texts, samples::EveryKind().texts) << name;
+        EXPECT_EQ(doc.SizeRaster, 16) << name;
+        EXPECT_EQ(doc.PathName, name);
+        EXPECT_FALSE(doc.IsModified()) << name;
+        EXPECT_FALSE(doc.CanUndo()) << name;
+    }
+}
+
+TEST(DrawingFile, HugeAndEndlessFilesAreRefusedWithoutReadingThemWhole) {
+    const std::string sparse = ::testing::TempDir() + "pluvo-sparse.plv";
+    std::FILE* f = std::fopen(sparse.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(::ftruncate(::fileno(f), static_cast<off_t>(kMaxDrawingFileBytes) + 1), 0);
+    std::fclose(f);
+    CPluvoDoc doc = samples::EveryKind();
+    const OpenResult huge = OpenDrawing(doc, sparse);
+    std::remove(sparse.c_str());
+    EXPECT_EQ(huge.status, OpenStatus::Unreadable) << "a file beyond the limit";
+    EXPECT_EQ(huge.error, std::strerror(EFBIG));
+    EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+
+    std::string bytes;
+    std::string error;
+    EXPECT_FALSE(ReadFileBytes("/dev/zero", bytes, error, 1 << 20)) << "an endless file";
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(error, std::strerror(EFBIG));
+
+    ASSERT_TRUE(ReadFileBytes("/dev/null", bytes, error, 1 << 20));
+    EXPECT_TRUE(bytes.empty());
 }

@@ -5,6 +5,7 @@
 #include "model/CPluvoDoc.h"
 #include "model/Geometry.h"
 #include "model/Int32.h"
+#include "model/SvgExport.h"
 
 #include <vector>
 
@@ -130,6 +131,9 @@ void SchilderFiguur(Surface& surface, CPluvoDoc& doc, Append append, const LineE
         surface.Rectangle(a.x, a.y, b.x, b.y);
         break;
     case Veelhoek: {
+        // A corner count from a damaged file could ask for billions of
+        // corners; the screen shows what the SVG export writes: nothing.
+        if (f.nHoek > kMaxSvgCorners) break;
         const std::vector<POINT> corners = RegularPolygonPoints(f.nHoek, f.p1, f.p2);
         if (!corners.empty())
             surface.Polygon(corners.data(), static_cast<std::int32_t>(corners.size()));

@@ -14,6 +14,7 @@ enum class Append { No, Yes };
 // p1 and p2 are first pulled onto nearby line ends; lineEnds answers that
 // look-up when given (it must describe the figure list as it is now), the
 // document's own search otherwise. A figure whose text, font or point indices
-// lie outside the lists draws nothing.
+// lie outside the lists, or a regular polygon with more than kMaxSvgCorners
+// corners, draws nothing but is still appended.
 void SchilderFiguur(Surface& surface, CPluvoDoc& doc, Append append,
                     const LineEndIndex* lineEnds = nullptr);

@@ -17,6 +17,8 @@ public:
     std::int32_t width = 640;
     std::int32_t height = 480;
     bool printing = false;
+    // Every font selected, in order, for checks of fields the log leaves out.
+    std::vector<LogFont> selectedFonts;
 
     // The calls whose text starts with prefix, in order.
     std::vector<std::string> Calls(const std::string& prefix) const {
@@ -37,6 +39,7 @@ public:
     }
     LogFont SelectFont(const LogFont& font) override {
         Log("SelectFont(" + std::string(font.FaceName()) + "," + N(font.lfHeight) + ")");
+        selectedFonts.push_back(font);
         return Surface::SelectFont(font);
     }
     COLORREF SetTextColor(COLORREF colour) override {

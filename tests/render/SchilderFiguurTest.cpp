@@ -1,6 +1,7 @@
 #include "RecordingSurface.h"
 
 #include "model/CPluvoDoc.h"
+#include "model/SvgExport.h"
 #include "render/SchilderFiguur.h"
 
 #include <gtest/gtest.h>
@@ -136,4 +137,154 @@ TEST(SchilderFiguur, TextOnTheGridAndTheStateItLeavesBehind) {
     Figuur fill = MakeFigure(Opvullen, {5, 6}, {5, 6});
     fill.KleurRand = 0xABCDEF;
     EXPECT_EQ(Shape(doc, fill), "FloodFill(5,6,ABCDEF)");
+}
+
+TEST(SchilderFiguur, HugeCornerCountFromAFileDoesNotExhaustMemory) {
+    CPluvoDoc doc;
+    Figuur many = MakeFigure(Veelhoek, {100, 100}, {150, 100});
+    many.nHoek = 2147483647;
+    EXPECT_EQ(Shape(doc, many), "") << "billions of corners are not drawn";
+    Draw(doc, many, Append::Yes);
+    ASSERT_EQ(doc.figures.size(), 1u) << "but the figure is kept";
+    EXPECT_EQ(doc.figures[0].nHoek, 2147483647);
+    many.nHoek = kMaxSvgCorners;
+    EXPECT_EQ(Shape(doc, many).substr(0, 16), "Polygon(100,150 ") << "the largest count drawn";
+    many.nHoek = 0;
+    EXPECT_EQ(Shape(doc, many), "");
+    many.nHoek = -3;
+    EXPECT_EQ(Shape(doc, many), "");
+}
+
+TEST(SchilderFiguur, PenBrushAndCallOrderOfEachStep) {
+    CPluvoDoc doc;
+    Figuur rect = MakeFigure(Rechthoek, {10, 10}, {20, 20});
+    rect.MetRand = 0;
+    rect.MetVul = 1;
+    rect.KleurRand = 0x0000FF;
+    rect.KleurVul = 0x00FF00;
+    rect.LijnDikte = 7;
+    EXPECT_EQ(Draw(doc, rect),
+              (std::vector<std::string>{"SelectPen(null,0,0000FF)", "SelectBrush(00FF00)",
+                                        "Rectangle(10,10,21,21)", "SelectPen(solid,1,000000)",
+                                        "SelectBrush(FFFFFF)"}))
+        << "no outline: the null pen of width 0 in the outline colour";
+    rect.MetRand = 1;
+    rect.Stippel = 1;
+    rect.MetVul = 0;
+    EXPECT_EQ(Draw(doc, rect),
+              (std::vector<std::string>{"SelectPen(dot,7,0000FF)", "SelectBrush(hollow)",
+                                        "Rectangle(10,10,21,21)", "SelectPen(solid,1,000000)"}))
+        << "a hollow brush is selected and left";
+    Figuur fill = MakeFigure(Opvullen, {5, 6}, {5, 6});
+    fill.MetVul = 0;
+    fill.MetRand = 0;
+    fill.KleurVul = 0x112233;
+    const auto calls = Draw(doc, fill);
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[1], "SelectBrush(112233)") << "a flood fill always fills";
+    EXPECT_EQ(calls[4], "SelectBrush(FFFFFF)");
+
+    Figuur ellipse = MakeFigure(Ellips, {30, 40}, {10, 20});
+    EXPECT_EQ(Shape(doc, ellipse), "Ellipse(31,41,10,20)") << "the larger coordinates grow";
+    ellipse.p2 = {30, 20};
+    EXPECT_EQ(Shape(doc, ellipse), "Ellipse(30,41,30,20)") << "equal coordinates stay";
+    Figuur circle = MakeFigure(Cirkel, {50, 50}, {53, 54});
+    circle.MetRand = 0;
+    EXPECT_EQ(Shape(doc, circle), "Ellipse(45,45,57,57)") << "no outline, width 1: c = 2";
+
+    Figuur line = MakeFigure(Lijn, {20, 10}, {10, 5});
+    line.Stippel = 1;
+    const auto lineCalls = Draw(doc, line);
+    EXPECT_EQ(lineCalls[0], "SelectPen(dot,1,000000)");
+    EXPECT_EQ(Shape(doc, line), "LineTo(9,4)") << "the end pixel is added against the direction";
+    line.p2 = {20, 30};
+    EXPECT_EQ(Shape(doc, line), "LineTo(20,31)");
+
+    Figuur arc = MakeFigure(Boogkwart, {100, 100}, {98, 102});
+    EXPECT_EQ(Shape(doc, arc), "Arc(98,97,104,103, 98,100, 101,103)")
+        << "a drag of 2 is 3 after the edge adjustment";
+    arc.p2 = {101, 102};
+    Draw(doc, arc, Append::Yes);
+    EXPECT_TRUE(doc.figures.empty()) << "a radius of 2 after the adjustment is not stored";
+}
+
+TEST(SchilderFiguur, LineEndPullingSkipsNegativeEndsAndMovesBothPoints) {
+    CPluvoDoc doc;
+    doc.figures.push_back(MakeFigure(Lijn, {-2, 3}, {300, 300}));
+    doc.figures.push_back(MakeFigure(Lijn, {2, 1}, {200, 200}));
+    Figuur ellipse = MakeFigure(Ellips, {0, 2}, {303, 297});
+    ellipse.RsterPnt = 0;
+    Draw(doc, ellipse, Append::Yes);
+    EXPECT_EQ(doc.figures.back().p1, (POINT{0, 2}))
+        << "the first end found lies at a negative x and counts as none, hiding the second line";
+    EXPECT_EQ(doc.figures.back().p2, (POINT{300, 300})) << "p2 is pulled too";
+
+    doc.texts = {"ab"};
+    Figuur text = MakeFigure(Tekst, {198, 203}, {198, 203});
+    text.RsterPnt = 0;
+    text.TekstIndex = 0;
+    RecordingSurface s;
+    doc.current = text;
+    SchilderFiguur(s, doc, Append::No);
+    EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(200,200,ab)"})
+        << "every kind of figure is pulled";
+}
+
+TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
+    CPluvoDoc doc;
+    doc.SizeRaster = 10;
+    doc.texts = {std::string(5, 'x')}; // 25 x 12 on the recording surface
+    Figuur text = MakeFigure(Tekst, {-47, -38}, {-47, -38});
+    text.TekstIndex = 0;
+    RecordingSurface s;
+    doc.current = text;
+    SchilderFiguur(s, doc, Append::No);
+    EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(-38,-26,xxxxx)"})
+        << "-47 and -38 go toward zero to -40 and -30";
+    EXPECT_EQ(doc.current.p1, (POINT{-47, -38})) << "the figure keeps its point";
+
+    LogFont upright = doc.fonts[0];
+    upright.lfOrientation = upright.lfEscapement = 900;
+    doc.fonts.push_back(upright);
+    text.p1 = {40, 60};
+    text.FontIndex = 1;
+    RecordingSurface r;
+    doc.current = text;
+    SchilderFiguur(r, doc, Append::No);
+    EXPECT_EQ(r.Calls("TextOut"), std::vector<std::string>{"TextOut(44,68,xxxxx)"});
+    ASSERT_EQ(r.selectedFonts.size(), 2u);
+    EXPECT_EQ(r.selectedFonts[0], upright);
+    text.RsterPnt = 0;
+    text.p1 = {47, 38};
+    RecordingSurface free;
+    doc.current = text;
+    SchilderFiguur(free, doc, Append::No);
+    EXPECT_EQ(free.Calls("TextOut"), std::vector<std::string>{"TextOut(47,38,xxxxx)"})
+        << "without the grid the text stands at p1";
+    doc.SizeRaster = 0;
+    text.RsterPnt = 1;
+    RecordingSurface noGrid;
+    doc.current = text;
+    SchilderFiguur(noGrid, doc, Append::No);
+    EXPECT_EQ(noGrid.Calls("TextOut"), std::vector<std::string>{"TextOut(47,38,xxxxx)"})
+        << "a grid of 0 from a file must not divide";
+}
+
+TEST(SchilderFiguur, StateLeftByATextCarriesOverToTheNextFigure) {
+    CPluvoDoc doc;
+    doc.texts = {"t"};
+    RecordingSurface s;
+    Figuur text = MakeFigure(Tekst, {0, 0}, {0, 0});
+    text.KleurRand = 0x00AA00;
+    doc.current = text;
+    SchilderFiguur(s, doc, Append::No);
+    Figuur dotted = MakeFigure(Rechthoek, {0, 0}, {9, 9});
+    dotted.Stippel = 1;
+    dotted.MetVul = 1;
+    doc.current = dotted;
+    SchilderFiguur(s, doc, Append::No);
+    EXPECT_EQ(s.GetBkMode(), BkMode::Transparent) << "pen gaps stay unpainted after a text";
+    EXPECT_EQ(s.TextColor(), 0x00AA00u);
+    EXPECT_EQ(s.CurrentBrush().style, BrushStyle::Hollow)
+        << "the filled rectangle gives back the hollow brush the text left";
 }

@@ -116,6 +116,141 @@ TEST(Canvas, ScreenPaintOrderAndPolygonMarks) {
     EXPECT_EQ(s.CurrentBrush().style, BrushStyle::Hollow) << "the marks use what the paint left";
 }
 
+TEST(Canvas, GridLinesPenAndDoubledLinesOnBothAxes) {
+    CPluvoDoc doc;
+    RecordingSurface s;
+    SchilderRaster(s, doc, 5, 55, 11);
+    const auto& c = s.calls;
+    ASSERT_GE(c.size(), 2u);
+    EXPECT_EQ(c.front(), "SelectPen(solid,1,FFFF96)");
+    EXPECT_EQ(c.back(), "SelectPen(solid,1,000000)") << "the previous pen is given back";
+    ASSERT_EQ(c.size(), 2u + 2u * 12u + 2u * 3u) << "x = 0..50 with one doubled, y = 0, 5, 10";
+    const std::vector<std::string> doubled(c.begin() + 21, c.begin() + 25);
+    EXPECT_EQ(doubled, (std::vector<std::string>{"MoveToEx(49,0)", "LineTo(49,11)",
+                                                 "MoveToEx(50,0)", "LineTo(50,11)"}))
+        << "a cell of 5 doubles every 10th line, left of it";
+    EXPECT_EQ(c[c.size() - 3], "MoveToEx(0,10)");
+    EXPECT_EQ(c[c.size() - 2], "LineTo(55,10)");
+
+    RecordingSurface h;
+    SchilderRaster(h, doc, 33, 10, 200);
+    EXPECT_EQ(h.Calls("MoveToEx(0,164)"), std::vector<std::string>{"MoveToEx(0,164)"});
+    EXPECT_EQ(h.Calls("LineTo(10,164)"), std::vector<std::string>{"LineTo(10,164)"})
+        << "horizontal lines run to the width; doubled above the 5th";
+}
+
+TEST(Canvas, CoordinateLabelsUseLightTahomaAndLeaveTransparentMode) {
+    CPluvoDoc doc;
+    RecordingSurface s;
+    SchilderCoordinaten(s, doc, 192, 97);
+    EXPECT_EQ(s.Calls("TextOut"), (std::vector<std::string>{"TextOut(0,0,0)", "TextOut(96,0,96)",
+                                                            "TextOut(0,0,0)", "TextOut(0,96,96)"}))
+        << "labels stop before the width and height, 0 is written twice";
+    ASSERT_EQ(s.selectedFonts.size(), 2u);
+    const LogFont& f = s.selectedFonts[0];
+    EXPECT_EQ(f.FaceName(), "Tahoma");
+    EXPECT_EQ(f.lfHeight, -10);
+    EXPECT_EQ(f.lfWidth, 0);
+    EXPECT_EQ(f.lfEscapement, 0);
+    EXPECT_EQ(f.lfOrientation, 0);
+    EXPECT_EQ(f.lfWeight, 300);
+    EXPECT_EQ(f.lfItalic + f.lfUnderline + f.lfStrikeOut + f.lfCharSet, 0);
+    EXPECT_EQ(f.lfOutPrecision, 4) << "OUT_TT_PRECIS";
+    EXPECT_EQ(f.lfClipPrecision, 0);
+    EXPECT_EQ(f.lfQuality, 2) << "PROOF_QUALITY";
+    EXPECT_EQ(f.lfPitchAndFamily, 0);
+    EXPECT_EQ(s.selectedFonts[1], LogFont{}) << "the previous font is given back";
+    EXPECT_EQ(s.GetBkMode(), BkMode::Transparent) << "the background mode is left transparent";
+
+    RecordingSurface paper;
+    paper.printing = true;
+    doc.PrintFactor = 10;
+    SchilderCoordinaten(paper, doc, 1000, 1);
+    EXPECT_EQ(paper.Calls("TextOut")[1], "TextOut(992,0,992)") << "31 cells of 32 near 1000";
+    EXPECT_EQ(paper.selectedFonts[0].lfHeight, -100);
+    doc.PrintFactor = 5;
+    doc.SizeRaster = 7;
+    RecordingSurface odd;
+    SchilderCoordinaten(odd, doc, 200, 1);
+    EXPECT_EQ(odd.Calls("TextOut")[1], "TextOut(98,0,98)") << "(3 + 100) / 7 = 14 cells";
+}
+
+TEST(Canvas, SelectionMarksSkipStaleIndicesAndLeaveTheHollowBrush) {
+    CPluvoDoc doc;
+    Figuur a;
+    a.p1 = {10, 20};
+    a.p2 = {30, 40};
+    Figuur b;
+    b.p1 = {-5, 0};
+    b.p2 = {7, 8};
+    doc.figures = {a, b};
+    doc.selection = {7, 1, 0};
+    RecordingSurface s;
+    SchilderSelectie(s, doc);
+    EXPECT_EQ(s.calls, (std::vector<std::string>{"SelectPen(solid,1,000000)", "SelectBrush(hollow)",
+                                                 "Ellipse(-8,-3,-1,4)", "Ellipse(4,5,11,12)",
+                                                 "Ellipse(7,17,14,24)", "Ellipse(27,37,34,44)",
+                                                 "SelectPen(solid,1,000000)"}));
+    EXPECT_EQ(s.CurrentBrush().style, BrushStyle::Hollow);
+}
+
+TEST(Canvas, PaintPullsOnlyTheDrawingCopyAndRestoresTheCurrentFigure) {
+    CPluvoDoc doc;
+    doc.MetRaster = 0;
+    Figuur line;
+    line.FiguurType = Lijn;
+    line.LijnDikte = 2;
+    line.p1 = {0, 0};
+    line.p2 = {50, 0};
+    Figuur rect;
+    rect.FiguurType = Rechthoek;
+    rect.MetRand = 1;
+    rect.LijnDikte = 1;
+    rect.p1 = {52, 2};
+    rect.p2 = {80, 30};
+    doc.figures = {line, rect};
+    doc.current.FiguurType = Veelhoek;
+    doc.current.p1 = {1, 2};
+    const CPluvoDoc before = doc;
+    RecordingSurface s;
+    OnDraw(s, doc, {200, 100});
+    EXPECT_EQ(s.calls,
+              (std::vector<std::string>{
+                  "FillSolidRect(0,0,200,100,F0F0F0)", "SelectPen(solid,2,000000)",
+                  "SelectBrush(hollow)", "MoveToEx(0,0)", "LineTo(50,0)",
+                  "SelectPen(solid,1,000000)", "SelectPen(solid,1,000000)", "SelectBrush(hollow)",
+                  "Rectangle(50,0,81,31)", "SelectPen(solid,1,000000)", "SelectPen(solid,1,000000)",
+                  "SelectBrush(hollow)", "SelectPen(solid,1,000000)"}))
+        << "background, figures (the rectangle pulled onto the line end), empty marks";
+    EXPECT_EQ(doc.figures, before.figures) << "pulling while painting changes no stored figure";
+    EXPECT_EQ(doc.current, before.current);
+}
+
+TEST(Canvas, PrintedPolygonMarksUseTheRestoredPoints) {
+    CPluvoDoc doc;
+    doc.MetRaster = 0;
+    doc.PrintFactor = 2;
+    doc.points = {{10, 10}, {20, 10}};
+    doc.current.PolyPnt = 1;
+    doc.current.p1 = {20, 10};
+    RecordingSurface s;
+    s.printing = true;
+    OnDraw(s, doc, {0, 0, 3});
+    EXPECT_TRUE(s.Calls("MoveToEx").empty()) << "no grid on paper when it is off, points end early";
+    EXPECT_EQ(s.Calls("Ellipse"), std::vector<std::string>{"Ellipse(15,5,26,16)"});
+    doc.current.PolyPnt = 0;
+    RecordingSurface t;
+    t.printing = true;
+    OnDraw(t, doc, {0, 0, 2});
+    EXPECT_EQ(t.Calls("LineTo"), std::vector<std::string>{"LineTo(20,10)"})
+        << "the segments of the polygon being entered are not enlarged";
+    doc.current.PolyPnt = -4;
+    RecordingSurface u;
+    OnDraw(u, doc, {50, 50, 9});
+    EXPECT_EQ(u.Calls("Ellipse").size(), 1u) << "a stray point index draws only the circle";
+    EXPECT_TRUE(u.Calls("LineTo").empty());
+}
+
 TEST(SquareTree, SixFiguresTwentyOnePointsInDepthFirstOrder) {
     CPluvoDoc doc;
     doc.current.RsterPnt = 0;

@@ -156,3 +156,19 @@ TEST(BinaryFile, TextsEndAtTheirZeroByteAndNegativeCountsMeanNone) {
     ASSERT_TRUE(LoadBinary(doc, bytes));
     EXPECT_TRUE(doc.points.empty());
 }
+
+TEST(BinaryFile, EmptyTextIsWrittenAsItsLengthAloneAndTrailingBytesAreIgnored) {
+    CPluvoDoc doc;
+    doc.texts = {"", "ab"};
+    std::string bytes = StoreBinary(doc);
+    ASSERT_EQ(bytes.size(), 207u - 17 + 4 + 4 + 3);
+    EXPECT_EQ(IntAt(bytes, 118), 2) << "text count";
+    EXPECT_EQ(IntAt(bytes, 122), 0) << "the empty text: its length alone";
+    EXPECT_EQ(IntAt(bytes, 126), 2);
+    EXPECT_EQ(bytes.substr(130, 3), std::string("ab\0", 3));
+
+    bytes += "anything after the points";
+    CPluvoDoc loaded;
+    ASSERT_TRUE(LoadBinary(loaded, bytes));
+    EXPECT_EQ(loaded.texts, doc.texts);
+}

@@ -28,6 +28,7 @@ TEST(Merge, AppendedFiguresPointPastTheListsAndAreSelected) {
     CPluvoDoc doc = FiveLines();
     doc.TakeSnapshot();
     doc.SizeRaster = 8;
+    doc.SetModifiedFlag(true);
     const CPluvoDoc before = doc;
 
     ASSERT_TRUE(Merge(doc, StoreBinary(other)));
@@ -43,6 +44,11 @@ TEST(Merge, AppendedFiguresPointPastTheListsAndAreSelected) {
     EXPECT_EQ(doc.texts[1], "Snelle tekst");
     EXPECT_EQ(doc.fonts.size(), 1 + other.fonts.size());
 
+    const Figuur& line = doc.figures[5];
+    EXPECT_EQ(line.TekstIndex, 1) << "every record is shifted, whatever its kind";
+    EXPECT_EQ(line.FontIndex, 1);
+    EXPECT_EQ(line.PolyPnt, 1);
+
     const Figuur& polygon = doc.figures[5 + 9];
     EXPECT_EQ(polygon.PolyPnt, 1);
     for (int k = 0; k < polygon.nHoek; ++k)
@@ -52,7 +58,7 @@ TEST(Merge, AppendedFiguresPointPastTheListsAndAreSelected) {
     EXPECT_EQ(doc.SizeRaster, 8) << "the merged file's settings are not taken";
     EXPECT_EQ(doc.current, before.current);
     EXPECT_EQ(doc.undoFigures, before.undoFigures);
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.IsModified()) << "the modified flag is left as it was";
 }
 
 TEST(Merge, EmptyTextsKeepTheLaterTextIndicesRight) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 const std::string kWorkedExample =
@@ -227,4 +229,81 @@ TEST(TextFormat, LongLinesArriveInPiecesOf499Characters) {
     // A carriage return of a CRLF line end does not count as a character.
     ASSERT_TRUE(Read(doc, File("Teksten\r\n  " + std::string(496, 'w') + "\r\n  next\r\n")).ok);
     EXPECT_EQ(doc.texts.back(), "next");
+}
+
+TEST(TextFormat, WideValuesTakeTheRoomTheyNeedAndBytesAreUnsigned) {
+    CPluvoDoc doc;
+    doc.KleurAchtergrond = 0xFFFFFFFF;
+    doc.MetCoord = 255;
+    Figuur f;
+    f.FiguurType = 10;
+    f.PolyPnt = INT32_MIN;
+    f.KleurRand = INT32_MAX;
+    f.p1 = {-1000000, 123456};
+    f.p2 = {INT32_MAX, 5};
+    f.TekstIndex = 1234;
+    f.Reserve = -99999;
+    doc.figures = {f};
+    LogFont font = CPluvoDoc::DefaultFont(std::string(31, 'F'));
+    font.lfHeight = -1234567;
+    font.lfCharSet = 255;
+    font.lfQuality = 128;
+    LogFont unterminated = font;
+    std::memset(unterminated.lfFaceName, 'G', kFaceSize);
+    doc.fonts = {font, unterminated};
+
+    const std::string text = Written(doc);
+    EXPECT_NE(text.find("\n  32, 255, 1, -1, 16777110\n"), std::string::npos)
+        << "colours are written as signed values";
+    EXPECT_NE(text.find("\n  10,-2147483648,2147483647,       0, 0, 0, 0, 0,-1000000,123456,"
+                        "2147483647,     5, 0,1234,  0, 0,-99999\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\n-1234567,       0,       0,       0,     400,  0,  0,  0,255,  3,  2,"
+                        "128, 34," +
+                        std::string(31, 'F') + " \n"),
+              std::string::npos)
+        << "a 31-character face name takes one blank of padding";
+    EXPECT_NE(text.find(",128, 34," + std::string(32, 'G') + "\n"), std::string::npos)
+        << "a face name without terminator is written as its 32 bytes, no more";
+}
+
+TEST(TextFormat, RepeatedSectionsOverwriteAndTheCurrentFigureCountsForTheIndexCheck) {
+    CPluvoDoc doc;
+    const std::string current = "Thans\n  5,0,0,0,0,0,0,0,0,0,0,0,0,%T,0,9,0\n";
+    std::string body = "Globale\n  8, 1, 1, 1, 1\n" + current + "Globale\n  12, 0, 0, 2, 3\n" +
+                       "Thans\n  4,0,0,0,0,0,0,0,0,0,0,0,0,0,0,6,0\n";
+    body.replace(body.find("%T"), 2, "0");
+    ASSERT_TRUE(Read(doc, File(body)).ok);
+    EXPECT_EQ(doc.SizeRaster, 12) << "the second settings section wins";
+    EXPECT_EQ(doc.KleurRaster, 3u);
+    EXPECT_EQ(doc.current.FiguurType, 4) << "the second current figure wins";
+    EXPECT_EQ(doc.current.nHoek, 6);
+
+    std::string badCurrent = current;
+    badCurrent.replace(badCurrent.find("%T"), 2, "1");
+    const TextReadResult r = Read(doc, File(badCurrent));
+    EXPECT_FALSE(r.ok) << "the current figure's TekstIndex is checked too";
+    EXPECT_EQ(r.line, 7);
+}
+
+TEST(TextFormat, ReadingLeavesWhatTheFormatDoesNotCarryAtTheResetValues) {
+    CPluvoDoc original = samples::EveryKind();
+    original.texts.push_back("trailing blanks   ");
+    CPluvoDoc doc = original;
+    doc.FileReserved = 7;
+    doc.PrintFactor = 10;
+    doc.ResizeX = 50;
+    doc.TextPath = "/tmp/kept.txt";
+    doc.selection = {1};
+    ASSERT_TRUE(ReadText(doc, Written(original)).ok);
+    EXPECT_EQ(doc.FileReserved, 0);
+    EXPECT_EQ(doc.PrintFactor, 5);
+    EXPECT_EQ(doc.ResizeX, 100);
+    EXPECT_TRUE(doc.selection.empty());
+    EXPECT_EQ(doc.TextPath, "/tmp/kept.txt") << "the remembered file names stay";
+    EXPECT_EQ(doc.texts.back(), "trailing blanks");
+    EXPECT_EQ(doc.figures, original.figures);
+    EXPECT_EQ(doc.current, original.current);
+    EXPECT_EQ(doc.points, original.points);
 }

@@ -2,6 +2,7 @@
 #include "render/LineEndIndex.h"
 
 #include "model/CPluvoDoc.h"
+#include "model/Int32.h"
 
 #include <gtest/gtest.h>
 
@@ -90,4 +91,44 @@ TEST(LineEndIndex, AnswersExactlyAsTheLinearSearch) {
     const LineEndIndex edge(doc.figures, doc.SnapDistance);
     EXPECT_EQ(edge.Find({2147483645, -2147483647}),
               doc.FindLineEndpoint({2147483645, -2147483647}));
+}
+
+// Points at the edges of the 32-bit range, where neighbouring index cells
+// wrap around and differences overflow 32 bits, for several snap distances.
+TEST(LineEndIndex, AgreesWithTheLinearSearchAtTheEdgesOfTheRange) {
+    constexpr std::int32_t kMax = 2147483647;
+    constexpr std::int32_t kMin = -kMax - 1;
+    const std::int32_t edges[] = {kMin, kMin + 1, kMin + 3, -6,       -5,       -1,  0,
+                                  1,    4,        5,        kMax - 4, kMax - 1, kMax};
+    CPluvoDoc doc;
+    for (std::int32_t x : edges)
+        for (std::int32_t y : {kMin, 0, kMax}) {
+            Figuur f;
+            f.FiguurType = Lijn;
+            f.p1 = {x, y};
+            f.p2 = {y, x};
+            doc.figures.push_back(f);
+        }
+    for (std::int32_t snap : {1, 2, 3, 5, 1 << 30, kMax}) {
+        doc.SnapDistance = snap;
+        const LineEndIndex index(doc.figures, snap);
+        for (std::int32_t x : edges)
+            for (std::int32_t y : edges)
+                for (std::int32_t d : {-5, -2, 0, 2, 5}) {
+                    const POINT p{i32::add(x, d), i32::sub(y, d)};
+                    ASSERT_EQ(index.Find(p), doc.FindLineEndpoint(p))
+                        << "snap " << snap << " at " << p.x << "," << p.y;
+                }
+    }
+    doc.figures = {};
+    Figuur same;
+    same.FiguurType = Lijn;
+    same.p1 = {kMax, kMax};
+    same.p2 = {kMax - 1, kMax};
+    doc.figures = {same, same};
+    doc.figures[0].p1 = {kMax - 3, kMax};
+    doc.SnapDistance = 5;
+    const LineEndIndex pair(doc.figures, 5);
+    EXPECT_EQ(pair.Find({kMax, kMax}), (POINT{kMax - 3, kMax}))
+        << "p1 of the first line wins over nearer ends later";
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -68,12 +69,85 @@ bool ConvexRow(const double (*corners)[2], int n, double y, double& xl, double& 
     return xl <= xr;
 }
 
+// A segment stroked with a wide pen: the pixel centres within half the width
+// of the segment, round at both ends. Each row of it is one run, as the
+// shape is convex.
+class Capsule {
+public:
+    Capsule(POINT from, POINT to, std::int32_t width) : m_r(width / 2.0) {
+        // Even widths sit between pixel centres; shift so they cover w rows.
+        const double shift = width % 2 == 0 ? 0.5 : 0.0;
+        m_a[0] = from.x + shift;
+        m_a[1] = from.y + shift;
+        m_b[0] = to.x + shift;
+        m_b[1] = to.y + shift;
+        const double len = std::hypot(m_b[0] - m_a[0], m_b[1] - m_a[1]);
+        if (len > 0) {
+            const double nx = -(m_b[1] - m_a[1]) / len * m_r, ny = (m_b[0] - m_a[0]) / len * m_r;
+            const double corners[4][2] = {{m_a[0] + nx, m_a[1] + ny},
+                                          {m_b[0] + nx, m_b[1] + ny},
+                                          {m_b[0] - nx, m_b[1] - ny},
+                                          {m_a[0] - nx, m_a[1] - ny}};
+            std::memcpy(m_band, corners, sizeof m_band);
+            m_hasBand = true;
+        }
+    }
+
+    std::int64_t Top() const {
+        return static_cast<std::int64_t>(std::floor(std::min(m_a[1], m_b[1]) - m_r));
+    }
+    std::int64_t Bottom() const {
+        return static_cast<std::int64_t>(std::ceil(std::max(m_a[1], m_b[1]) + m_r));
+    }
+
+    // The columns of row y that the stroke covers.
+    bool Row(std::int64_t y, std::int64_t& left, std::int64_t& right) const {
+        const double fy = static_cast<double>(y);
+        double xl = 1e300, xr = -1e300;
+        for (const double* c : {m_a, m_b}) {
+            const double d = m_r * m_r - (fy - c[1]) * (fy - c[1]);
+            if (d < 0) continue;
+            xl = std::min(xl, c[0] - std::sqrt(d));
+            xr = std::max(xr, c[0] + std::sqrt(d));
+        }
+        double bl, br;
+        if (m_hasBand && ConvexRow(m_band, 4, fy, bl, br)) {
+            xl = std::min(xl, bl);
+            xr = std::max(xr, br);
+        }
+        if (xl > xr) return false;
+        left = static_cast<std::int64_t>(std::ceil(xl - kEpsilon));
+        right = static_cast<std::int64_t>(std::floor(xr + kEpsilon));
+        return left <= right;
+    }
+
+private:
+    double m_r;
+    double m_a[2] = {}, m_b[2] = {};
+    double m_band[4][2] = {};
+    bool m_hasBand = false;
+};
+
 } // namespace
 
 QtSurface::QtSurface(QImage& image, SurfaceKind kind) : m_image(image), m_kind(kind) {
     if (m_image.format() != QImage::Format_RGB32 && m_image.format() != QImage::Format_ARGB32)
         m_image.convertTo(QImage::Format_RGB32);
-    m_bits = reinterpret_cast<QRgb*>(m_image.bits());
+    Attach();
+}
+
+// The owner may have copied the image since the last operation (for the
+// clipboard, say). Writing through the old buffer would change that copy
+// too, so each operation takes the image's own buffer again, which detaches
+// a shared one, and restarts the text painter on a new buffer.
+void QtSurface::Attach() {
+    auto* bits = reinterpret_cast<QRgb*>(m_image.bits());
+    if (bits == m_bits && m_width == m_image.width() && m_height == m_image.height()) return;
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+    m_bits = bits;
     m_stride = m_image.bytesPerLine() / 4;
     m_width = m_image.width();
     m_height = m_image.height();
@@ -115,6 +189,7 @@ void QtSurface::OutlinePixel(std::int64_t x, std::int64_t y, bool on) {
 
 void QtSurface::FillSolidRect(std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
                               COLORREF colour) {
+    Attach();
     const QRgb c = ToRgb(colour);
     const std::int64_t y0 = std::max<std::int64_t>(y, 0);
     const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{y} + cy, m_height);
@@ -127,6 +202,7 @@ void QtSurface::FillSolidRect(std::int32_t x, std::int32_t y, std::int32_t cx, s
 // --- Lines -------------------------------------------------------------------
 
 void QtSurface::LineTo(std::int32_t x, std::int32_t y) {
+    Attach();
     const POINT from = m_position;
     const POINT to{x, y};
     m_position = to;
@@ -190,41 +266,12 @@ void QtSurface::ThinLine(POINT from, POINT to) {
 // A pen wider than one pixel draws solid with round ends: the pixels whose
 // centres lie within half the width of the segment, each exactly once.
 void QtSurface::WideLine(POINT from, POINT to, std::int32_t width) {
+    const Capsule capsule(from, to, width);
     const QRgb colour = ToRgb(CurrentPen().colour);
-    const double r = width / 2.0;
-    // Even widths sit between pixel centres; shift so they cover w rows.
-    const double shift = width % 2 == 0 ? 0.5 : 0.0;
-    const double ax = from.x + shift, ay = from.y + shift, bx = to.x + shift, by = to.y + shift;
-    const double len = std::hypot(bx - ax, by - ay);
-    double band[4][2] = {};
-    int bandCorners = 0;
-    if (len > 0) {
-        const double nx = -(by - ay) / len * r, ny = (bx - ax) / len * r;
-        const double corners[4][2] = {
-            {ax + nx, ay + ny}, {bx + nx, by + ny}, {bx - nx, by - ny}, {ax - nx, ay - ny}};
-        std::memcpy(band, corners, sizeof band);
-        bandCorners = 4;
-    }
-    const std::int64_t top = static_cast<std::int64_t>(std::floor(std::min(ay, by) - r));
-    const std::int64_t bottom = static_cast<std::int64_t>(std::ceil(std::max(ay, by) + r));
-    for (std::int64_t y = std::max<std::int64_t>(top, 0);
-         y <= std::min<std::int64_t>(bottom, m_height - 1); ++y) {
-        double xl = 1e300, xr = -1e300;
-        for (const double* c : {&ax, &bx}) {
-            const double cy = c == &ax ? ay : by;
-            const double d = r * r - (y - cy) * (y - cy);
-            if (d < 0) continue;
-            xl = std::min(xl, *c - std::sqrt(d));
-            xr = std::max(xr, *c + std::sqrt(d));
-        }
-        double bl, br;
-        if (bandCorners && ConvexRow(band, 4, static_cast<double>(y), bl, br)) {
-            xl = std::min(xl, bl);
-            xr = std::max(xr, br);
-        }
-        if (xl > xr) continue;
-        FillSpan(y, static_cast<std::int64_t>(std::ceil(xl - kEpsilon)),
-                 static_cast<std::int64_t>(std::floor(xr + kEpsilon)), colour);
+    for (std::int64_t y = std::max<std::int64_t>(capsule.Top(), 0);
+         y <= std::min<std::int64_t>(capsule.Bottom(), m_height - 1); ++y) {
+        std::int64_t xl, xr;
+        if (capsule.Row(y, xl, xr)) FillSpan(y, xl, xr, colour);
     }
 }
 
@@ -240,6 +287,7 @@ void QtSurface::Ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int
 
 void QtSurface::DrawShape(Shape shape, std::int32_t l32, std::int32_t t32, std::int32_t r32,
                           std::int32_t b32) {
+    Attach();
     std::int64_t l = std::min(l32, r32), r = std::max(l32, r32);
     std::int64_t t = std::min(t32, b32), b = std::max(t32, b32);
     const Pen& pen = CurrentPen();
@@ -308,6 +356,7 @@ void QtSurface::DrawShape(Shape shape, std::int32_t l32, std::int32_t t32, std::
 
 void QtSurface::Arc(std::int32_t l32, std::int32_t t32, std::int32_t r32, std::int32_t b32,
                     std::int32_t xs, std::int32_t ys, std::int32_t xe, std::int32_t ye) {
+    Attach();
     const Pen& pen = CurrentPen();
     if (pen.style == PenStyle::Null) return;
     const std::int64_t l = std::min(l32, r32), r = std::max(l32, r32);
@@ -337,16 +386,22 @@ void QtSurface::DrawArc(const Box& outer, const Box& inner, double from, double 
          y <= std::min<std::int64_t>(outer.y1, m_height - 1); ++y) {
         std::int64_t ol, orr, il, ir;
         if (!EllipseRow(outer.x0, outer.y0, outer.x1, outer.y1, y, ol, orr)) continue;
-        const bool hole = EllipseRow(inner.x0, inner.y0, inner.x1, inner.y1, y, il, ir);
+        // Only the outline runs beside the hole are visited: an arc much
+        // larger than the image costs its outline, not its area.
+        if (!EllipseRow(inner.x0, inner.y0, inner.x1, inner.y1, y, il, ir)) il = ir = orr + 1;
         for (std::int64_t x = std::max<std::int64_t>(ol, 0);
+             x <= std::min<std::int64_t>({orr, il - 1, m_width - 1}); ++x)
+            pixel(x, y);
+        for (std::int64_t x = std::max<std::int64_t>({ol, ir + 1, 0});
              x <= std::min<std::int64_t>(orr, m_width - 1); ++x)
-            if (!hole || x < il || x > ir) pixel(x, y);
+            pixel(x, y);
     }
 }
 
 // --- Polygons ----------------------------------------------------------------
 
 void QtSurface::Polygon(const POINT* points, std::int32_t count) {
+    Attach();
     if (count <= 0) return;
     const Brush& brush = CurrentBrush();
     if (brush.style == BrushStyle::Solid && count >= 3) {
@@ -378,16 +433,54 @@ void QtSurface::Polygon(const POINT* points, std::int32_t count) {
                          colour);
         }
     }
-    if (CurrentPen().style == PenStyle::Null) return;
+    const Pen& pen = CurrentPen();
+    if (pen.style == PenStyle::Null) return;
+    if (pen.width > 1) {
+        WideOutline(points, count, pen.width);
+        return;
+    }
     const POINT position = m_position;
     MoveToEx(points[count - 1].x, points[count - 1].y);
     for (std::int32_t i = 0; i < count; ++i) LineTo(points[i].x, points[i].y);
     m_position = position;
 }
 
+// A closed outline with a wide pen is one stroke, as on Windows: a pixel
+// where two sides meet is drawn once, so that not-xor does not punch holes
+// into the corners.
+void QtSurface::WideOutline(const POINT* points, std::int32_t count, std::int32_t width) {
+    std::vector<Capsule> sides;
+    sides.reserve(static_cast<std::size_t>(count));
+    std::int64_t top = std::numeric_limits<std::int64_t>::max();
+    std::int64_t bottom = std::numeric_limits<std::int64_t>::min();
+    for (std::int32_t i = 0; i < count; ++i) {
+        sides.emplace_back(points[i == 0 ? count - 1 : i - 1], points[i], width);
+        top = std::min(top, sides.back().Top());
+        bottom = std::max(bottom, sides.back().Bottom());
+    }
+    const QRgb colour = ToRgb(CurrentPen().colour);
+    std::vector<std::pair<std::int64_t, std::int64_t>> runs;
+    for (std::int64_t y = std::max<std::int64_t>(top, 0);
+         y <= std::min<std::int64_t>(bottom, m_height - 1); ++y) {
+        runs.clear();
+        for (const Capsule& side : sides) {
+            std::int64_t xl, xr;
+            if (side.Row(y, xl, xr)) runs.emplace_back(xl, xr);
+        }
+        std::sort(runs.begin(), runs.end());
+        for (std::size_t k = 0; k < runs.size();) {
+            auto [x0, x1] = runs[k];
+            for (++k; k < runs.size() && runs[k].first <= x1 + 1; ++k)
+                x1 = std::max(x1, runs[k].second);
+            FillSpan(y, x0, x1, colour);
+        }
+    }
+}
+
 // --- Flood fill --------------------------------------------------------------
 
 void QtSurface::FloodFill(std::int32_t x, std::int32_t y, COLORREF boundary) {
+    Attach();
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
     if (CurrentBrush().style != BrushStyle::Solid) return;
     const QRgb stop = ToRgb(boundary) & 0xFFFFFFu;
@@ -445,13 +538,27 @@ QFont QtSurface::FontFromLogFont(const LogFont& record) {
     QFont font(QString::fromUtf8(Win1252ToUtf8(record.FaceName())));
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
-    int pixels = record.lfHeight == 0 ? 16 : std::abs(record.lfHeight);
-    pixels = std::clamp(pixels, 1, kMaxFontPixels);
+    // Widened first: the height of a damaged record may be INT32_MIN.
+    const std::int64_t height = record.lfHeight;
+    const int pixels =
+        height == 0
+            ? 16
+            : static_cast<int>(std::clamp<std::int64_t>(std::llabs(height), 1, kMaxFontPixels));
     font.setPixelSize(pixels);
-    if (record.lfHeight > 0) {
-        // A positive height is the cell height (ascent plus descent).
-        const int cell = QFontMetrics(font).height();
-        if (cell > 0) font.setPixelSize(std::clamp(pixels * pixels / cell, 1, kMaxFontPixels));
+    if (height > 0) {
+        // A positive height is the cell height (ascent plus descent): the
+        // largest size whose cell fits in it, searched from a proportional
+        // guess, as fonts do not grow exactly linearly.
+        const auto cellOf = [&font](int size) {
+            font.setPixelSize(size);
+            return QFontMetrics(font).height();
+        };
+        const int cell = cellOf(pixels);
+        int size = cell > 0 ? std::clamp(pixels * pixels / cell, 1, kMaxFontPixels) : pixels;
+        for (int step = 0; step < 8 && size > 1 && cellOf(size) > pixels; ++step) --size;
+        for (int step = 0; step < 8 && size < kMaxFontPixels && cellOf(size + 1) <= pixels; ++step)
+            ++size;
+        font.setPixelSize(size);
     }
     const int weight = record.lfWeight <= 0 ? 400 : std::clamp(record.lfWeight, 1, 1000);
     font.setWeight(static_cast<QFont::Weight>(weight));
@@ -479,6 +586,7 @@ const QtSurface::CachedFont& QtSurface::Font() {
 }
 
 QPainter& QtSurface::Painter() {
+    Attach();
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>(&m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);

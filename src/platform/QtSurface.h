@@ -21,8 +21,9 @@ enum class SurfaceKind { Screen, Printing };
 
 class QtSurface final : public Surface {
 public:
-    // The image must stay alive and unshared while the surface draws on it;
-    // it is converted to 32-bit RGB when it has another format.
+    // The image must stay alive while the surface draws on it; copies taken
+    // of it meanwhile keep their pixels. It is converted to 32-bit RGB when
+    // it has another format.
     explicit QtSurface(QImage& image, SurfaceKind kind = SurfaceKind::Screen);
     ~QtSurface() override;
     QtSurface(const QtSurface&) = delete;
@@ -66,11 +67,13 @@ private:
     };
     enum class Shape { Rectangle, Ellipse };
 
+    void Attach();
     void Plot(std::int64_t x, std::int64_t y, QRgb colour);
     void FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, QRgb colour);
     void OutlinePixel(std::int64_t x, std::int64_t y, bool on);
     void ThinLine(POINT from, POINT to);
     void WideLine(POINT from, POINT to, std::int32_t width);
+    void WideOutline(const POINT* points, std::int32_t count, std::int32_t width);
     void DrawShape(Shape shape, std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b);
     void DrawArc(const Box& outer, const Box& inner, double from, double span);
     const CachedFont& Font();

@@ -5,6 +5,7 @@
 #include "model/Geometry.h"
 #include "model/Int32.h"
 
+#include <cmath>
 #include <initializer_list>
 
 namespace {
@@ -71,12 +72,39 @@ void BoomDriehoek(Surface& surface, CPluvoDoc& doc, POINT p, POINT q, std::int32
     BoomVierkant(surface, doc, t, q, e + 1, state);
 }
 
+std::int32_t BoomKleurStap(std::int32_t t, std::int32_t g) {
+    if (g < 1) g = 1;
+    const double step = -1.0 - std::trunc(-200.0 / (1.0 - 4.0 * std::log2(double(g) / t)));
+    // Only a start segment longer than one cell grows a tree, and then the
+    // step lies in -1..198; elsewhere it may be infinite or not a number.
+    if (!(step >= -2147483648.0 && step <= 2147483647.0)) return 0;
+    return static_cast<std::int32_t>(step);
+}
+
 std::size_t GroeiBoom(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32_t kleurStap) {
     BoomState state;
     state.KleurStap = kleurStap;
     state.lineEnds.Build(doc.figures, doc.SnapDistance);
-    const Rop2 previous = surface.SetROP2(Rop2::CopyPen);
+    // Every step draws on a fresh surface of its own, so nothing that
+    // drawing the figures selects may stay behind on the caller's surface.
+    const Rop2 previousRop = surface.SetROP2(Rop2::CopyPen);
+    const Pen previousPen = surface.CurrentPen();
+    const Brush previousBrush = surface.CurrentBrush();
     BoomVierkant(surface, doc, a, b, 0, state);
-    surface.SetROP2(previous);
+    surface.SelectBrush(previousBrush);
+    surface.SelectPen(previousPen);
+    surface.SetROP2(previousRop);
     return state.added;
+}
+
+std::size_t TwoPointTree(Surface& surface, CPluvoDoc& doc, POINT a, POINT b) {
+    doc.TakeSnapshot();
+    const std::int32_t kleurVul = doc.current.KleurVul;
+    const std::int32_t metVul = doc.current.MetVul;
+    doc.current.MetVul = 1;
+    const std::int32_t kleurStap = BoomKleurStap(Distance(a, b), doc.SizeRaster);
+    const std::size_t added = GroeiBoom(surface, doc, a, b, kleurStap);
+    doc.current.KleurVul = kleurVul;
+    doc.current.MetVul = metVul;
+    return added;
 }

@@ -24,10 +24,26 @@ struct BoomState {
     LineEndIndex lineEnds; // the tree adds no lines, so this stays valid
 };
 
+// The green step per level for a start segment of length t on a grid of g:
+// trunc(200 / (1 + 4 log2(t / g))) - 1, which runs the green from 56 at the
+// trunk to near 255 at the smallest triangles. A grid below 1 counts as 1,
+// as it does for the tree; where no tree grows (t <= g) the formula may leave
+// the integer range, and 0 is returned instead.
+std::int32_t BoomKleurStap(std::int32_t t, std::int32_t g);
+
 // Grows the whole tree on the segment a->b with the given green step; the
 // figures are stored depth first. Draws on the surface with copy-pen and
-// gives the raster operation back afterwards. Returns the number of figures.
+// gives its raster operation, pen and brush back afterwards. Returns the
+// number of figures.
 std::size_t GroeiBoom(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32_t kleurStap);
+
+// The closing click of a free polygon of exactly the two points a and b:
+// takes the undo snapshot, fills the tree (MetVul 1) in greens of the step
+// that BoomKleurStap gives for the segment, and puts KleurVul and MetVul of
+// the current figure back; FiguurType, p1, p2, PolyPnt and nHoek keep the
+// values of the last figure made. Does not mark the drawing modified.
+// Returns the number of figures.
+std::size_t TwoPointTree(Surface& surface, CPluvoDoc& doc, POINT a, POINT b);
 
 // The square on the side a->b at level e (above the side when it runs to the
 // right), then the triangle on its far side. Nothing when the side is no

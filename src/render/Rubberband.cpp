@@ -6,15 +6,22 @@
 #include "model/CPluvoDoc.h"
 #include "model/Geometry.h"
 #include "model/Int32.h"
+#include "model/SvgExport.h"
 
-#include <optional>
 #include <vector>
 
 namespace {
 
-// Below this many copies the document's own search for line ends is cheaper
-// than indexing the whole figure list.
-constexpr std::size_t kCopiesWorthAnIndex = 8;
+// The line ends of the figure list as it is now, built once per gesture.
+const LineEndIndex& LineEndsOf(const CPluvoDoc& doc, BandGesture& gesture) {
+    if (!gesture.lineEnds || gesture.indexedList != doc.figures.data() ||
+        gesture.indexedCount != doc.figures.size()) {
+        gesture.lineEnds.emplace(doc.figures, doc.SnapDistance);
+        gesture.indexedList = doc.figures.data();
+        gesture.indexedCount = doc.figures.size();
+    }
+    return *gesture.lineEnds;
+}
 
 void DrawTextBox(Surface& surface, const CPluvoDoc& doc, POINT p) {
     const Figuur& f = doc.current;
@@ -46,13 +53,9 @@ void DrawTextBox(Surface& surface, const CPluvoDoc& doc, POINT p) {
     surface.Rectangle(p.x, p.y, o.x, o.y);
 }
 
-void DrawCopies(Surface& surface, CPluvoDoc& doc, POINT p, const LineEndIndex* lineEnds) {
+void DrawCopies(Surface& surface, CPluvoDoc& doc, POINT p, BandGesture& gesture) {
     if (doc.selection.empty() || doc.selection.front() >= doc.figures.size()) return;
-    std::optional<LineEndIndex> own;
-    if (!lineEnds && doc.selection.size() >= kCopiesWorthAnIndex) {
-        own.emplace(doc.figures, doc.SnapDistance);
-        lineEnds = &*own;
-    }
+    const LineEndIndex& lineEnds = LineEndsOf(doc, gesture);
     const Figuur kept = doc.current;
     const POINT anchor = doc.figures[doc.selection.front()].p1;
     const std::int32_t dx = i32::sub(p.x, anchor.x);
@@ -64,12 +67,12 @@ void DrawCopies(Surface& surface, CPluvoDoc& doc, POINT p, const LineEndIndex* l
         if (f.FiguurType == Tekst || f.FiguurType == Opvullen) continue;
         f.p1 = {i32::add(f.p1.x, dx), i32::add(f.p1.y, dy)};
         f.p2 = {i32::add(f.p2.x, dx), i32::add(f.p2.y, dy)};
-        SchilderFiguur(surface, doc, Append::No, lineEnds);
+        SchilderFiguur(surface, doc, Append::No, &lineEnds);
     }
     doc.current = kept;
 }
 
-void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, const BandGesture& gesture) {
+void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, BandGesture& gesture) {
     const Figuur& f = doc.current;
     const POINT a = f.p1;
     const bool shift = gesture.MetShift == ShiftHeld::Yes;
@@ -109,6 +112,9 @@ void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, const BandGesture& ge
         surface.Rectangle(a.x, a.y, p.x, p.y);
         break;
     case Veelhoek: {
+        // The placed figure draws nothing for more corners than this (a
+        // count from a damaged file), and neither does its band.
+        if (f.nHoek > kMaxSvgCorners) break;
         const std::vector<POINT> corners = RegularPolygonPoints(f.nHoek, a, p);
         if (!corners.empty())
             surface.Polygon(corners.data(), static_cast<std::int32_t>(corners.size()));
@@ -118,7 +124,7 @@ void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, const BandGesture& ge
         DrawTextBox(surface, doc, p);
         break;
     case Kopieer:
-        DrawCopies(surface, doc, p, gesture.lineEnds);
+        DrawCopies(surface, doc, p, gesture);
         break;
     default:
         break;

@@ -3,10 +3,13 @@
 // copies, drawn with not-xor so that drawing it again removes it.
 #pragma once
 
+#include "LineEndIndex.h"
 #include "Surface.h"
 
+#include <cstddef>
+#include <optional>
+
 class CPluvoDoc;
-class LineEndIndex;
 
 // Whether Shift was held at the first click of the gesture.
 enum class ShiftHeld { No, Yes };
@@ -16,13 +19,22 @@ enum class ShiftHeld { No, Yes };
 // the band when p2 is where it was drawn.
 enum class BandPass { Move, EraseOnly };
 
-// What the band needs from the view's gesture.
+// What the band needs from the view's gesture. Keep one for the whole
+// gesture: the copy preview indexes the line ends of the figure list on its
+// first use and reuses the index on every later move, so that a move costs
+// the copies drawn and not a walk over the whole drawing.
 struct BandGesture {
     POINT& LaatstPunt;
     ShiftHeld MetShift = ShiftHeld::No;
-    // The line ends of the figure list for the copy preview, when the view
-    // keeps them for the gesture; otherwise the preview finds its own.
-    const LineEndIndex* lineEnds = nullptr;
+
+    // A command that changes figures in place while the gesture runs (one
+    // that adds or removes figures is noticed) must call this.
+    void ForgetLineEnds() { lineEnds.reset(); }
+
+    // The index, and the list it was built for.
+    std::optional<LineEndIndex> lineEnds{};
+    const void* indexedList = nullptr;
+    std::size_t indexedCount = 0;
 };
 
 // Draws the band. Under Shift the constraint is applied in place: to

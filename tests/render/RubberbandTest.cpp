@@ -1,0 +1,361 @@
+#include "RecordingSurface.h"
+
+#include "model/CPluvoDoc.h"
+#include "model/SvgExport.h"
+#include "render/Rubberband.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The drawing calls of a recording, without the state changes.
+std::vector<std::string> Shapes(const RecordingSurface& s) {
+    std::vector<std::string> out;
+    for (const std::string& c : s.calls)
+        if (c.rfind("Select", 0) != 0 && c.rfind("Set", 0) != 0) out.push_back(c);
+    return out;
+}
+
+CPluvoDoc BandDoc(std::int32_t tool) {
+    CPluvoDoc doc;
+    doc.current.FiguurType = tool;
+    doc.current.KleurRand = 0x0000FF;
+    doc.current.RsterPnt = 0;
+    doc.current.nHoek = 4;
+    doc.current.p1 = {100, 100};
+    return doc;
+}
+
+// The band drawn at p alone (no erase pass), for the given tool.
+std::vector<std::string> BandAt(CPluvoDoc& doc, POINT p, ShiftHeld shift = ShiftHeld::No) {
+    POINT last{-1, -1};
+    BandGesture gesture{last, shift};
+    doc.current.p2 = p;
+    RecordingSurface s;
+    Rubberband(s, doc, gesture, BandPass::Move);
+    return Shapes(s);
+}
+
+using Calls = std::vector<std::string>;
+
+} // namespace
+
+TEST(Rubberband, ShapeOfEveryTool) {
+    const POINT p{150, 130};
+    const std::map<std::int32_t, Calls> expected{
+        {Lijn, {"MoveToEx(100,100)", "LineTo(150,130)"}},
+        {Polygoon, {"MoveToEx(100,100)", "LineTo(150,130)"}},
+        {Ellips, {"Ellipse(100,100,150,130)", "Rectangle(100,100,150,130)"}},
+        {Cirkel, {"Ellipse(42,42,158,158)"}},
+        {Boogkwart, {"Arc(50,70,150,130, 100,130, 150,100)", "Rectangle(100,130,150,100)"}},
+        {Rechthoek, {"Rectangle(100,100,150,130)"}},
+        {Veelhoek, {"Polygon(141,141 141,59 59,59 59,141)"}},
+        {Opvullen, {}},
+        {Selecteer, {"Rectangle(100,100,150,130)"}},
+        {Kopieer, {}},
+        {11, {}},
+        {-1, {}},
+    };
+    for (const auto& [tool, calls] : expected) {
+        CPluvoDoc doc = BandDoc(tool);
+        EXPECT_EQ(BandAt(doc, p), calls) << "tool " << tool;
+    }
+
+    CPluvoDoc flat = BandDoc(Boogkwart);
+    EXPECT_EQ(BandAt(flat, {150, 102}), Calls{}) << "a quarter arc of 2 pixels shows no band";
+}
+
+TEST(Rubberband, TextBandIsTheMeasuredBoxTurnedByTheFontAndCentredOnTheGrid) {
+    // "Snelle tekst" measures 60 x 12 on the recording surface.
+    const std::map<std::int32_t, std::string> byOrientation{
+        {0, "Rectangle(100,100,160,112)"},   {900, "Rectangle(100,100,112,40)"},
+        {1800, "Rectangle(100,100,40,88)"},  {2700, "Rectangle(100,100,88,160)"},
+        {450, "Rectangle(100,100,160,112)"},
+    };
+    for (const auto& [o, rect] : byOrientation) {
+        CPluvoDoc doc = BandDoc(Tekst);
+        doc.fonts[0].lfOrientation = o;
+        doc.fonts[0].lfEscapement = o;
+        EXPECT_EQ(BandAt(doc, {100, 100}), Calls{rect}) << "orientation " << o;
+    }
+
+    CPluvoDoc grid = BandDoc(Tekst);
+    grid.current.RsterPnt = 1;
+    grid.SizeRaster = 32;
+    POINT last{-1, -1};
+    BandGesture gesture{last, ShiftHeld::Yes};
+    grid.current.p2 = {96, 64};
+    RecordingSurface s;
+    const LogFont callerFont = s.CurrentFont();
+    Rubberband(s, grid, gesture, BandPass::Move);
+    EXPECT_EQ(Shapes(s), Calls{"Rectangle(98,74,158,86)"})
+        << "cells 64 x 32: (64 - 60) / 2 and (32 - 12) / 2 from the grid point";
+    EXPECT_EQ(s.Calls("SelectFont"), (Calls{"SelectFont(Verdana,-16)", "SelectFont(,0)"}))
+        << "the font is selected only to measure";
+    EXPECT_EQ(s.CurrentFont(), callerFont);
+    EXPECT_EQ(grid.current.p2, (POINT{96, 64})) << "Shift does not constrain a text";
+
+    for (std::int32_t index : {-1, 1, std::numeric_limits<std::int32_t>::min()}) {
+        CPluvoDoc none = BandDoc(Tekst);
+        none.current.TekstIndex = index;
+        EXPECT_EQ(BandAt(none, {100, 100}), Calls{}) << "text index " << index;
+    }
+    CPluvoDoc noFont = BandDoc(Tekst);
+    noFont.current.FontIndex = 3;
+    EXPECT_EQ(BandAt(noFont, {100, 100}), Calls{});
+}
+
+TEST(Rubberband, DottedPenOfTheOutlineColourUnderNotXorAndNothingLeftBehind) {
+    CPluvoDoc doc = BandDoc(Rechthoek);
+    POINT last{120, 120};
+    BandGesture gesture{last, ShiftHeld::No};
+    doc.current.p2 = {150, 130};
+    RecordingSurface s;
+    const Pen pen{PenStyle::Solid, 4, 0x00FF00};
+    s.SelectPen(pen);
+    s.SelectBrush(Brush::Hollow());
+    s.SetTextColor(0x123456);
+    s.calls.clear();
+    Rubberband(s, doc, gesture, BandPass::Move);
+    ASSERT_GE(s.calls.size(), 5u);
+    EXPECT_EQ(s.calls[0], "SelectPen(dot,1,0000FF)");
+    EXPECT_EQ(s.calls[1], "SelectBrush(FFFFFF)") << "a white brush leaves interiors unchanged";
+    EXPECT_EQ(s.calls[2], "SetROP2(notxor)");
+    EXPECT_EQ(Shapes(s), (Calls{"Rectangle(100,100,120,120)", "Rectangle(100,100,150,130)"}))
+        << "the old band off, then the new one on";
+    EXPECT_EQ(s.CurrentPen(), pen);
+    EXPECT_EQ(s.CurrentBrush(), Brush::Hollow());
+    EXPECT_EQ(s.GetROP2(), Rop2::CopyPen);
+    EXPECT_EQ(s.TextColor(), 0x123456u);
+    EXPECT_EQ(last, (POINT{120, 120})) << "the caller keeps LaatstPunt";
+
+    RecordingSurface erase;
+    Rubberband(erase, doc, gesture, BandPass::EraseOnly);
+    EXPECT_EQ(Shapes(erase), Calls{"Rectangle(100,100,150,130)"}) << "erasing draws at p2 only";
+}
+
+TEST(Rubberband, ShiftConstrainsInPlaceInBothPassesAndOnlyForItsTools) {
+    struct Case {
+        std::int32_t tool;
+        POINT raw;
+        POINT constrained;
+    };
+    const Case cases[] = {
+        {Lijn, {110, 103}, {110, 100}},     {Polygoon, {103, 110}, {100, 110}},
+        {Lijn, {110, 108}, {110, 110}},     {Ellips, {110, 104}, {110, 110}},
+        {Boogkwart, {110, 96}, {110, 90}},  {Rechthoek, {104, 110}, {104, 104}},
+        {Cirkel, {110, 103}, {110, 103}},   {Selecteer, {110, 103}, {110, 103}},
+        {Veelhoek, {110, 103}, {110, 103}}, {Kopieer, {110, 103}, {110, 103}},
+        {Opvullen, {110, 103}, {110, 103}},
+    };
+    for (const Case& c : cases) {
+        CPluvoDoc doc = BandDoc(c.tool);
+        POINT last = c.raw;
+        BandGesture gesture{last, ShiftHeld::Yes};
+        doc.current.p2 = c.raw;
+        RecordingSurface s;
+        Rubberband(s, doc, gesture, BandPass::Move);
+        EXPECT_EQ(last, c.constrained) << "erase pass, tool " << c.tool;
+        EXPECT_EQ(doc.current.p2, c.constrained) << "draw pass, tool " << c.tool;
+        EXPECT_EQ(doc.current.p1, (POINT{100, 100})) << "the anchor stays, tool " << c.tool;
+
+        CPluvoDoc plain = BandDoc(c.tool);
+        POINT none = c.raw;
+        BandGesture free{none, ShiftHeld::No};
+        plain.current.p2 = c.raw;
+        Rubberband(s, plain, free, BandPass::Move);
+        EXPECT_EQ(plain.current.p2, c.raw) << "without Shift, tool " << c.tool;
+        EXPECT_EQ(none, c.raw) << "without Shift, tool " << c.tool;
+    }
+}
+
+TEST(Rubberband, EveryBandOfAGestureIsDrawnAnEvenNumberOfTimes) {
+    // Not-xor restores the canvas exactly when every shape is drawn twice;
+    // a move sequence followed by the finishing erase must pair them all up,
+    // with and without Shift, for pointer paths in every direction.
+    const POINT path[] = {{140, 117}, {60, 150}, {95, 20}, {180, 180}, {101, 99}};
+    for (ShiftHeld shift : {ShiftHeld::No, ShiftHeld::Yes}) {
+        for (std::int32_t tool :
+             {Lijn, Ellips, Cirkel, Boogkwart, Rechthoek, Veelhoek, Tekst, Selecteer, Polygoon}) {
+            CPluvoDoc doc = BandDoc(tool);
+            doc.current.RsterPnt = 1;
+            POINT last{-1, -1};
+            BandGesture gesture{last, shift};
+            RecordingSurface s;
+            for (POINT p : path) {
+                doc.current.p2 = p;
+                Rubberband(s, doc, gesture, BandPass::Move);
+                last = p; // the view records the point before the constraint
+            }
+            doc.current.p2 = last;
+            Rubberband(s, doc, gesture, BandPass::EraseOnly);
+            std::map<std::string, int> count;
+            std::string previous;
+            for (const std::string& c : Shapes(s)) {
+                // A line is its move and its end together.
+                if (c.rfind("LineTo", 0) == 0)
+                    ++count[previous + c];
+                else if (c.rfind("MoveToEx", 0) != 0)
+                    ++count[c];
+                previous = c;
+            }
+            EXPECT_FALSE(count.empty()) << "tool " << tool;
+            for (const auto& [call, n] : count)
+                EXPECT_EQ(n % 2, 0)
+                    << call << ", tool " << tool << ", shift " << (shift == ShiftHeld::Yes);
+        }
+    }
+}
+
+TEST(Rubberband, RegularPolygonBandWithAnAbsurdCornerCountDrawsNothing) {
+    for (std::int32_t n : {kMaxSvgCorners + 1, std::numeric_limits<std::int32_t>::max(), 0, -3}) {
+        CPluvoDoc doc = BandDoc(Veelhoek);
+        doc.current.nHoek = n;
+        EXPECT_EQ(BandAt(doc, {150, 130}), Calls{}) << n << " corners";
+    }
+    CPluvoDoc most = BandDoc(Veelhoek);
+    most.current.nHoek = kMaxSvgCorners;
+    EXPECT_EQ(BandAt(most, {150, 130}).size(), 1u) << "as many corners as a placed figure shows";
+}
+
+TEST(Rubberband, CopyPreviewDrawsTheSelectionAtThePointerAndGivesTheCurrentFigureBack) {
+    CPluvoDoc doc = BandDoc(Kopieer);
+    Figuur box;
+    box.FiguurType = Rechthoek;
+    box.MetRand = 1;
+    box.LijnDikte = 1;
+    box.RsterPnt = 1;
+    box.KleurRand = 0x00FF00;
+    box.p1 = {10, 10};
+    box.p2 = {20, 20};
+    Figuur line;
+    line.FiguurType = Lijn;
+    line.LijnDikte = 2;
+    line.RsterPnt = 1;
+    line.p1 = {30, 40};
+    line.p2 = {50, 40};
+    Figuur text;
+    text.FiguurType = Tekst;
+    Figuur fill;
+    fill.FiguurType = Opvullen;
+    fill.p1 = {15, 15};
+    doc.figures = {box, line, text, fill};
+    doc.selection = {1, 7, 2, 0, 3};
+    doc.current.p2 = {130, 140};
+    doc.current.Reserve = 9;
+    const Figuur kept = doc.current;
+    const std::vector<Figuur> figures = doc.figures;
+
+    POINT last{-1, -1};
+    BandGesture gesture{last, ShiftHeld::Yes};
+    RecordingSurface s;
+    Rubberband(s, doc, gesture, BandPass::Move);
+    EXPECT_EQ(Shapes(s),
+              (Calls{"MoveToEx(130,140)", "LineTo(150,140)", "Rectangle(110,110,121,121)"}))
+        << "the first selected figure's p1 at the pointer, the others at their offsets; "
+           "entries past the list, texts and fills are left out";
+    EXPECT_EQ(s.Calls("SelectPen")[1], "SelectPen(solid,2,000000)") << "each copy has its own pen";
+    EXPECT_TRUE(s.Calls("TextOut").empty());
+    EXPECT_TRUE(s.Calls("FloodFill").empty());
+    EXPECT_EQ(doc.current, kept) << "the borrowed current figure is given back, Shift or not";
+    EXPECT_EQ(doc.figures, figures) << "nothing is stored";
+    EXPECT_EQ(s.GetROP2(), Rop2::CopyPen);
+    EXPECT_EQ(s.CurrentBrush(), Brush::Solid(0xFFFFFF)) << "a copy's hollow brush does not stay";
+
+    last = {130, 140};
+    doc.current.p2 = {131, 141};
+    RecordingSurface moved;
+    Rubberband(moved, doc, gesture, BandPass::Move);
+    EXPECT_EQ(Shapes(moved).size(), 6u) << "the copies off at LaatstPunt, then on at p2";
+
+    for (const std::vector<std::uint32_t>& selection :
+         {std::vector<std::uint32_t>{}, std::vector<std::uint32_t>{4, 0},
+          std::vector<std::uint32_t>{std::numeric_limits<std::uint32_t>::max()}}) {
+        doc.selection = selection;
+        RecordingSurface none;
+        Rubberband(none, doc, gesture, BandPass::EraseOnly);
+        EXPECT_EQ(Shapes(none), Calls{}) << "no preview when the first entry is no figure";
+    }
+}
+
+TEST(Rubberband, CopyPreviewPullsCopiesOntoTheLineEndsOfTheDrawingAsItIsNow) {
+    CPluvoDoc doc = BandDoc(Kopieer);
+    Figuur line;
+    line.FiguurType = Lijn;
+    line.LijnDikte = 1;
+    line.p1 = {0, 0};
+    line.p2 = {200, 0};
+    Figuur box;
+    box.FiguurType = Rechthoek;
+    box.MetRand = 1;
+    box.LijnDikte = 3;
+    box.RsterPnt = 0;
+    box.p1 = {10, 10};
+    box.p2 = {20, 20};
+    doc.figures = {line, box};
+    doc.selection = {1};
+    POINT last{-1, -1};
+    BandGesture gesture{last, ShiftHeld::No};
+
+    doc.current.p2 = {197, 3};
+    RecordingSurface s;
+    Rubberband(s, doc, gesture, BandPass::Move);
+    EXPECT_EQ(Shapes(s), Calls{"Rectangle(200,0,208,14)"}) << "p1 pulled onto the line's end";
+
+    // A line drawn during the gesture is seen by the next move.
+    Figuur other = line;
+    other.p1 = {300, 300};
+    other.p2 = {500, 500};
+    doc.figures.push_back(other);
+    doc.current.p2 = {302, 298};
+    RecordingSurface t;
+    Rubberband(t, doc, gesture, BandPass::EraseOnly);
+    EXPECT_EQ(Shapes(t), Calls{"Rectangle(300,300,313,309)"});
+
+    // A line moved in place is seen once the gesture forgets its index.
+    doc.figures[2].p1 = {600, 600};
+    gesture.ForgetLineEnds();
+    doc.current.p2 = {601, 601};
+    RecordingSurface u;
+    Rubberband(u, doc, gesture, BandPass::EraseOnly);
+    EXPECT_EQ(Shapes(u), Calls{"Rectangle(600,600,612,612)"});
+}
+
+TEST(Rubberband, CopyPreviewOfALargeDrawingKeepsOneIndexForTheGesture) {
+    CPluvoDoc doc = BandDoc(Kopieer);
+    Figuur line;
+    line.FiguurType = Lijn;
+    line.LijnDikte = 1;
+    doc.figures.assign(100000, line);
+    for (std::size_t i = 0; i < doc.figures.size(); ++i) {
+        const auto v = static_cast<std::int32_t>(i);
+        doc.figures[i].p1 = {v * 7 % 4000, v * 13 % 3000};
+        doc.figures[i].p2 = {v * 11 % 4000, v * 3 % 3000};
+    }
+    for (std::uint32_t k = 0; k < 20; ++k) doc.selection.push_back(k * 4999);
+    POINT last{-1, -1};
+    BandGesture gesture{last, ShiftHeld::No};
+    RecordingSurface s;
+    doc.current.p2 = {500, 500};
+    Rubberband(s, doc, gesture, BandPass::Move);
+    ASSERT_TRUE(gesture.lineEnds.has_value());
+    const auto start = std::chrono::steady_clock::now();
+    for (int move = 0; move < 200; ++move) {
+        last = doc.current.p2;
+        doc.current.p2 = {500 + move, 500 - move};
+        Rubberband(s, doc, gesture, BandPass::Move);
+    }
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(gesture.indexedCount, doc.figures.size());
+    EXPECT_EQ(s.Calls("Rectangle").size(), 0u);
+    // Indexing 100,000 figures on every move took seconds for these moves;
+    // drawing 40 copies per move takes well under a millisecond.
+    EXPECT_LT(elapsed, std::chrono::milliseconds(1500));
+}

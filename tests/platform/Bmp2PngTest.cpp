@@ -17,14 +17,30 @@
 
 namespace {
 
-using Converter = int (*)(const char*);
+// The library, loaded from the build for one test and unloaded after it:
+// left loaded it would satisfy the export's own search by name.
+class Converter {
+public:
+    Converter() {
+        const char* dir = std::getenv("PLUVO_BMP2PNG_DIR");
+        const std::string path = std::string(dir ? dir : ".") + "/libBmp2Png.so";
+        m_library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (m_library)
+            m_convert = reinterpret_cast<int (*)(const char*)>(dlsym(m_library, "Bmp2Png"));
+    }
+    ~Converter() {
+        if (m_library) dlclose(m_library);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
 
-Converter LoadConverter() {
-    const char* dir = std::getenv("PLUVO_BMP2PNG_DIR");
-    const std::string path = std::string(dir ? dir : ".") + "/libBmp2Png.so";
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    return library ? reinterpret_cast<Converter>(dlsym(library, "Bmp2Png")) : nullptr;
-}
+    explicit operator bool() const { return m_convert != nullptr; }
+    int operator()(const char* path) const { return m_convert(path); }
+
+private:
+    void* m_library = nullptr;
+    int (*m_convert)(const char*) = nullptr;
+};
 
 void Put(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
@@ -72,7 +88,7 @@ bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 } // namespace
 
 TEST(Bmp2Png, ConvertsBottomUpAndTopDownRowsOfBothDepths) {
-    const Converter convert = LoadConverter();
+    const Converter convert;
     ASSERT_TRUE(convert);
     QTemporaryDir dir;
     for (int bits : {24, 32})
@@ -93,7 +109,7 @@ TEST(Bmp2Png, ConvertsBottomUpAndTopDownRowsOfBothDepths) {
 }
 
 TEST(Bmp2Png, DamagedHeadersAreRejectedWithoutAPng) {
-    const Converter convert = LoadConverter();
+    const Converter convert;
     ASSERT_TRUE(convert);
     QTemporaryDir dir;
     const std::string bpm = dir.filePath("kapot.bpm").toStdString();
@@ -142,7 +158,7 @@ TEST(Bmp2Png, DamagedHeadersAreRejectedWithoutAPng) {
 // The converter holds a row at a time, not the image: in a process that may
 // grow by only 16 MiB it still converts a 24 MiB picture.
 TEST(Bmp2Png, MemoryDoesNotGrowWithThePicture) {
-    const Converter convert = LoadConverter();
+    const Converter convert;
     ASSERT_TRUE(convert);
     QTemporaryDir dir;
     const std::string bpm = dir.filePath("groot.bpm").toStdString();

@@ -3,6 +3,8 @@
 
 #include "CPluvoDoc.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,16 @@
 // regular polygons without corners or with more than kMaxSvgCorners, are
 // written as nothing.
 void WriteSvg(const CPluvoDoc& doc, std::string_view title, std::string& out);
+
+// Receives the SVG text piece by piece, in order.
+using SvgSink = std::function<void(std::string_view)>;
+
+// Writes the same text as above to `sink` in pieces of about kSvgPieceSize
+// bytes, so that exporting a large drawing needs memory for one piece rather
+// than for the whole file.
+void WriteSvg(const CPluvoDoc& doc, std::string_view title, const SvgSink& sink);
+
+inline constexpr std::size_t kSvgPieceSize = 1 << 16;
 
 // The style attribute of a figure: outline, dashes and fill.
 std::string SvgStyle(const Figuur& figure);

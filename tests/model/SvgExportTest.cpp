@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const std::string kHeader =
@@ -165,4 +167,38 @@ TEST(SvgExport, FiguresWithNothingToShowLeaveNoTrace) {
         EXPECT_EQ(Elements(doc, {line, silent, line}), lineOnly + lineOnly)
             << "FiguurType " << silent.FiguurType;
     }
+}
+
+TEST(SvgExport, StreamingKeepsOnlyAboutOnePieceInMemory) {
+    CPluvoDoc doc = samples::EveryKind();
+    for (int i = 0; i < 3000; ++i) doc.figures.push_back(doc.figures[i % 8]);
+    // One polygon whose element alone is far larger than a piece.
+    Figuur polygon = Outlined(Polygoon, {5, 5}, {0, 0});
+    polygon.PolyPnt = static_cast<std::int32_t>(doc.points.size());
+    polygon.nHoek = 50000;
+    for (std::int32_t k = 0; k < polygon.nHoek; ++k) doc.points.push_back({k, -k});
+    doc.figures.push_back(polygon);
+
+    std::string whole;
+    WriteSvg(doc, "/tmp/t.svg", whole);
+    std::string joined;
+    std::size_t pieces = 0;
+    std::size_t largest = 0;
+    WriteSvg(doc, "/tmp/t.svg", [&](std::string_view piece) {
+        ++pieces;
+        largest = std::max(largest, piece.size());
+        joined += piece;
+    });
+    EXPECT_EQ(joined, whole) << "the pieces make up exactly the whole text";
+    EXPECT_GT(pieces, whole.size() / kSvgPieceSize);
+    EXPECT_LT(largest, kSvgPieceSize + 1024) << "no piece holds a whole long element";
+}
+
+TEST(SvgExport, TitleIsEscapedLikeTexts) {
+    CPluvoDoc doc;
+    std::string out;
+    WriteSvg(doc, "/tmp/a&b <c> \"d\"\x01.svg", out);
+    EXPECT_NE(out.find("<title>/tmp/a&amp;b &lt;c&gt; &quot;d&quot;?.svg</title>\n"),
+              std::string::npos)
+        << out;
 }

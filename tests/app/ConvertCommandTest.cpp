@@ -5,30 +5,40 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Outcome {
     int status = -1;
     QString errors;
+    QString output;
 };
 
-Outcome Convert(const QStringList& args) {
+// Runs "pluvo convert" without a display; `platform` is put into
+// QT_QPA_PLATFORM when given.
+Outcome Convert(const QStringList& args, const QString& workingDir = {},
+                const QString& platform = {}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
+    if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
     process.setProcessEnvironment(env);
+    if (!workingDir.isEmpty()) process.setWorkingDirectory(workingDir);
     process.start(qEnvironmentVariable("PLUVO_EXE"), QStringList{"convert"} + args);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardError()),
+            QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 QByteArray Contents(const QString& path) {
@@ -123,4 +133,71 @@ TEST(ConvertCommand, PaintsPngsWithoutADisplay) {
     const QImage fit(fitted);
     EXPECT_GT(fit.width(), 32) << "the drawing plus one grid cell";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3) << "no temporary files left";
+}
+
+TEST(ConvertCommand, FileProblemsAreExplainedInDutchAndSpecialFilesAreNotReplaced) {
+    QTemporaryDir dir;
+    const QString good = dir.filePath("good.plv");
+    Put(good, QByteArray::fromStdString(StoreBinary(samples::OneLine())));
+    const QString fifo = dir.filePath("pipe.svg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+
+    struct Case {
+        QStringList args;
+        QString expected;
+    };
+    for (const Case& c : {
+             Case{{dir.filePath("missing.plv"), dir.filePath("a.svg")},
+                  "kan '" + dir.filePath("missing.plv") + "' niet lezen: bestand bestaat niet\n"},
+             Case{{dir.path(), dir.filePath("a.svg")},
+                  "kan '" + dir.path() + "' niet lezen: is een map\n"},
+             Case{{good, dir.filePath("no/a.svg")},
+                  "kan '" + dir.filePath("no/a.svg") + "' niet schrijven: map bestaat niet\n"},
+             Case{{good, dir.filePath("good.plv/a.txt")},
+                  "kan '" + dir.filePath("good.plv/a.txt") +
+                      "' niet schrijven: map bestaat niet\n"},
+             Case{{good, dir.path()}, "kan '" + dir.path() + "' niet schrijven: is een map\n"},
+             Case{{good, fifo}, "kan '" + fifo + "' niet schrijven: is geen gewoon bestand\n"},
+         }) {
+        const Outcome run = Convert(c.args);
+        EXPECT_EQ(run.status, 2) << c.args.join(' ').toStdString();
+        EXPECT_EQ(run.errors, "pluvo convert: " + c.expected);
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "a pipe is not replaced by a plain file";
+}
+
+TEST(ConvertCommand, PngNeedsNoDisplayWhateverThePlatformVariableSays) {
+    QTemporaryDir dir;
+    Put(dir.filePath("in.plv"), QByteArray::fromStdString(StoreBinary(samples::EveryKind())));
+    const Outcome run =
+        Convert({dir.filePath("in.plv"), dir.filePath("x.png"), "--size=40x30"}, {}, "xcb");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors, "") << "no Qt warnings on stderr";
+    EXPECT_EQ(QImage(dir.filePath("x.png")).size(), QSize(40, 30)) << "--size=WxH is understood";
+}
+
+TEST(ConvertCommand, HelpOptionsEndAndTheSvgTitleIsACleanAbsolutePath) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    Put(dir.filePath("--odd.plv"), QByteArray::fromStdString(StoreBinary(samples::OneLine())));
+
+    const Outcome help = Convert({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.output.startsWith("gebruik: pluvo convert INVOER UITVOER [--size BxH]\n"))
+        << help.output.toStdString();
+    EXPECT_EQ(help.errors, "");
+
+    const Outcome size = Convert({"a.plv", "b.png", "--size", "80X60"});
+    EXPECT_EQ(size.status, 2);
+    EXPECT_TRUE(size.errors.contains("ongeldige grootte '80X60'")) << size.errors.toStdString();
+    EXPECT_TRUE(size.errors.contains("\ngebruik: pluvo convert")) << "the usage line follows";
+
+    const Outcome odd = Convert({"--", "--odd.plv", "sub/../out.svg"}, dir.path());
+    ASSERT_EQ(odd.status, 0) << odd.errors.toStdString();
+    const QString absolute = QDir(dir.path()).canonicalPath() + "/out.svg";
+    EXPECT_TRUE(
+        Contents(dir.filePath("out.svg")).contains("<title>" + absolute.toUtf8() + "</title>"))
+        << Contents(dir.filePath("out.svg")).toStdString();
 }

@@ -2,11 +2,12 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
-#include <fstream>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +45,20 @@ void* OpenConverter() {
     for (const std::string& name : candidates)
         if (void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
     return nullptr;
+}
+
+// Temporary names tried before the export gives up.
+constexpr int kNameAttempts = 16;
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 bool IsRegularFile(const std::string& path) {
@@ -109,30 +124,35 @@ bool WritePng(const QImage& image, const std::string& target, const PngMessageSi
     const std::optional<std::vector<std::uint8_t>> dib = BitmapToDib(image);
     if (!dib) return false;
 
-    // A fresh unique name in the target's directory, given up at once: its
-    // base name carries the ".bpm" and ".png" files.
-    std::string pattern = DirectoryOf(target) + "p3dXXXXXX";
-    const int fd = mkstemp(pattern.data());
+    const std::string directory = DirectoryOf(target);
+    std::string bpm, png;
+    int fd = -1;
+    for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
+        // A fresh unique name in the target's directory, given up at once:
+        // its base name carries the ".bpm" and ".png" files. Neither may
+        // exist yet, so that no one else's file is overwritten or deleted.
+        std::string pattern = directory + "p3dXXXXXX";
+        const int reserved = mkstemp(pattern.data());
+        if (reserved < 0) return false;
+        close(reserved);
+        std::remove(pattern.c_str());
+        bpm = pattern + ".bpm";
+        png = pattern + ".png";
+        struct stat existing {};
+        if (lstat(png.c_str(), &existing) == 0) continue;
+        fd = open(bpm.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
     if (fd < 0) return false;
-    close(fd);
-    std::remove(pattern.c_str());
-    const std::string bpm = pattern + ".bpm";
-    const std::string png = pattern + ".png";
 
     std::uint8_t header[14] = {'B', 'M'};
     Put32(header + 2, static_cast<std::uint32_t>(dib->size() + 14));
     Put32(header + 10, 54);
-    {
-        std::ofstream out(bpm, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(reinterpret_cast<const char*>(header), sizeof header);
-        out.write(reinterpret_cast<const char*>(dib->data()),
-                  static_cast<std::streamsize>(dib->size()));
-        if (!out.flush()) {
-            out.close();
-            std::remove(bpm.c_str());
-            return false;
-        }
+    const bool written =
+        WriteAll(fd, header, sizeof header) && WriteAll(fd, dib->data(), dib->size());
+    if (close(fd) != 0 || !written) {
+        std::remove(bpm.c_str());
+        return false;
     }
     const bool converted = CallBmp2Png(bpm, messages);
     std::remove(bpm.c_str());

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <dlfcn.h>
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -104,4 +106,93 @@ TEST(PngExport, ExportReplacesTheTargetWithTheCanvasPixels) {
     EXPECT_GE(size.height, 91 + 32);
     EXPECT_LE(size.height, 91 + 32 + 3);
     EXPECT_FALSE(ExportCanvasPng(doc, 0, 10, target, error));
+}
+
+namespace {
+
+// Points the converter search at a directory for the life of the object.
+class ConverterDirectory {
+public:
+    explicit ConverterDirectory(const QString& dir) {
+        if (const char* old = std::getenv("PLUVO_BMP2PNG_DIR")) m_saved = old;
+        setenv("PLUVO_BMP2PNG_DIR", dir.toLocal8Bit().constData(), 1);
+    }
+    ~ConverterDirectory() {
+        if (m_saved.empty())
+            unsetenv("PLUVO_BMP2PNG_DIR");
+        else
+            setenv("PLUVO_BMP2PNG_DIR", m_saved.c_str(), 1);
+    }
+
+private:
+    std::string m_saved;
+};
+
+// The file of a shared library that certainly lacks the export Bmp2Png.
+QString SomeOtherLibrary() {
+    void* library = dlopen("libm.so.6", RTLD_NOW | RTLD_LOCAL);
+    Dl_info info{};
+    const bool found = library && dladdr(dlsym(library, "cos"), &info) && info.dli_fname;
+    const QString path = found ? QString::fromLocal8Bit(info.dli_fname) : QString();
+    if (library) dlclose(library);
+    return path;
+}
+
+} // namespace
+
+TEST(PngExport, ConverterWithoutTheExportIsReportedAsIncorrect) {
+    QTemporaryDir dir;
+    const QString library = SomeOtherLibrary();
+    ASSERT_FALSE(library.isEmpty());
+    ASSERT_TRUE(QFile::copy(library, dir.filePath("libBmp2Png.so")));
+    const std::string target = dir.filePath("tekening.png").toStdString();
+    { std::ofstream(target) << "oud"; }
+    std::vector<std::string> messages;
+    {
+        ConverterDirectory use(dir.path());
+        QImage image(10, 10, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        EXPECT_FALSE(WritePng(image, target, [&](const std::string& m) { messages.push_back(m); }));
+    }
+    EXPECT_EQ(messages, std::vector<std::string>{"Bmp2Png.dll is incorrect"});
+    std::ifstream in(target);
+    std::string content;
+    in >> content;
+    EXPECT_EQ(content, "oud");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "only the library and target";
+}
+
+TEST(PngExport, TargetsWithoutADirectoryOrWithAMissingOneAndOtherImageFormats) {
+    QImage image(7, 3, QImage::Format_RGB888);
+    image.fill(qRgb(10, 20, 30));
+    image.setPixel(6, 0, qRgb(250, 128, 1));
+    std::vector<std::string> messages;
+    const auto sink = [&](const std::string& m) { messages.push_back(m); };
+    EXPECT_FALSE(WritePng(image, "", sink)) << "an empty target writes nothing";
+
+    QTemporaryDir dir;
+    EXPECT_FALSE(WritePng(image, dir.filePath("geen/map.png").toStdString(), sink))
+        << "no temporary file can be made in a missing directory";
+    EXPECT_TRUE(messages.empty()) << "those failures are silent";
+
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const bool written = WritePng(image, "los.png", sink);
+    QDir::setCurrent(previous);
+    ASSERT_TRUE(written) << "a bare file name is written in the current directory";
+    const QImage png(dir.filePath("los.png"));
+    ASSERT_EQ(png.size(), QSize(7, 3));
+    EXPECT_EQ(png.pixel(6, 0), qRgb(250, 128, 1));
+    EXPECT_EQ(png.pixel(0, 2), qRgb(10, 20, 30));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"los.png"});
+
+    const auto dib = BitmapToDib(image);
+    ASSERT_TRUE(dib);
+    EXPECT_EQ(dib->size(), 40u + 7 * 4 * 3);
+    const std::size_t topRight = 40 + 2 * 28 + 6 * 4;
+    EXPECT_EQ((*dib)[topRight], 1);
+    EXPECT_EQ((*dib)[topRight + 1], 128);
+    EXPECT_EQ((*dib)[topRight + 2], 250);
+    EXPECT_EQ((*dib)[topRight + 3], 0) << "the fourth byte is reserved";
+    for (std::size_t k = 24; k < 40; ++k) EXPECT_EQ((*dib)[k], 0) << "header byte " << k;
 }

@@ -37,6 +37,14 @@ TEST(ViewGeometry, TextIsCentredInTheCellsItCovers) {
     EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 10, 1800), (POINT{48, 76}));
     EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 10, 2700), (POINT{56, 62}));
     EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 0, 0), (POINT{40, 60})) << "no grid, no division by 0";
+    EXPECT_EQ(TekstInRaster(30, 20, 40, 60, 10, 0), (POINT{40, 60})) << "whole cells: no offset";
+    EXPECT_EQ(TekstInRaster(0, 0, 40, 60, 10, 0), (POINT{45, 65}))
+        << "an empty text still covers one cell, (-1) / g truncating to 0";
+    EXPECT_EQ(TekstInRaster(0, 0, 40, 60, 1, 0), (POINT{40, 60}));
+    EXPECT_EQ(TekstInRaster(25, 12, 40, 60, 10, 450), (POINT{42, 64})) << "other angles: as 0";
+    EXPECT_EQ(TekstInRaster(2147483647, 2147483647, 2147483647, 2147483647, 200, 1800),
+              (POINT{-2147483525, 75}))
+        << "huge extents wrap instead of overflowing";
 }
 
 TEST(ViewGeometry, GridSnapsRoundHalvesUpAndNegativesTowardZero) {

@@ -29,11 +29,11 @@ struct OpenResult {
     std::string error;
 };
 
-// The largest file that is read as a drawing: about a million figures, far
-// beyond any real drawing, and small enough that a huge or endless file (a
+// The largest file that is read as a drawing: a binary drawing of more than
+// three million figures, and small enough that a huge or endless file (a
 // sparse file, /dev/zero) cannot exhaust the memory; the lists that a file
 // can fill take at most about ten times its size.
-inline constexpr std::size_t kMaxDrawingFileBytes = std::size_t{64} << 20;
+inline constexpr std::size_t kMaxDrawingFileBytes = std::size_t{256} << 20;
 
 // Reads the whole file; on failure gives the system's reason in `error`. A
 // file longer than `limit` bytes fails as too large without being read.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -92,6 +93,16 @@ TEST(SvgExport, ShapesUseTheNormalisedBoxAndTheSharedGeometry) {
     EXPECT_PRED2(StartsWith, Element(Outlined(Lijn, {10000, -1000}, {-5, 5})),
                  "<line x1=\"10000\" y1=\"-1000\" x2=\"  -5\" y2=\"   5\"")
         << "wide values are written in full";
+    EXPECT_PRED2(StartsWith, Element(Outlined(Lijn, {INT32_MIN, INT32_MAX}, {0, 0})),
+                 "<line x1=\"-2147483648\" y1=\"2147483647\" x2=\"   0\" ");
+
+    Figuur most = Outlined(Veelhoek, {0, 0}, {500, 0});
+    most.nHoek = kMaxSvgCorners;
+    const std::string corners = Element(most);
+    const std::string style = SvgStyle(most);
+    EXPECT_EQ(std::count(corners.begin(), corners.end(), ','),
+              kMaxSvgCorners + std::count(style.begin(), style.end(), ','))
+        << "the largest corner count is still written";
 }
 
 TEST(SvgExport, QuarterArcsRunBetweenTheCornersOfTheirQuadrant) {
@@ -131,7 +142,9 @@ TEST(SvgExport, TextsAreEscapedUtf8AndRotatedClockwise) {
         << e;
     for (const auto& [orientation, rotate] :
          {std::pair{2700, "rotate(  90,"}, std::pair{5, "rotate( 359,"},
-          std::pair{4500, "rotate( -90,"}, std::pair{3600, ""}, std::pair{0, ""}}) {
+          std::pair{-900, "rotate(  90,"}, std::pair{7200, ""},
+          std::pair{INT32_MIN, "rotate( -84,"}, std::pair{4500, "rotate( -90,"},
+          std::pair{3600, ""}, std::pair{0, ""}}) {
         doc.fonts[0].lfOrientation = orientation;
         const std::string line = Elements(doc, {Outlined(Tekst, {1, 2}, {1, 2})});
         if (*rotate == '\0')

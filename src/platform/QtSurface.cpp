@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -68,6 +69,53 @@ bool ConvexRow(const double (*corners)[2], int n, double y, double& xl, double& 
     }
     return xl <= xr;
 }
+
+// The pixels of a thin elliptic outline in drawing order, counter-clockwise
+// from the angle `from`, so that a dotted pen steps one pixel at a time along
+// it. An outline too long to list falls back to its angle times its mean
+// radius.
+class OutlineChain {
+public:
+    OutlineChain() = default;
+    template <class Box> OutlineChain(const Box& outer, const Box& inner, double from) {
+        const std::int64_t w = outer.x1 - outer.x0 + 1, h = outer.y1 - outer.y0 + 1;
+        m_meanRadius = static_cast<double>(w + h) / 4.0;
+        if (w > kMaxChain || h > kMaxChain) return;
+        const double cx = (outer.x0 + outer.x1) / 2.0, cy = (outer.y0 + outer.y1) / 2.0;
+        const auto add = [&](std::int64_t y, std::int64_t x0, std::int64_t x1) {
+            for (std::int64_t x = x0; x <= x1; ++x) m_angles.push_back(Angle(x, y, cx, cy, from));
+        };
+        for (std::int64_t y = outer.y0; y <= outer.y1; ++y) {
+            std::int64_t ol, orr, il, ir;
+            if (!EllipseRow(outer.x0, outer.y0, outer.x1, outer.y1, y, ol, orr)) continue;
+            if (EllipseRow(inner.x0, inner.y0, inner.x1, inner.y1, y, il, ir)) {
+                add(y, ol, il - 1);
+                add(y, ir + 1, orr);
+            } else {
+                add(y, ol, orr);
+            }
+        }
+        std::sort(m_angles.begin(), m_angles.end());
+    }
+
+    std::int64_t Position(std::int64_t x, std::int64_t y, double cx, double cy, double from) const {
+        const double a = Angle(x, y, cx, cy, from);
+        if (m_angles.empty()) return static_cast<std::int64_t>(a * m_meanRadius);
+        return std::lower_bound(m_angles.begin(), m_angles.end(), a) - m_angles.begin();
+    }
+
+private:
+    static constexpr std::int64_t kMaxChain = 1 << 15;
+
+    static double Angle(std::int64_t x, std::int64_t y, double cx, double cy, double from) {
+        double a = std::atan2(-(static_cast<double>(y) - cy), static_cast<double>(x) - cx) - from;
+        while (a < 0) a += kTwoPi;
+        return a;
+    }
+
+    std::vector<double> m_angles;
+    double m_meanRadius = 0;
+};
 
 // A segment stroked with a wide pen: the pixel centres within half the width
 // of the segment, round at both ends. Each row of it is one run, as the
@@ -317,18 +365,17 @@ void QtSurface::DrawShape(Shape shape, std::int32_t l32, std::int32_t t32, std::
     const bool dotted = pen.style == PenStyle::Dot && w == 1;
     const std::int64_t width = outer.x1 - outer.x0 + 1, height = outer.y1 - outer.y0 + 1;
     const double cx = (outer.x0 + outer.x1) / 2.0, cy = (outer.y0 + outer.y1) / 2.0;
-    const double meanRadius = (width + height) / 4.0;
-    // Where a pixel lies along the outline, for the dots of a dotted pen.
+    const OutlineChain chain =
+        dotted && shape == Shape::Ellipse ? OutlineChain(outer, inner, 0) : OutlineChain();
+    // Where a pixel lies along the outline, for the dots of a dotted pen:
+    // clockwise from the top-left corner around a rectangle, counter-
+    // clockwise from the right around an ellipse, one step per pixel.
     const auto along = [&](std::int64_t x, std::int64_t y) -> std::int64_t {
-        if (shape == Shape::Ellipse) {
-            double a = std::atan2(-(y - cy), x - cx);
-            if (a < 0) a += kTwoPi;
-            return static_cast<std::int64_t>(a * meanRadius);
-        }
+        if (shape == Shape::Ellipse) return chain.Position(x, y, cx, cy, 0);
         if (y == outer.y0) return x - outer.x0;
-        if (x == outer.x1) return width + (y - outer.y0);
-        if (y == outer.y1) return width + height + (outer.x1 - x);
-        return 2 * width + height + (outer.y1 - y);
+        if (x == outer.x1) return width - 1 + (y - outer.y0);
+        if (y == outer.y1) return width + height - 2 + (outer.x1 - x);
+        return 2 * width + height - 3 + (outer.y1 - y);
     };
     const QRgb penColour = ToRgb(pen.colour);
     const auto outline = [&](std::int64_t y, std::int64_t x0, std::int64_t x1) {
@@ -375,12 +422,12 @@ void QtSurface::DrawArc(const Box& outer, const Box& inner, double from, double 
     const Pen& pen = CurrentPen();
     const bool dotted = pen.style == PenStyle::Dot && pen.width <= 1;
     const double cx = (outer.x0 + outer.x1) / 2.0, cy = (outer.y0 + outer.y1) / 2.0;
-    const double meanRadius = (outer.x1 - outer.x0 + outer.y1 - outer.y0 + 2) / 4.0;
+    const OutlineChain chain = dotted ? OutlineChain(outer, inner, from) : OutlineChain();
     const auto pixel = [&](std::int64_t x, std::int64_t y) {
         double a = std::atan2(-(y - cy), x - cx) - from;
         while (a < 0) a += kTwoPi;
         if (a > span + 1e-6) return;
-        OutlinePixel(x, y, !dotted || DotOn(static_cast<std::int64_t>(a * meanRadius)));
+        OutlinePixel(x, y, !dotted || DotOn(chain.Position(x, y, cx, cy, from)));
     };
     for (std::int64_t y = std::max<std::int64_t>(outer.y0, 0);
          y <= std::min<std::int64_t>(outer.y1, m_height - 1); ++y) {

@@ -606,3 +606,72 @@ TEST(QtSurface, HugeCoordinatesAreClippedWithoutHanging) {
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5);
     EXPECT_EQ(image.pixel(100, 100), QtSurface::ToRgb(0x00FF00));
 }
+
+// The dots of a thin dotted pen step one pixel at a time along an outline:
+// runs of three on and three off all the way round a rectangle, an ellipse
+// and an arc, also across the corners.
+TEST(QtSurface, DotsRunThreeOnThreeOffAlongRectanglesEllipsesAndArcs) {
+    QImage rect = Blank(64, 64);
+    {
+        QtSurface surface(rect);
+        surface.SelectPen({PenStyle::Dot, 1, 0});
+        surface.SelectBrush(Brush::Hollow());
+        surface.Rectangle(5, 5, 25, 17); // 20 x 12 pixels
+    }
+    std::vector<QPoint> walk;
+    for (int x = 5; x <= 24; ++x) walk.emplace_back(x, 5);
+    for (int y = 6; y <= 16; ++y) walk.emplace_back(24, y);
+    for (int x = 23; x >= 5; --x) walk.emplace_back(x, 16);
+    for (int y = 15; y >= 6; --y) walk.emplace_back(5, y);
+    for (std::size_t k = 0; k < walk.size(); ++k)
+        EXPECT_EQ(rect.pixel(walk[k]) == kBlack, (k / 3) % 2 == 0)
+            << "step " << k << " at " << walk[k].x() << "," << walk[k].y();
+
+    const auto runs = [](const QImage& solid, const QImage& dotted, double from, double span) {
+        // The solid outline's pixels in counter-clockwise order from `from`.
+        const double cx = 31.5, cy = 23.5;
+        std::vector<std::pair<double, QPoint>> order;
+        for (int y = 0; y < solid.height(); ++y)
+            for (int x = 0; x < solid.width(); ++x)
+                if (solid.pixel(x, y) == kBlack) {
+                    double a = std::atan2(-(y - cy), x - cx) - from;
+                    while (a < 0) a += 6.283185307179586;
+                    if (a <= span + 1e-6) order.emplace_back(a, QPoint(x, y));
+                }
+        std::sort(order.begin(), order.end(),
+                  [](const auto& p, const auto& q) { return p.first < q.first; });
+        std::vector<int> lengths{0};
+        bool on = true;
+        for (const auto& [a, p] : order) {
+            const bool here = dotted.pixel(p) == kBlack;
+            if (here != on) lengths.push_back(0), on = here;
+            ++lengths.back();
+        }
+        return lengths;
+    };
+    QImage solid = Blank(64, 64), dotted = Blank(64, 64);
+    {
+        QtSurface s(solid), d(dotted);
+        s.SelectBrush(Brush::Hollow());
+        d.SelectBrush(Brush::Hollow());
+        d.SelectPen({PenStyle::Dot, 1, 0});
+        s.Ellipse(2, 5, 62, 43);
+        d.Ellipse(2, 5, 62, 43);
+    }
+    std::vector<int> lengths = runs(solid, dotted, 0, 7);
+    ASSERT_GT(lengths.size(), 20u);
+    for (std::size_t k = 0; k + 1 < lengths.size(); ++k) EXPECT_EQ(lengths[k], 3) << "run " << k;
+
+    QImage arc = Blank(64, 64), dottedArc = Blank(64, 64);
+    {
+        QtSurface s(arc), d(dottedArc);
+        d.SelectPen({PenStyle::Dot, 1, 0});
+        s.Arc(2, 5, 62, 43, 0, 0, 63, 43); // upper left to lower right, the long way
+        d.Arc(2, 5, 62, 43, 0, 0, 63, 43);
+    }
+    const double from = std::atan2(23.5, -31.5);
+    lengths = runs(arc, dottedArc, from, 7);
+    ASSERT_GT(lengths.size(), 10u);
+    for (std::size_t k = 0; k + 1 < lengths.size(); ++k)
+        EXPECT_EQ(lengths[k], 3) << "arc run " << k;
+}

@@ -36,23 +36,26 @@ POINT TekstInRaster(std::int32_t W, std::int32_t H, std::int32_t x, std::int32_t
     if (g < 1) return {x, y};
     const std::int64_t wg = CoveredCells(W, g);
     const std::int64_t hg = CoveredCells(H, g);
+    // In 64 bits, so that x + g cannot overflow before the result wraps.
+    const std::int64_t x64 = x;
+    const std::int64_t y64 = y;
     std::int64_t nx, ny;
     switch (orientation) {
     case 900:
-        nx = x + (hg - H) / 2;
-        ny = y + g - (wg - W) / 2;
+        nx = x64 + (hg - H) / 2;
+        ny = y64 + g - (wg - W) / 2;
         break;
     case 1800:
-        nx = x + g - (wg - W) / 2;
-        ny = y + hg - (hg - H) / 2;
+        nx = x64 + g - (wg - W) / 2;
+        ny = y64 + hg - (hg - H) / 2;
         break;
     case 2700:
-        nx = x + hg - (hg - H) / 2;
-        ny = y + (wg - W) / 2;
+        nx = x64 + hg - (hg - H) / 2;
+        ny = y64 + (wg - W) / 2;
         break;
     default:
-        nx = x + (wg - W) / 2;
-        ny = y + (hg - H) / 2;
+        nx = x64 + (wg - W) / 2;
+        ny = y64 + (hg - H) / 2;
         break;
     }
     return {Wrap(nx), Wrap(ny)};

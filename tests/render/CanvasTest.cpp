@@ -1,9 +1,9 @@
+// Painting the canvas: grid, labels, figures, selection marks, polygon
+// marks and the printed page.
 #include "RecordingSurface.h"
 
 #include "model/CPluvoDoc.h"
 #include "render/Canvas.h"
-#include "render/Rubberband.h"
-#include "render/SquareTree.h"
 
 #include <gtest/gtest.h>
 
@@ -249,91 +249,4 @@ TEST(Canvas, PrintedPolygonMarksUseTheRestoredPoints) {
     OnDraw(u, doc, {50, 50, 9});
     EXPECT_EQ(u.Calls("Ellipse").size(), 1u) << "a stray point index draws only the circle";
     EXPECT_TRUE(u.Calls("LineTo").empty());
-}
-
-TEST(SquareTree, SixFiguresTwentyOnePointsInDepthFirstOrder) {
-    CPluvoDoc doc;
-    doc.current.RsterPnt = 0;
-    doc.current.MetVul = 1;
-    RecordingSurface s;
-    EXPECT_EQ(GroeiBoom(s, doc, {100, 300}, {164, 300}, 39), 6u);
-    ASSERT_EQ(doc.figures.size(), 6u);
-    ASSERT_EQ(doc.points.size(), 21u);
-    EXPECT_EQ(s.Calls("Polygon"),
-              (std::vector<std::string>{
-                  "Polygon(100,300 164,300 164,236 100,236)", "Polygon(100,236 132,204 164,236)",
-                  "Polygon(100,236 132,204 100,172 68,204)", "Polygon(68,204 68,172 100,172)",
-                  "Polygon(132,204 164,236 196,204 164,172)", "Polygon(164,172 196,172 196,204)"}));
-    const int greens[] = {56, 95, 134, 173, 134, 173};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(doc.figures[i].KleurVul, greens[i] * 256) << "figure " << i;
-        EXPECT_EQ(doc.figures[i].FiguurType, Polygoon);
-    }
-    EXPECT_EQ(doc.figures[1].nHoek, 3);
-    EXPECT_EQ(doc.figures[2].PolyPnt, 7);
-
-    CPluvoDoc below;
-    RecordingSurface t;
-    GroeiBoom(t, below, {164, 300}, {100, 300}, 39);
-    EXPECT_EQ(t.Calls("Polygon")[0], "Polygon(164,300 100,300 100,364 164,364)");
-    CPluvoDoc exact;
-    EXPECT_EQ(GroeiBoom(t, exact, {100, 300}, {132, 300}, 39), 0u) << "one grid cell adds nothing";
-}
-
-TEST(SquareTree, HugeTreeStopsAtTheLimit) {
-    CPluvoDoc doc;
-    doc.SizeRaster = 1;
-    RecordingSurface s;
-    s.calls.reserve(1 << 18);
-    EXPECT_EQ(GroeiBoom(s, doc, {0, 100000}, {100000, 100000}, 1), kBoomMaxFiguren);
-    EXPECT_EQ(doc.figures.size(), kBoomMaxFiguren);
-}
-
-TEST(Rubberband, ShapesConstraintsAndCopyPreview) {
-    CPluvoDoc doc;
-    POINT last{-1, -1};
-    BandGesture gesture{last, ShiftHeld::Yes};
-    doc.current.FiguurType = Rechthoek;
-    doc.current.p1 = {0, 0};
-    doc.current.p2 = {10, 4};
-    RecordingSurface s;
-    Rubberband(s, doc, gesture, BandPass::Move);
-    EXPECT_EQ(s.Calls("Rectangle"), std::vector<std::string>{"Rectangle(0,0,10,10)"});
-    EXPECT_EQ(doc.current.p2, (POINT{10, 10})) << "the constraint is applied in place";
-    EXPECT_EQ(s.calls[0], "SelectPen(dot,1,000000)");
-    EXPECT_EQ(s.GetROP2(), Rop2::CopyPen);
-
-    last = {10, 4};
-    doc.current.FiguurType = Selecteer;
-    RecordingSurface sel;
-    Rubberband(sel, doc, gesture, BandPass::Move);
-    EXPECT_EQ(sel.Calls("Rectangle"),
-              (std::vector<std::string>{"Rectangle(0,0,10,4)", "Rectangle(0,0,10,10)"}))
-        << "the selection band is never constrained";
-
-    doc.current.FiguurType = Cirkel;
-    doc.current.p2 = {3, 4};
-    RecordingSurface circle;
-    Rubberband(circle, doc, gesture, BandPass::EraseOnly);
-    EXPECT_EQ(circle.Calls("Ellipse"), std::vector<std::string>{"Ellipse(-5,-5,5,5)"});
-
-    Figuur text;
-    text.FiguurType = Tekst;
-    Figuur square;
-    square.FiguurType = Rechthoek;
-    square.MetRand = 1;
-    square.LijnDikte = 1;
-    square.RsterPnt = 1;
-    square.p1 = {10, 10};
-    square.p2 = {20, 20};
-    doc.figures = {text, square};
-    doc.selection = {1, 0};
-    doc.current.FiguurType = Kopieer;
-    doc.current.p2 = {110, 10};
-    const Figuur before = doc.current;
-    RecordingSurface copy;
-    Rubberband(copy, doc, gesture, BandPass::EraseOnly);
-    EXPECT_EQ(copy.Calls("Rectangle"), std::vector<std::string>{"Rectangle(110,10,121,21)"});
-    EXPECT_TRUE(copy.Calls("TextOut").empty()) << "no preview of a text";
-    EXPECT_EQ(doc.current, before);
 }

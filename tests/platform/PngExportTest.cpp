@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -74,6 +76,20 @@ TEST(PngExport, MissingConverterIsReportedAndKeepsTheTarget) {
     in >> content;
     EXPECT_EQ(content, "oud");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary files remain";
+}
+
+TEST(PngExport, LinkedTargetKeepsTheLinkAndReplacesWhatItPointsAt) {
+    QTemporaryDir dir;
+    const QString real = dir.filePath("echt.png");
+    const QString link = dir.filePath("link.png");
+    { std::ofstream(real.toStdString()) << "oud"; }
+    ASSERT_TRUE(QFile::link(real, link));
+    CPluvoDoc doc;
+    std::string error;
+    ASSERT_TRUE(ExportCanvasPng(doc, 40, 30, link.toStdString(), error)) << error;
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QImage(real).size(), QSize(40, 30));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 2);
 }
 
 TEST(PngExport, ExportReplacesTheTargetWithTheCanvasPixels) {

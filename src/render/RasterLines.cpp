@@ -1,8 +1,100 @@
-// Lines: thin solid and dotted lines by Bresenham and wide lines as
-// round-ended strokes.
+// Lines: thin solid and dotted lines by Bresenham, clipped exactly to the
+// buffer, and wide lines as round-ended strokes.
 #include "RasterInternal.h"
 
+#include <cassert>
 #include <cstdlib>
+
+namespace {
+
+using raster::NotXor;
+
+__extension__ typedef __int128 Wide;
+
+Wide FloorDiv(Wide a, Wide b) { // b > 0
+    const Wide q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+Wide CeilDiv(Wide a, Wide b) { // b > 0
+    const Wide q = a / b;
+    return (a % b != 0 && a > 0) ? q + 1 : q;
+}
+
+// One axis of a line: where it starts, which way it steps and how far the
+// buffer reaches along it.
+struct Axis {
+    std::int64_t start;
+    std::int64_t step; // +1 or -1
+    std::int64_t last; // the buffer's last pixel on this axis
+};
+
+// The Bresenham loop below takes a step along the major axis every time and
+// one along the minor axis when the error says so; at step k it has taken
+// floor((2 k d + D) / 2D) minor steps, D and d being the lengths along the
+// major and minor axes. That closed form lets a line start at any step with
+// the error term it would have there, so a line clipped to the buffer sets
+// exactly the pixels of the whole line, and its dots keep their phase.
+struct LineSteps {
+    std::int64_t major; // D, also the number of pixels drawn
+    std::int64_t minor; // d <= D
+
+    std::int64_t MinorAt(std::int64_t k) const {
+        return static_cast<std::int64_t>(FloorDiv(Wide{2} * k * minor + major, Wide{2} * major));
+    }
+
+    // Narrows first..last to the steps whose pixel lies on the buffer along
+    // the major and the minor axis; false when none does.
+    bool Clip(const Axis& a, const Axis& b, std::int64_t& first, std::int64_t& last) const {
+        const auto intersect = [&](std::int64_t lo, std::int64_t hi) {
+            first = std::max(first, lo);
+            last = std::min(last, hi);
+        };
+        // Along the major axis the pixel at step k is a.start + a.step * k.
+        if (a.step > 0)
+            intersect(-a.start, a.last - a.start);
+        else
+            intersect(a.start - a.last, a.start);
+        // Along the minor axis it is b.start + b.step * MinorAt(k), and
+        // MinorAt grows with k: solve for the steps between qlo and qhi.
+        const std::int64_t qlo = b.step > 0 ? -b.start : b.start - b.last;
+        const std::int64_t qhi = b.step > 0 ? b.last - b.start : b.start;
+        if (minor == 0) {
+            if (qlo > 0 || qhi < 0) return false;
+        } else if (first <= last) {
+            const Wide twice = Wide{2} * minor;
+            const Wide lo = CeilDiv((Wide{2} * qlo - 1) * major, twice);
+            const Wide hi = CeilDiv((Wide{2} * qhi + 1) * major, twice) - 1;
+            if (lo > last || hi < first) return false;
+            intersect(static_cast<std::int64_t>(std::max<Wide>(lo, first)),
+                      static_cast<std::int64_t>(std::min<Wide>(hi, last)));
+        }
+        return first <= last;
+    }
+};
+
+// Steps pixels first..last of a Bresenham line through the buffer, calling
+// put(pixel, k) for each; the caller has made sure they all lie on it.
+template <class Put>
+void Walk(Pixel* pixels, std::int64_t stride, std::int64_t x, std::int64_t y, std::int64_t sx,
+          std::int64_t sy, std::int64_t dx, std::int64_t ady, std::int64_t err, std::int64_t first,
+          std::int64_t last, Put put) {
+    std::int64_t at = y * stride + x;
+    const std::int64_t down = sy * stride;
+    for (std::int64_t k = first; k <= last; ++k) {
+        put(pixels[at], k);
+        const std::int64_t e2 = 2 * err;
+        if (e2 >= -ady) {
+            err -= ady;
+            at += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            at += down;
+        }
+    }
+}
+
+} // namespace
 
 void RasterSurface::LineTo(std::int32_t x, std::int32_t y) {
     Refresh();
@@ -17,53 +109,52 @@ void RasterSurface::LineTo(std::int32_t x, std::int32_t y) {
         WideLine(from, to, pen.width);
 }
 
-// Bresenham from `from` up to, but not including, `to`.
+// Bresenham from `from` up to, but not including, `to`: only the steps whose
+// pixels lie on the buffer are taken, so the work is bounded by the buffer
+// whatever the coordinates.
 void RasterSurface::ThinLine(POINT from, POINT to) {
-    std::int64_t x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
-    // A line reaching far outside the image is first cut to a margin around
-    // it (Liang-Barsky), so that a damaged coordinate cannot cost billions of
-    // steps. The cut ends lie outside the image, so no visible pixel moves.
-    const std::int64_t reach = 4 * (std::int64_t{m_width} + m_height) + 16;
-    if (std::max(std::llabs(x1 - x0), std::llabs(y1 - y0)) > reach) {
-        const double fx = static_cast<double>(x0), fy = static_cast<double>(y0);
-        const double ddx = static_cast<double>(x1 - x0), ddy = static_cast<double>(y1 - y0);
-        double t0 = 0, t1 = 1;
-        const double p[4] = {-ddx, ddx, -ddy, ddy};
-        const double q[4] = {fx + 2, m_width + 1 - fx, fy + 2, m_height + 1 - fy};
-        for (int k = 0; k < 4; ++k) {
-            if (p[k] == 0) {
-                if (q[k] < 0) return;
-                continue;
-            }
-            const double t = q[k] / p[k];
-            if (p[k] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-        }
-        if (t0 > t1) return;
-        x1 = std::llround(fx + t1 * ddx);
-        y1 = std::llround(fy + t1 * ddy);
-        x0 = std::llround(fx + t0 * ddx);
-        y0 = std::llround(fy + t0 * ddy);
-    }
-    const std::int64_t dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
+    const std::int64_t x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
+    const std::int64_t dx = std::llabs(x1 - x0), ady = std::llabs(y1 - y0);
     const std::int64_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    const bool dotted = CurrentPen().style == PenStyle::Dot;
-    const std::int64_t steps = std::max(dx, -dy);
-    std::int64_t err = dx + dy;
-    for (std::int64_t k = 0; k < steps; ++k) {
-        OutlinePixel(x0, y0, !dotted || raster::DotOn(k));
-        const std::int64_t e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
+    const bool xMajor = dx >= ady;
+    const LineSteps steps{xMajor ? dx : ady, xMajor ? ady : dx};
+    if (steps.major == 0) return;
+
+    std::int64_t first = 0, last = steps.major - 1;
+    const auto inside = [&](std::int64_t px, std::int64_t py) {
+        return px >= 0 && py >= 0 && px < m_width && py < m_height;
+    };
+    if (!inside(x0, y0) || !inside(x1, y1)) {
+        const Axis ax{x0, sx, std::int64_t{m_width} - 1}, ay{y0, sy, std::int64_t{m_height} - 1};
+        if (!(xMajor ? steps.Clip(ax, ay, first, last) : steps.Clip(ay, ax, first, last))) return;
     }
+    // Where the line is at step `first`, and its error term there.
+    const std::int64_t minorSteps = first == 0 ? 0 : steps.MinorAt(first);
+    const std::int64_t nx = xMajor ? first : minorSteps, ny = xMajor ? minorSteps : first;
+    const auto err = static_cast<std::int64_t>(Wide{dx} - ady - Wide{nx} * ady + Wide{ny} * dx);
+    const std::int64_t x = x0 + sx * nx, y = y0 + sy * ny;
+    assert(inside(x, y));
+
+    const Pixel pen = ToPixel(CurrentPen().colour);
+    const bool copy = GetROP2() == Rop2::CopyPen;
+    const auto walk = [&](auto put) {
+        Walk(m_pixels, m_stride, x, y, sx, sy, dx, ady, err, first, last, put);
+    };
+    if (CurrentPen().style != PenStyle::Dot) {
+        if (copy)
+            walk([pen](Pixel& p, std::int64_t) { p = pen; });
+        else
+            walk([pen](Pixel& p, std::int64_t) { p = NotXor(pen, p); });
+        return;
+    }
+    const bool gaps = GetBkMode() == BkMode::Opaque;
+    const Pixel background = ToPixel(BkColor());
+    walk([&](Pixel& p, std::int64_t k) {
+        const bool on = raster::DotOn(k);
+        if (!on && !gaps) return;
+        const Pixel colour = on ? pen : background;
+        p = copy ? colour : NotXor(colour, p);
+    });
 }
 
 // A pen wider than one pixel draws solid with round ends: the pixels whose

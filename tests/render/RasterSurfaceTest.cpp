@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <random>
 #include <vector>
 
 namespace {
@@ -173,6 +174,128 @@ TEST(RasterSurface, LineToLeavesOutTheEndPixelInEveryDirectionAndSlope) {
                 EXPECT_EQ(image.At(16, 16), kBlack) << "start pixel " << dx << "," << dy;
                 EXPECT_EQ(image.At(16 + dx, 16 + dy), kWhite) << "end pixel " << dx << "," << dy;
             }
+}
+
+namespace {
+
+__extension__ typedef __int128 Wide;
+
+Wide FloorDiv(Wide a, Wide b) { return a / b - (a % b != 0 && a < 0 ? 1 : 0); }
+
+// The pixels of a thin line from (x0, y0) towards (x1, y1) as a closed form:
+// step k of max(|dx|, |dy|) steps lies k along the major axis and
+// floor((2 k d + D) / 2D) along the minor one. Pixels off the image and
+// dots that are off are left out; far-out lines cost their visible part.
+Image ClosedFormLine(std::int32_t w, std::int32_t h, std::int64_t x0, std::int64_t y0,
+                     std::int64_t x1, std::int64_t y1, PenStyle style) {
+    Image image(w, h);
+    const std::int64_t dx = std::llabs(x1 - x0), dy = std::llabs(y1 - y0);
+    const std::int64_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const std::int64_t major = std::max(dx, dy), minor = std::min(dx, dy);
+    const std::int64_t start = xMajor ? x0 : y0, step = xMajor ? sx : sy;
+    const std::int64_t extent = xMajor ? w : h;
+    for (std::int64_t along = 0; along < extent; ++along) {
+        const std::int64_t k = (along - start) * step;
+        if (k < 0 || k >= major) continue;
+        if (style == PenStyle::Dot && (k / 3) % 2 != 0) continue;
+        const auto across =
+            static_cast<std::int64_t>(FloorDiv(Wide{2} * k * minor + major, Wide{2} * major));
+        const std::int64_t x = xMajor ? along : x0 + sx * across;
+        const std::int64_t y = xMajor ? y0 + sy * across : along;
+        if (x >= 0 && y >= 0 && x < w && y < h)
+            image.At(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)) = kBlack;
+    }
+    return image;
+}
+
+Image DrawnLine(std::int32_t w, std::int32_t h, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                std::int32_t y1, PenStyle style, BkMode mode = BkMode::Transparent) {
+    Image image(w, h);
+    RasterSurface surface = On(image);
+    surface.SelectPen({style, 1, 0});
+    surface.SetBkMode(mode);
+    surface.MoveToEx(x0, y0);
+    surface.LineTo(x1, y1);
+    return image;
+}
+
+// The part of a larger image at (ox, oy) the size of `window`.
+Image Cut(const Image& image, std::int32_t ox, std::int32_t oy, std::int32_t w, std::int32_t h) {
+    Image part(w, h);
+    for (std::int32_t y = 0; y < h; ++y)
+        for (std::int32_t x = 0; x < w; ++x) part.At(x, y) = image.At(ox + x, oy + y);
+    return part;
+}
+
+} // namespace
+
+// The closed form that clipping relies on is the Bresenham loop itself: every
+// direction and slope up to 40 pixels, solid and dotted, drawn whole.
+TEST(RasterSurface, LinePixelsFollowTheClosedFormOfTheBresenhamLoop) {
+    for (PenStyle style : {PenStyle::Solid, PenStyle::Dot})
+        for (int dx = -40; dx <= 40; ++dx)
+            for (int dy = -40; dy <= 40; ++dy)
+                ASSERT_EQ(DrawnLine(84, 84, 42, 42, 42 + dx, 42 + dy, style),
+                          ClosedFormLine(84, 84, 42, 42, 42 + dx, 42 + dy, style))
+                    << dx << "," << dy << " style " << static_cast<int>(style);
+}
+
+// A line that starts or ends off the image sets exactly the pixels the whole
+// line sets there, with its dots in the same phase: compared with the same
+// line moved onto a canvas that holds all of it.
+TEST(RasterSurface, ClippedLinesSetTheSamePixelsAsWholeLines) {
+    std::mt19937 random(7);
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(random); };
+    for (int trial = 0; trial < 400; ++trial) {
+        const std::int32_t w = pick(1, 24), h = pick(1, 24);
+        const std::int32_t x0 = pick(-60, 84), y0 = pick(-60, 84);
+        const std::int32_t x1 = pick(-60, 84), y1 = pick(-60, 84);
+        const PenStyle style = trial % 2 ? PenStyle::Dot : PenStyle::Solid;
+        const BkMode mode = trial % 4 == 1 ? BkMode::Opaque : BkMode::Transparent;
+        const Image whole = DrawnLine(200, 200, x0 + 70, y0 + 70, x1 + 70, y1 + 70, style, mode);
+        ASSERT_EQ(DrawnLine(w, h, x0, y0, x1, y1, style, mode), Cut(whole, 70, 70, w, h))
+            << "(" << x0 << "," << y0 << ")-(" << x1 << "," << y1 << ") on " << w << "x" << h;
+    }
+}
+
+// A long line used to be cut to a margin around the image and restarted
+// there, which moved its visible pixels and its dots.
+TEST(RasterSurface, ALongLineDrawsTheSamePixelsOnANarrowAndAWideCanvas) {
+    for (PenStyle style : {PenStyle::Solid, PenStyle::Dot}) {
+        const Image narrow = DrawnLine(800, 320, 0, 10, 8000, 310, style);
+        const Image wide = DrawnLine(8100, 320, 0, 10, 8000, 310, style);
+        EXPECT_EQ(narrow, Cut(wide, 0, 0, 800, 320)) << static_cast<int>(style);
+        EXPECT_EQ(narrow, ClosedFormLine(800, 320, 0, 10, 8000, 310, style));
+        EXPECT_GT(CountOf(narrow, kBlack), 300);
+    }
+}
+
+TEST(RasterSurface, FarOutLinesStayExact) {
+    constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+    struct Line {
+        std::int32_t x0, y0, x1, y1;
+    };
+    const Line lines[] = {
+        {lo, lo, hi, hi},          // the diagonal through the image
+        {lo, -7, hi, 150},         // nearly level, x-major across the image
+        {hi, 130, lo, -20},        // the same the other way round
+        {-3, lo, 120, hi},         // nearly upright, y-major
+        {100, hi, 10, lo},         // upwards
+        {lo + 1, 1000000, 60, 40}, // ends inside the image
+        {50, 20, hi, lo + 12345},  // starts inside the image
+        {lo, 0, hi, 1},            // level with one minor step
+        {-1000000000, 999999999, 999999999, -1000000000},
+    };
+    for (const Line& l : lines)
+        for (PenStyle style : {PenStyle::Solid, PenStyle::Dot}) {
+            const Image drawn = DrawnLine(160, 120, l.x0, l.y0, l.x1, l.y1, style);
+            EXPECT_EQ(drawn, ClosedFormLine(160, 120, l.x0, l.y0, l.x1, l.y1, style))
+                << "(" << l.x0 << "," << l.y0 << ")-(" << l.x1 << "," << l.y1 << ") style "
+                << static_cast<int>(style);
+        }
+    EXPECT_GT(CountOf(DrawnLine(160, 120, lo, lo, hi, hi, PenStyle::Solid), kBlack), 100);
 }
 
 TEST(RasterSurface, DottedGapsTakeTheBackgroundOnlyInOpaqueModeAndWidePensDrawSolid) {

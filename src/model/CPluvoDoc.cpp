@@ -28,17 +28,16 @@ LogFont CPluvoDoc::DefaultFont(std::string_view face) {
 
 void CPluvoDoc::AppendFigure() { figures.push_back(current); }
 
-void CPluvoDoc::RemoveLastFigure() {
-    if (figures.empty()) return;
+bool CPluvoDoc::RemoveLastFigure() {
+    if (figures.empty()) return false;
     const auto last = static_cast<std::uint32_t>(figures.size() - 1);
     const int pos = FindSelected(last);
     if (pos >= 0) selection.erase(selection.begin() + pos);
     figures.pop_back();
-    MarkModified();
+    return true;
 }
 
 void CPluvoDoc::RemoveSelectedFigures() {
-    TakeSnapshot();
     // One pass that keeps the unselected figures in order: the same result as
     // removing the selected ones from the last index down, without the cost
     // of shifting the list once per removed figure.

@@ -11,10 +11,6 @@
 #include <string_view>
 #include <vector>
 
-// Whether a scaling is the temporary enlargement for a printed page (no undo
-// copy, no modified mark) or an edit of the drawing.
-enum class ScaleMode { Printing, Ordinary };
-
 // The main window's title as the document sees it, so that MarkModified can
 // add its "*" without knowing about windows.
 struct TitleHook {
@@ -69,8 +65,12 @@ public:
     std::string PathName;
 
     // --- Operations --------------------------------------------------------
+    // Each operation makes its change only; whether a command takes the undo
+    // snapshot, marks the drawing modified and repaints is decided by the
+    // command layer (interaction/EditCommands).
     void AppendFigure();
-    void RemoveLastFigure();
+    // False when there was no figure to remove.
+    bool RemoveLastFigure();
     void RemoveSelectedFigures();
     int FindSelected(std::uint32_t figureIndex) const;
     std::int32_t FindOrAddText(const std::string& text);
@@ -85,7 +85,10 @@ public:
     void RestoreSnapshot();
     bool CanUndo() const { return !undoFigures.empty(); }
 
-    void Schaal(ScaleMode mode, std::int32_t h, std::int32_t v);
+    // Scales figures, points and font heights by h percent horizontally and
+    // v percent vertically; a mirrored drawing is moved back into positive
+    // coordinates.
+    void Schaal(std::int32_t h, std::int32_t v);
 
     // Figure operations; the caller repaints, marks and snapshots.
     void WegVulling();
@@ -94,11 +97,11 @@ public:
     void LijndikteMinder(); // outlines one pixel thinner
     void VerwisselXY();
     void Verschuif(std::int32_t dx, std::int32_t dy);
-    // Rotates the drawing a quarter turn clockwise, with snapshot and mark.
+    // Rotates the drawing a quarter turn clockwise, fonts included.
     void Draai90();
     void SelectAll();
     void SelectNone();
-    // The fill toggle command: fills or empties the affected figures, with mark.
+    // The fill toggle command: fills or empties the affected figures.
     void ToggleFill();
 
     // For each figure, whether the selection-aware commands touch it: all

@@ -22,8 +22,7 @@ POINT Moved(POINT p, std::int32_t dx, std::int32_t dy) {
 
 } // namespace
 
-void CPluvoDoc::Schaal(ScaleMode mode, std::int32_t h, std::int32_t v) {
-    if (mode == ScaleMode::Ordinary) TakeSnapshot();
+void CPluvoDoc::Schaal(std::int32_t h, std::int32_t v) {
     const auto c = static_cast<std::int32_t>(std::max(std::llabs(h), std::llabs(v)));
     for (Figuur& f : figures) {
         f.p1 = {Scaled(f.p1.x, h), Scaled(f.p1.y, v)};
@@ -33,7 +32,6 @@ void CPluvoDoc::Schaal(ScaleMode mode, std::int32_t h, std::int32_t v) {
     for (POINT& p : points) p = {Scaled(p.x, h), Scaled(p.y, v)};
     for (LogFont& font : fonts) font.lfHeight = Scaled(font.lfHeight, c);
     if (h < 0 || v < 0) MakeCoordinatesPositive();
-    if (mode == ScaleMode::Ordinary) MarkModified();
 }
 
 void CPluvoDoc::WegVulling() {
@@ -102,14 +100,12 @@ void CPluvoDoc::Verschuif(std::int32_t dx, std::int32_t dy) {
 }
 
 void CPluvoDoc::Draai90() {
-    TakeSnapshot();
     VerwisselXY();
     for (LogFont& font : fonts) {
         const std::int32_t angle = i32::add(font.lfOrientation, 2700) % 3600;
         font.lfEscapement = angle;
         font.lfOrientation = angle;
     }
-    MarkModified();
 }
 
 void CPluvoDoc::SelectAll() {
@@ -130,5 +126,4 @@ void CPluvoDoc::ToggleFill() {
             ZetVulling();
         toggle = 1 - toggle;
     }
-    MarkModified();
 }

@@ -74,7 +74,7 @@ CanvasSize DefaultCanvasSize(const CPluvoDoc& doc) {
     return {Clamp(extent.right + cell), Clamp(extent.bottom + cell)};
 }
 
-QImage PaintCanvas(CPluvoDoc& doc, std::int32_t width, std::int32_t height, SelectionMarks marks) {
+QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height, SelectionMarks marks) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -88,7 +88,7 @@ QImage PaintCanvas(CPluvoDoc& doc, std::int32_t width, std::int32_t height, Sele
     return image;
 }
 
-bool ExportCanvasPng(CPluvoDoc& doc, std::int32_t width, std::int32_t height,
+bool ExportCanvasPng(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,
                      const std::string& target, std::string& error) {
     if (width < 1 || height < 1 || width > kMaxCanvasSide || height > kMaxCanvasSide) {
         error = "ongeldige afmeting " + std::to_string(width) + "x" + std::to_string(height);

@@ -25,10 +25,10 @@ CanvasSize DefaultCanvasSize(const CPluvoDoc& doc);
 
 // The canvas of the given size painted as on the screen: background, grid,
 // coordinates and figures, with or without the selection marks.
-QImage PaintCanvas(CPluvoDoc& doc, std::int32_t width, std::int32_t height, SelectionMarks marks);
+QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height, SelectionMarks marks);
 
 // Paints the canvas (no selection marks) and writes it as a PNG at target
 // through the Bmp2Png converter. On failure returns false with the reason in
 // error (for example "Bmp2Png.dll is er niet"), and target is untouched.
-bool ExportCanvasPng(CPluvoDoc& doc, std::int32_t width, std::int32_t height,
+bool ExportCanvasPng(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,
                      const std::string& target, std::string& error);

@@ -109,45 +109,56 @@ void SchilderSelectie(Surface& surface, const CPluvoDoc& doc) {
     surface.SelectPen(previous);
 }
 
-void OnDraw(Surface& surface, CPluvoDoc& doc, const CanvasView& view) {
+namespace {
+
+// The drawing as a printed page shows it: figures, points and font heights
+// enlarged by the print factor, on copies, so that the drawing itself never
+// passes through an enlarged state.
+CPluvoDoc EnlargedForPrinting(const CPluvoDoc& doc) {
+    CPluvoDoc page;
+    page.figures = doc.figures;
+    page.points = doc.points;
+    page.texts = doc.texts;
+    page.fonts = doc.fonts;
+    page.selection = doc.selection;
+    page.SizeRaster = doc.SizeRaster;
+    page.MetCoord = doc.MetCoord;
+    page.MetRaster = doc.MetRaster;
+    page.KleurAchtergrond = doc.KleurAchtergrond;
+    page.KleurRaster = doc.KleurRaster;
+    page.SnapDistance = doc.SnapDistance;
+    page.PrintFactor = doc.PrintFactor;
+    const auto percent = static_cast<std::int32_t>(PrintFactorOf(doc) * 100);
+    page.Schaal(percent, percent);
+    return page;
+}
+
+void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
+    const LineEndIndex lineEnds(doc.figures, doc.SnapDistance);
+    for (const Figuur& figure : doc.figures) SchilderFiguur(surface, doc, figure, &lineEnds);
+    if (view.marks == SelectionMarks::Show) SchilderSelectie(surface, doc);
+}
+
+} // namespace
+
+void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const bool printing = surface.IsPrinting();
     const std::int32_t width = printing ? surface.HorzRes() : view.width;
     const std::int32_t height = printing ? surface.VertRes() : view.height;
 
-    // The enlargement for paper is undone from copies rather than by scaling
-    // back, so that coordinates whose product does not fit in 32 bits come
-    // back unchanged as well.
-    std::vector<Figuur> keptFigures;
-    std::vector<POINT> keptPoints;
-    std::vector<LogFont> keptFonts;
     if (printing) {
-        const std::int64_t factor = PrintFactorOf(doc);
-        keptFigures = doc.figures;
-        keptPoints = doc.points;
-        keptFonts = doc.fonts;
-        const auto percent = static_cast<std::int32_t>(factor * 100);
-        doc.Schaal(ScaleMode::Printing, percent, percent);
         if (doc.MetRaster != 0)
-            SchilderRaster(surface, doc, doc.SizeRaster * factor, width, height);
+            SchilderRaster(surface, doc, doc.SizeRaster * PrintFactorOf(doc), width, height);
     } else {
         surface.FillSolidRect(0, 0, width, height, doc.KleurAchtergrond);
         if (doc.MetRaster != 0) SchilderRaster(surface, doc, doc.SizeRaster, width, height);
     }
     if (doc.MetCoord != 0) SchilderCoordinaten(surface, doc, width, height);
 
-    const Figuur kept = doc.current;
-    const LineEndIndex lineEnds(doc.figures, doc.SnapDistance);
-    for (const Figuur& figure : doc.figures) {
-        doc.current = figure;
-        SchilderFiguur(surface, doc, Append::No, &lineEnds);
-    }
-    if (view.marks == SelectionMarks::Show) SchilderSelectie(surface, doc);
+    if (printing)
+        PaintFigures(surface, EnlargedForPrinting(doc), view);
+    else
+        PaintFigures(surface, doc, view);
 
-    if (printing) {
-        doc.figures = std::move(keptFigures);
-        doc.points = std::move(keptPoints);
-        doc.fonts = std::move(keptFonts);
-    }
-    if (view.NPunten > 0) DrawPolygonInProgress(surface, doc, kept, view.NPunten);
-    doc.current = kept;
+    if (view.NPunten > 0) DrawPolygonInProgress(surface, doc, doc.current, view.NPunten);
 }

@@ -19,10 +19,10 @@ struct CanvasView {
     SelectionMarks marks = SelectionMarks::Show;
 };
 
-// Paints the whole canvas. On a printing surface the drawing is enlarged by
-// PrintFactor for the duration of the paint and given back exactly, and no
-// background is painted. The current figure is restored afterwards.
-void OnDraw(Surface& surface, CPluvoDoc& doc, const CanvasView& view);
+// Paints the whole canvas; the document is only read. On a printing surface
+// the figures, points and font heights are drawn enlarged by PrintFactor
+// (from enlarged copies) and no background is painted.
+void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view);
 
 // The grid of cell size g with every n-th line doubled (n = 10 for cells of
 // at most 10 pixels, else 5). Nothing when g is below 1.

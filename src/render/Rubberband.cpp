@@ -19,6 +19,7 @@ const LineEndIndex& LineEndsOf(const CPluvoDoc& doc, BandGesture& gesture) {
         gesture.lineEnds.emplace(doc.figures, doc.SnapDistance);
         gesture.indexedList = doc.figures.data();
         gesture.indexedCount = doc.figures.size();
+        ++gesture.lineEndBuilds;
     }
     return *gesture.lineEnds;
 }
@@ -53,38 +54,32 @@ void DrawTextBox(Surface& surface, const CPluvoDoc& doc, POINT p) {
     surface.Rectangle(p.x, p.y, o.x, o.y);
 }
 
-void DrawCopies(Surface& surface, CPluvoDoc& doc, POINT p, BandGesture& gesture) {
+void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT p, BandGesture& gesture) {
     if (doc.selection.empty() || doc.selection.front() >= doc.figures.size()) return;
     const LineEndIndex& lineEnds = LineEndsOf(doc, gesture);
-    const Figuur kept = doc.current;
     const POINT anchor = doc.figures[doc.selection.front()].p1;
     const std::int32_t dx = i32::sub(p.x, anchor.x);
     const std::int32_t dy = i32::sub(p.y, anchor.y);
     for (std::uint32_t k : doc.selection) {
         if (k >= doc.figures.size()) continue;
-        doc.current = doc.figures[k];
-        Figuur& f = doc.current;
+        Figuur f = doc.figures[k];
         if (f.FiguurType == Tekst || f.FiguurType == Opvullen) continue;
         f.p1 = {i32::add(f.p1.x, dx), i32::add(f.p1.y, dy)};
         f.p2 = {i32::add(f.p2.x, dx), i32::add(f.p2.y, dy)};
-        SchilderFiguur(surface, doc, Append::No, &lineEnds);
+        SchilderFiguur(surface, doc, f, &lineEnds);
     }
-    doc.current = kept;
 }
 
-void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, BandGesture& gesture) {
+void DrawShape(Surface& surface, const CPluvoDoc& doc, POINT p, BandGesture& gesture) {
     const Figuur& f = doc.current;
     const POINT a = f.p1;
-    const bool shift = gesture.MetShift == ShiftHeld::Yes;
     switch (f.FiguurType) {
     case Lijn:
     case Polygoon:
-        if (shift) RichtLijn(a, p);
         surface.MoveToEx(a.x, a.y);
         surface.LineTo(p.x, p.y);
         break;
     case Ellips:
-        if (shift) MaakVierkant(a, p);
         surface.Ellipse(a.x, a.y, p.x, p.y);
         surface.Rectangle(a.x, a.y, p.x, p.y);
         break;
@@ -95,7 +90,6 @@ void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, BandGesture& gesture)
         break;
     }
     case Boogkwart: {
-        if (shift) MaakVierkant(a, p);
         RECT box;
         POINT start, end;
         if (QuarterArc(a, p, box, start, end)) {
@@ -105,7 +99,6 @@ void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, BandGesture& gesture)
         break;
     }
     case Rechthoek:
-        if (shift) MaakVierkant(a, p);
         surface.Rectangle(a.x, a.y, p.x, p.y);
         break;
     case Selecteer:
@@ -133,15 +126,33 @@ void DrawShape(Surface& surface, CPluvoDoc& doc, POINT& p, BandGesture& gesture)
 
 } // namespace
 
-void Rubberband(Surface& surface, CPluvoDoc& doc, BandGesture& gesture, BandPass pass) {
+POINT BandEnd(const Figuur& current, POINT p, ShiftHeld shift) {
+    if (shift == ShiftHeld::No) return p;
+    switch (current.FiguurType) {
+    case Lijn:
+    case Polygoon:
+        RichtLijn(current.p1, p);
+        break;
+    case Ellips:
+    case Boogkwart:
+    case Rechthoek:
+        MaakVierkant(current.p1, p);
+        break;
+    default:
+        break;
+    }
+    return p;
+}
+
+void Rubberband(Surface& surface, const CPluvoDoc& doc, BandGesture& gesture, BandPass pass) {
     const Pen previousPen =
         surface.SelectPen({PenStyle::Dot, 1, static_cast<COLORREF>(doc.current.KleurRand)});
     // The band is drawn as on a fresh surface: white brush, not-xor.
     const Brush previousBrush = surface.SelectBrush(Brush::Solid(0xFFFFFF));
     const Rop2 previousRop = surface.SetROP2(Rop2::NotXorPen);
     if (gesture.LaatstPunt.x >= 0 && pass == BandPass::Move)
-        DrawShape(surface, doc, gesture.LaatstPunt, gesture);
-    DrawShape(surface, doc, doc.current.p2, gesture);
+        DrawShape(surface, doc, BandEnd(doc.current, gesture.LaatstPunt, gesture.MetShift), gesture);
+    DrawShape(surface, doc, BandEnd(doc.current, doc.current.p2, gesture.MetShift), gesture);
     surface.SetROP2(previousRop);
     surface.SelectBrush(previousBrush);
     surface.SelectPen(previousPen);

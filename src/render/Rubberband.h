@@ -14,7 +14,7 @@ class CPluvoDoc;
 // Whether Shift was held at the first click of the gesture.
 enum class ShiftHeld { No, Yes };
 
-// Move: remove the band at laatstPunt (when its x is not negative), then draw
+// Move: remove the band at LaatstPunt (when its x is not negative), then draw
 // it at p2 of the current figure. EraseOnly: draw once at p2, which removes
 // the band when p2 is where it was drawn.
 enum class BandPass { Move, EraseOnly };
@@ -24,20 +24,30 @@ enum class BandPass { Move, EraseOnly };
 // first use and reuses the index on every later move, so that a move costs
 // the copies drawn and not a walk over the whole drawing.
 struct BandGesture {
-    POINT& LaatstPunt;
+    // The point the band was last drawn for (before the Shift constraint);
+    // x < 0 when no band is on the canvas.
+    POINT LaatstPunt{-1, -1};
     ShiftHeld MetShift = ShiftHeld::No;
 
     // A command that changes figures in place while the gesture runs (one
     // that adds or removes figures is noticed) must call this.
     void ForgetLineEnds() { lineEnds.reset(); }
 
-    // The index, and the list it was built for.
+    // The index, the list it was built for, and how often it was built.
     std::optional<LineEndIndex> lineEnds{};
     const void* indexedList = nullptr;
     std::size_t indexedCount = 0;
+    std::size_t lineEndBuilds = 0;
 };
 
-// Draws the band. Under Shift the constraint is applied in place: to
-// LaatstPunt in the erase pass, to p2 of the current figure in the draw pass.
-// The surface's pen, brush and raster operation are given back afterwards.
-void Rubberband(Surface& surface, CPluvoDoc& doc, BandGesture& gesture, BandPass pass);
+// Where the band for the pointer p ends: p itself, or under Shift p moved so
+// that a line or free-polygon segment from the current figure's p1 is
+// horizontal, vertical or diagonal and the box of an ellipse, quarter arc or
+// rectangle is square. Other tools are never constrained.
+POINT BandEnd(const Figuur& current, POINT p, ShiftHeld shift);
+
+// Draws the band from p1 of the current figure to BandEnd of the given
+// points; the document is only read (the gesture's owner stores the
+// constrained end in p2). The surface's pen, brush and raster operation are
+// given back afterwards.
+void Rubberband(Surface& surface, const CPluvoDoc& doc, BandGesture& gesture, BandPass pass);

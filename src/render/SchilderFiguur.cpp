@@ -26,8 +26,7 @@ void AdjustEdges(POINT& a, POINT& b, std::int32_t c) {
         b.y = i32::add(b.y, c);
 }
 
-void PullOntoLineEnds(CPluvoDoc& doc, const LineEndIndex* lineEnds) {
-    Figuur& f = doc.current;
+void PullOntoLineEnds(const CPluvoDoc& doc, Figuur& f, const LineEndIndex* lineEnds) {
     const auto find = [&](POINT p) {
         return lineEnds ? lineEnds->Find(p) : doc.FindLineEndpoint(p);
     };
@@ -38,8 +37,7 @@ void PullOntoLineEnds(CPluvoDoc& doc, const LineEndIndex* lineEnds) {
 }
 
 // Draws a text figure; false when it must not be stored either.
-bool DrawText(Surface& surface, const CPluvoDoc& doc) {
-    const Figuur& f = doc.current;
+bool DrawText(Surface& surface, const CPluvoDoc& doc, const Figuur& f) {
     if (f.TekstIndex < 0) return false;
     const std::string* textOf = doc.TextOf(f);
     const LogFont* fontOf = doc.FontOf(f);
@@ -60,8 +58,7 @@ bool DrawText(Surface& surface, const CPluvoDoc& doc) {
     return true;
 }
 
-void DrawFreePolygon(Surface& surface, const CPluvoDoc& doc) {
-    const Figuur& f = doc.current;
+void DrawFreePolygon(Surface& surface, const CPluvoDoc& doc, const Figuur& f) {
     // One buffer for the whole run: a paint draws thousands of polygons.
     static thread_local std::vector<POINT> vertices;
     if (doc.PolygonVertices(f, vertices))
@@ -70,11 +67,13 @@ void DrawFreePolygon(Surface& surface, const CPluvoDoc& doc) {
 
 } // namespace
 
-void SchilderFiguur(Surface& surface, CPluvoDoc& doc, Append append, const LineEndIndex* lineEnds) {
-    Figuur& f = doc.current;
+DrawnFigure SchilderFiguur(Surface& surface, const CPluvoDoc& doc, const Figuur& figure,
+                           const LineEndIndex* lineEnds) {
+    DrawnFigure drawn{figure, true};
+    Figuur& f = drawn.figure;
     const Brush fill = Brush::Solid(static_cast<COLORREF>(f.KleurVul));
 
-    if (f.RsterPnt == 0) PullOntoLineEnds(doc, lineEnds);
+    if (f.RsterPnt == 0) PullOntoLineEnds(doc, f, lineEnds);
 
     Pen pen{PenStyle::Null, 0, static_cast<COLORREF>(f.KleurRand)};
     if (f.MetRand != 0 || f.FiguurType == Lijn)
@@ -95,7 +94,7 @@ void SchilderFiguur(Surface& surface, CPluvoDoc& doc, Append append, const LineE
     if (f.FiguurType == Ellips || f.FiguurType == Boogkwart || f.FiguurType == Rechthoek)
         AdjustEdges(a, b, c);
 
-    bool store = true;
+    bool& store = drawn.storable;
     switch (f.FiguurType) {
     case Lijn: {
         POINT end = f.p2;
@@ -143,17 +142,25 @@ void SchilderFiguur(Surface& surface, CPluvoDoc& doc, Append append, const LineE
         surface.FloodFill(f.p1.x, f.p1.y, static_cast<COLORREF>(f.KleurRand));
         break;
     case Tekst:
-        store = DrawText(surface, doc);
+        store = DrawText(surface, doc, f);
         break;
     case Polygoon:
-        DrawFreePolygon(surface, doc);
+        DrawFreePolygon(surface, doc, f);
         break;
     default:
         break;
     }
 
-    if (store && append == Append::Yes) doc.AppendFigure();
-
     surface.SelectPen(previousPen);
     if (filled) surface.SelectBrush(previousBrush);
+    return drawn;
+}
+
+bool DrawAndAppend(Surface& surface, CPluvoDoc& doc, const LineEndIndex* lineEnds) {
+    const DrawnFigure drawn = SchilderFiguur(surface, doc, doc.current, lineEnds);
+    doc.current.p1 = drawn.figure.p1;
+    doc.current.p2 = drawn.figure.p2;
+    if (!drawn.storable) return false;
+    doc.AppendFigure();
+    return true;
 }

@@ -24,17 +24,19 @@ bool MayAdd(const BoomState& state, std::int32_t e) {
     return state.added < state.limit && e <= kMaxLevel;
 }
 
-void AddShape(Surface& surface, CPluvoDoc& doc, std::initializer_list<POINT> corners,
-              std::int32_t e, BoomState& state) {
+// Stores one square or triangle with the given p1 and p2 and its corners as
+// its own points, and draws it.
+void AddShape(Surface& surface, CPluvoDoc& doc, POINT p1, POINT p2,
+              std::initializer_list<POINT> corners, std::int32_t e, BoomState& state) {
     Figuur& f = doc.current;
     f.FiguurType = Polygoon;
-    f.p1 = corners.begin()[0];
-    f.p2 = corners.begin()[1];
+    f.p1 = p1;
+    f.p2 = p2;
     f.KleurVul = static_cast<std::int32_t>(GreenOfLevel(e, state.KleurStap));
     f.PolyPnt = static_cast<std::int32_t>(doc.points.size());
     f.nHoek = static_cast<std::int32_t>(corners.size());
     doc.points.insert(doc.points.end(), corners);
-    SchilderFiguur(surface, doc, Append::Yes, &state.lineEnds);
+    DrawAndAppend(surface, doc, &state.lineEnds);
     ++state.added;
 }
 
@@ -48,7 +50,7 @@ void BoomVierkant(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32
     const std::int32_t dy = i32::sub(b.y, a.y);
     const POINT c{i32::add(b.x, dy), i32::sub(b.y, dx)};
     const POINT d{i32::add(a.x, dy), i32::sub(a.y, dx)};
-    AddShape(surface, doc, {a, b, c, d}, e, state);
+    AddShape(surface, doc, a, b, {a, b, c, d}, e, state);
     BoomDriehoek(surface, doc, d, c, e + 1, state);
 }
 
@@ -67,7 +69,9 @@ void BoomDriehoek(Surface& surface, CPluvoDoc& doc, POINT p, POINT q, std::int32
     } else {
         t = {p.x, q.y};
     }
-    AddShape(surface, doc, {p, t, q}, e, state);
+    // The triangle is stored from P to Q, the side it stands on; its apex is
+    // its second point.
+    AddShape(surface, doc, p, q, {p, t, q}, e, state);
     BoomVierkant(surface, doc, p, t, e + 1, state);
     BoomVierkant(surface, doc, t, q, e + 1, state);
 }
@@ -98,7 +102,6 @@ std::size_t GroeiBoom(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::i
 }
 
 std::size_t TwoPointTree(Surface& surface, CPluvoDoc& doc, POINT a, POINT b) {
-    doc.TakeSnapshot();
     const std::int32_t kleurVul = doc.current.KleurVul;
     const std::int32_t metVul = doc.current.MetVul;
     doc.current.MetVul = 1;

@@ -38,11 +38,11 @@ std::int32_t BoomKleurStap(std::int32_t t, std::int32_t g);
 std::size_t GroeiBoom(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32_t kleurStap);
 
 // The closing click of a free polygon of exactly the two points a and b:
-// takes the undo snapshot, fills the tree (MetVul 1) in greens of the step
-// that BoomKleurStap gives for the segment, and puts KleurVul and MetVul of
-// the current figure back; FiguurType, p1, p2, PolyPnt and nHoek keep the
-// values of the last figure made. Does not mark the drawing modified.
-// Returns the number of figures.
+// fills the tree (MetVul 1) in greens of the step that BoomKleurStap gives
+// for the segment, and puts KleurVul and MetVul of the current figure back;
+// FiguurType, p1, p2, PolyPnt and nHoek keep the values of the last figure
+// made. The undo snapshot is the caller's to take. Returns the number of
+// figures. Like GroeiBoom, this adds figures to the document on purpose.
 std::size_t TwoPointTree(Surface& surface, CPluvoDoc& doc, POINT a, POINT b);
 
 // The square on the side a->b at level e (above the side when it runs to the

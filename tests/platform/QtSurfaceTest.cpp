@@ -90,15 +90,14 @@ TEST(QtSurface, DrawingARubberBandTwiceRestoresTheImageExactly) {
         doc.current.KleurRand = 0x3366CC;
         doc.current.nHoek = 6;
         doc.current.p1 = {40, 50};
-        POINT last{-1, -1};
-        BandGesture gesture{last, ShiftHeld::Yes};
+        BandGesture gesture{{-1, -1}, ShiftHeld::Yes};
         for (POINT p : {POINT{130, 97}, POINT{170, 20}, POINT{10, 150}}) {
             doc.current.p2 = p;
             Rubberband(surface, doc, gesture, BandPass::Move);
-            last = doc.current.p2;
+            gesture.LaatstPunt = p;
         }
         EXPECT_NE(image, before) << "tool " << tool << " shows a band";
-        doc.current.p2 = last;
+        doc.current.p2 = gesture.LaatstPunt;
         Rubberband(surface, doc, gesture, BandPass::EraseOnly);
         EXPECT_EQ(image, before) << "tool " << tool;
     }
@@ -118,7 +117,7 @@ TEST(QtSurface, TextIsPlacedAtItsTopLeftAndTurnedByItsEscapement) {
     EXPECT_GT(size.cx, 30);
     EXPECT_GE(size.cy, 16) << "a -16 font is 16 pixels of character height";
     doc.current = text;
-    SchilderFiguur(surface, doc, Append::No);
+    SchilderFiguur(surface, doc, doc.current);
     Coverage c = Covered(image);
     EXPECT_GE(c.left, 20);
     EXPECT_GE(c.top, 60);
@@ -132,7 +131,7 @@ TEST(QtSurface, TextIsPlacedAtItsTopLeftAndTurnedByItsEscapement) {
     QImage up = Blank(120, 120);
     QtSurface upSurface(up);
     doc.current = text;
-    SchilderFiguur(upSurface, doc, Append::No);
+    SchilderFiguur(upSurface, doc, doc.current);
     c = Covered(up);
     EXPECT_GE(c.left, 20);
     EXPECT_LE(c.right, 20 + size.cy);

@@ -20,10 +20,16 @@ Figuur MakeFigure(std::int32_t type, POINT p1, POINT p2) {
     return f;
 }
 
+// Whether Draw places the figure (draw, then append) or only draws it.
+enum class Append { No, Yes };
+
 std::vector<std::string> Draw(CPluvoDoc& doc, const Figuur& f, Append append = Append::No) {
     RecordingSurface s;
     doc.current = f;
-    SchilderFiguur(s, doc, append);
+    if (append == Append::Yes)
+        DrawAndAppend(s, doc);
+    else
+        SchilderFiguur(s, doc, f);
     return s.calls;
 }
 
@@ -120,7 +126,7 @@ TEST(SchilderFiguur, TextOnTheGridAndTheStateItLeavesBehind) {
     doc.SizeRaster = 10;
     RecordingSurface s;
     doc.current = text;
-    SchilderFiguur(s, doc, Append::No);
+    SchilderFiguur(s, doc, doc.current);
     EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(42,34,xxxxx)"});
     EXPECT_EQ(s.TextColor(), 0x0000FFu) << "the text colour stays set";
     EXPECT_EQ(s.GetBkMode(), BkMode::Transparent);
@@ -132,7 +138,7 @@ TEST(SchilderFiguur, TextOnTheGridAndTheStateItLeavesBehind) {
     filled.KleurVul = 0x123456;
     RecordingSurface t;
     doc.current = filled;
-    SchilderFiguur(t, doc, Append::No);
+    SchilderFiguur(t, doc, doc.current);
     EXPECT_EQ(t.CurrentBrush(), Brush::Solid(0xFFFFFF)) << "a fill brush is given back";
     Figuur fill = MakeFigure(Opvullen, {5, 6}, {5, 6});
     fill.KleurRand = 0xABCDEF;
@@ -225,7 +231,7 @@ TEST(SchilderFiguur, LineEndPullingSkipsNegativeEndsAndMovesBothPoints) {
     text.TekstIndex = 0;
     RecordingSurface s;
     doc.current = text;
-    SchilderFiguur(s, doc, Append::No);
+    SchilderFiguur(s, doc, doc.current);
     EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(200,200,ab)"})
         << "every kind of figure is pulled";
 }
@@ -238,7 +244,7 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
     text.TekstIndex = 0;
     RecordingSurface s;
     doc.current = text;
-    SchilderFiguur(s, doc, Append::No);
+    SchilderFiguur(s, doc, doc.current);
     EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(-38,-26,xxxxx)"})
         << "-47 and -38 go toward zero to -40 and -30";
     EXPECT_EQ(doc.current.p1, (POINT{-47, -38})) << "the figure keeps its point";
@@ -250,7 +256,7 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
     text.FontIndex = 1;
     RecordingSurface r;
     doc.current = text;
-    SchilderFiguur(r, doc, Append::No);
+    SchilderFiguur(r, doc, doc.current);
     EXPECT_EQ(r.Calls("TextOut"), std::vector<std::string>{"TextOut(44,68,xxxxx)"});
     ASSERT_EQ(r.selectedFonts.size(), 2u);
     EXPECT_EQ(r.selectedFonts[0], upright);
@@ -258,14 +264,14 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
     text.p1 = {47, 38};
     RecordingSurface free;
     doc.current = text;
-    SchilderFiguur(free, doc, Append::No);
+    SchilderFiguur(free, doc, doc.current);
     EXPECT_EQ(free.Calls("TextOut"), std::vector<std::string>{"TextOut(47,38,xxxxx)"})
         << "without the grid the text stands at p1";
     doc.SizeRaster = 0;
     text.RsterPnt = 1;
     RecordingSurface noGrid;
     doc.current = text;
-    SchilderFiguur(noGrid, doc, Append::No);
+    SchilderFiguur(noGrid, doc, doc.current);
     EXPECT_EQ(noGrid.Calls("TextOut"), std::vector<std::string>{"TextOut(47,38,xxxxx)"})
         << "a grid of 0 from a file must not divide";
 }
@@ -277,12 +283,12 @@ TEST(SchilderFiguur, StateLeftByATextCarriesOverToTheNextFigure) {
     Figuur text = MakeFigure(Tekst, {0, 0}, {0, 0});
     text.KleurRand = 0x00AA00;
     doc.current = text;
-    SchilderFiguur(s, doc, Append::No);
+    SchilderFiguur(s, doc, doc.current);
     Figuur dotted = MakeFigure(Rechthoek, {0, 0}, {9, 9});
     dotted.Stippel = 1;
     dotted.MetVul = 1;
     doc.current = dotted;
-    SchilderFiguur(s, doc, Append::No);
+    SchilderFiguur(s, doc, doc.current);
     EXPECT_EQ(s.GetBkMode(), BkMode::Transparent) << "pen gaps stay unpainted after a text";
     EXPECT_EQ(s.TextColor(), 0x00AA00u);
     EXPECT_EQ(s.CurrentBrush().style, BrushStyle::Hollow)

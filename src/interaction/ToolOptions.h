@@ -1,0 +1,44 @@
+// The tool and the options of the next figure as the toolbars set them: the
+// fill colours of the colour bar, the tool list, the text edit, and the
+// outline and fill colours that also recolour the selected figures.
+#pragma once
+
+#include "model/Figuur.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class CPluvoDoc;
+
+// The colour bar's fifteen fill colours, in button order.
+inline constexpr std::array<COLORREF, 15> kVulkleuren = {
+    0x646480, 0x648064, 0x806464, 0x6464FF, 0x64FF64, 0xFF6464, 0x808080, 0x008080,
+    0x808000, 0x800080, 0xFFFFFF, 0xC0C0C0, 0x00FFFF, 0xFFFF00, 0xFF00FF,
+};
+
+// The tool list's items; an item's index is its FiguurType.
+inline constexpr std::array<std::string_view, 11> kToolNames = {
+    "Lijn",     "Ellips", "Cirkel", "BoogKwart", "Rechthoek", "Veelhoek",
+    "Opvullen", "Tekst",  "Kopie",  "Selectie",  "Polygoon",
+};
+
+// Sets the fill colour of the next figure and, with fill switched on, of
+// every selected figure. Returns whether selected figures changed colour.
+bool ZetVulkleur(CPluvoDoc& doc, COLORREF colour);
+
+// The outline twin: sets KleurRand of the next figure and, with the outline
+// switched on, of every selected figure.
+bool ZetRandkleur(CPluvoDoc& doc, COLORREF colour);
+
+// What the text edit shows when a drawing is opened or made (Windows-1252
+// bytes): the text of the next text figure, else the first text, else
+// "(zet tekst)".
+std::string InitialToolbarText(const CPluvoDoc& doc);
+
+// The text edit lost the focus holding `text` (Windows-1252 bytes): an empty
+// text changes nothing; any other becomes the text of the next figure (found
+// or added in the text list) and the text tool is chosen. Returns whether the
+// tool changed to Tekst.
+bool TakeToolbarText(CPluvoDoc& doc, const std::string& text);

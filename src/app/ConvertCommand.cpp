@@ -1,6 +1,7 @@
 #include "app/ConvertCommand.h"
 
 #include "model/DrawingFile.h"
+#include "model/FileIo.h"
 #include "model/SvgExport.h"
 #include "platform/CanvasExport.h"
 
@@ -8,19 +9,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -35,9 +31,6 @@ constexpr const char* kUsageText =
     "  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, anders een tekening\n"
     "  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384\n"
     "           (zonder --size: de tekening plus een rastervak)\n";
-
-// Receives the bytes of the output piece by piece.
-using ByteSink = std::function<void(std::string_view)>;
 
 struct Size {
     int width = 0;
@@ -54,102 +47,6 @@ struct Arguments {
 int UsageError(const std::string& reason) {
     std::fprintf(stderr, "pluvo convert: %s\n%s", reason.c_str(), kUsageText);
     return kUsage;
-}
-
-// The Dutch reason for a system error; the system's own text for rare ones.
-std::string DutchReason(int error) {
-    switch (error) {
-    case ENOENT:
-        return "bestand bestaat niet";
-    case EACCES:
-    case EPERM:
-        return "geen toegang";
-    case EISDIR:
-        return "is een map";
-    case ENOTDIR:
-        return "map bestaat niet";
-    case EROFS:
-        return "alleen-lezen bestandssysteem";
-    case ENOSPC:
-        return "schijf vol";
-    case EDQUOT:
-        return "schijfquotum overschreden";
-    case EFBIG:
-        return "bestand te groot";
-    case ENAMETOOLONG:
-        return "naam te lang";
-    case ELOOP:
-        return "te veel symbolische koppelingen";
-    case EIO:
-        return "invoer-/uitvoerfout";
-    case ENOMEM:
-        return "onvoldoende geheugen";
-    case EMFILE:
-    case ENFILE:
-        return "te veel open bestanden";
-    default:
-        return std::strerror(error);
-    }
-}
-
-// The Dutch form of a reason that arrives as the system's text.
-std::string DutchSystemText(const std::string& text) {
-    for (const int error : {EFBIG, EIO, ENOMEM, EACCES, EISDIR, ENOENT})
-        if (text == std::strerror(error)) return DutchReason(error);
-    return text;
-}
-
-// Why INPUT could not be read, found again by opening it, so that the reason
-// is Dutch; `failure` is what reading it reported.
-std::string InputReason(const std::string& path, const std::string& failure) {
-    // Non-blocking, so that probing a FIFO without a writer cannot hang.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) return DutchReason(errno);
-    struct stat info {};
-    const bool directory = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
-    ::close(fd);
-    if (directory) return DutchReason(EISDIR);
-    if (failure == std::strerror(EFBIG))
-        return "bestand te groot (meer dan " + std::to_string(kMaxDrawingFileBytes >> 20) + " MiB)";
-    return DutchSystemText(failure);
-}
-
-// The file that writing OUTPUT really replaces: a symbolic link is followed
-// to its target, as the atomic save does.
-QString FinalTarget(const std::string& path) {
-    QFileInfo info(QFile::decodeName(path.c_str()));
-    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
-        info = QFileInfo(info.symLinkTarget());
-    return info.absoluteFilePath();
-}
-
-// Why OUTPUT cannot be written, or nothing when it looks writable. Checked
-// before any work, so that a long conversion does not end in a failure that
-// was known at the start, and again after a failed write for its reason.
-std::optional<std::string> OutputProblem(const std::string& path) {
-    const QByteArray target = QFile::encodeName(FinalTarget(path));
-    struct stat info {};
-    const bool exists = ::stat(target.constData(), &info) == 0;
-    if (exists && S_ISDIR(info.st_mode)) return DutchReason(EISDIR);
-    // Writing goes through a new file and a rename, which would replace a
-    // device or a pipe by a plain file.
-    if (exists && !S_ISREG(info.st_mode)) return "is geen gewoon bestand";
-    const QByteArray dir = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
-    struct stat dirInfo {};
-    if (::stat(dir.constData(), &dirInfo) != 0) {
-        const int error = errno;
-        return error == ENOENT ? "map bestaat niet" : DutchReason(error);
-    }
-    if (!S_ISDIR(dirInfo.st_mode)) return "map bestaat niet";
-    if (::access(dir.constData(), W_OK | X_OK) != 0) {
-        const int error = errno;
-        return error == EACCES ? "geen schrijfrechten in de map" : DutchReason(error);
-    }
-    if (exists && ::access(target.constData(), W_OK) != 0) {
-        const int error = errno;
-        return error == EACCES ? "geen schrijfrechten" : DutchReason(error);
-    }
-    return std::nullopt;
 }
 
 int OutputError(const std::string& path, const std::string& reason) {
@@ -210,34 +107,6 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Arguments& args
     return std::nullopt;
 }
 
-// Writes through a temporary file beside the target and renames it, so that
-// the target is either the whole new file or untouched. `produce` hands the
-// bytes over in pieces.
-bool WriteAtomically(const std::string& path, const std::function<void(const ByteSink&)>& produce,
-                     std::string& error) {
-    QSaveFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = OutputProblem(path).value_or(file.errorString().toStdString());
-        return false;
-    }
-    // errno is cleared before each call, so that a reason found after a
-    // failure belongs to that failure.
-    int writeError = 0;
-    produce([&](std::string_view piece) {
-        if (writeError != 0) return;
-        const auto size = static_cast<qint64>(piece.size());
-        errno = 0;
-        if (file.write(piece.data(), size) != size) writeError = errno != 0 ? errno : EIO;
-    });
-    errno = 0;
-    if (writeError == 0 && file.commit()) return true;
-    if (writeError == 0) writeError = errno;
-    file.cancelWriting();
-    error = OutputProblem(path).value_or(writeError != 0 ? DutchReason(writeError)
-                                                         : file.errorString().toStdString());
-    return false;
-}
-
 // Qt's own warnings (about the runtime directory, fonts, ...) are not for
 // the user of a conversion; its errors still go to stderr.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -259,8 +128,10 @@ int ConvertToPng(CPluvoDoc& doc, const Arguments& args) {
     const CanvasSize size =
         args.size ? CanvasSize{args.size->width, args.size->height} : DefaultCanvasSize(doc);
     std::string error;
-    if (!ExportCanvasPng(doc, size.width, size.height, args.output, error))
-        return OutputError(args.output, OutputProblem(args.output).value_or(error));
+    if (!ExportCanvasPng(doc, size.width, size.height, args.output, error)) {
+        const FileError problem = ReplaceProblem(args.output);
+        return OutputError(args.output, problem ? problem.Reason() : error);
+    }
     return kOk;
 }
 
@@ -278,7 +149,7 @@ int RunConvert(int argc, char** argv) {
     const OpenResult opened = OpenDrawing(doc, args.input);
     if (opened.status == OpenStatus::Unreadable) {
         std::fprintf(stderr, "pluvo convert: kan '%s' niet lezen: %s\n", args.input.c_str(),
-                     InputReason(args.input, opened.error).c_str());
+                     opened.error.Reason().c_str());
         return kUsage;
     }
     if (opened.status == OpenStatus::Rejected) {
@@ -286,12 +157,13 @@ int RunConvert(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", message.c_str());
         return kRejected;
     }
-    if (const auto problem = OutputProblem(args.output)) return OutputError(args.output, *problem);
+    if (const FileError problem = ReplaceProblem(args.output))
+        return OutputError(args.output, problem.Reason());
 
     const std::string_view output = args.output;
     if (output.ends_with(".png")) return ConvertToPng(doc, args);
 
-    std::function<void(const ByteSink&)> produce;
+    ByteProducer produce;
     if (output.ends_with(".svg")) {
         // The title is the absolute path of the file written, without "." or
         // ".." in it.
@@ -302,7 +174,7 @@ int RunConvert(int argc, char** argv) {
     } else {
         produce = [&doc, &args](const ByteSink& sink) { sink(SerializeDrawing(doc, args.output)); };
     }
-    std::string error;
-    if (!WriteAtomically(args.output, produce, error)) return OutputError(args.output, error);
+    if (const FileError error = ReplaceFile(args.output, produce))
+        return OutputError(args.output, error.Reason());
     return kOk;
 }

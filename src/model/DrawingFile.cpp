@@ -3,58 +3,18 @@
 #include "BinaryFile.h"
 #include "TextFormat.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
-#include <sys/stat.h>
 
 DrawingFormat FormatOfName(std::string_view path) {
     return path.ends_with(".txt") ? DrawingFormat::Text : DrawingFormat::Binary;
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error,
-                   std::size_t limit) {
-    const auto close = [](std::FILE* f) { std::fclose(f); };
-    std::unique_ptr<std::FILE, decltype(close)> file(std::fopen(path.c_str(), "rb"), close);
-    if (!file) {
-        error = std::strerror(errno);
-        return false;
-    }
-    const auto tooLarge = [&] {
-        bytes.clear();
-        error = std::strerror(EFBIG);
-        return false;
-    };
-    // Regular files are read in one piece into a buffer of their size; the
-    // loop after it also takes whatever a growing or special file adds.
-    bytes.clear();
-    struct stat info {};
-    if (::fstat(::fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-        if (static_cast<std::uintmax_t>(info.st_size) > limit) return tooLarge();
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        if (n > limit - bytes.size()) return tooLarge();
-        bytes.append(buffer, n);
-        if (n < sizeof buffer) break;
-    }
-    if (std::ferror(file.get())) {
-        error = std::strerror(errno);
-        return false;
-    }
-    return true;
-}
-
 OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view bytes) {
     OpenResult result;
-    if (bytes.empty()) {
+    const DrawingFormat format = FormatOfName(path);
+    if (bytes.empty() && format == DrawingFormat::Binary) {
         // Nothing to read: the drawing is not cleared first, so it stays as
         // it was and only takes the file's name.
-    } else if (FormatOfName(path) == DrawingFormat::Text) {
+    } else if (format == DrawingFormat::Text) {
         const TextReadResult read = ReadText(doc, bytes);
         if (!read.ok) {
             result.status = OpenStatus::Rejected;
@@ -80,7 +40,8 @@ OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view b
 OpenResult OpenDrawing(CPluvoDoc& doc, const std::string& path) {
     std::string bytes;
     OpenResult result;
-    if (!ReadFileBytes(path, bytes, result.error)) {
+    result.error = ReadFileBytes(path, bytes);
+    if (result.error) {
         result.status = OpenStatus::Unreadable;
         return result;
     }
@@ -101,4 +62,12 @@ std::string SerializeDrawing(const CPluvoDoc& doc, std::string_view path) {
     std::string text;
     WriteText(doc, text);
     return text;
+}
+
+FileError SaveDrawing(CPluvoDoc& doc, const std::string& path) {
+    const FileError error = ReplaceFile(path, SerializeDrawing(doc, path));
+    if (error) return error;
+    doc.PathName = path;
+    doc.SetModifiedFlag(false);
+    return {};
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CPluvoDoc.h"
+#include "FileIo.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,25 +26,15 @@ struct OpenResult {
     OpenStatus status = OpenStatus::Opened;
     // For a rejected text file, the line at which reading failed.
     std::int64_t textErrorLine = 0;
-    // For an unreadable file, the system's reason.
-    std::string error;
+    // For an unreadable file, why it could not be read.
+    FileError error;
 };
-
-// The largest file that is read as a drawing: a binary drawing of more than
-// three million figures, and small enough that a huge or endless file (a
-// sparse file, /dev/zero) cannot exhaust the memory; the lists that a file
-// can fill take at most about ten times its size.
-inline constexpr std::size_t kMaxDrawingFileBytes = std::size_t{256} << 20;
-
-// Reads the whole file; on failure gives the system's reason in `error`. A
-// file longer than `limit` bytes fails as too large without being read.
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error,
-                   std::size_t limit = kMaxDrawingFileBytes);
 
 // Loads the drawing from the contents of the file `path`. On success the
 // drawing is named after the file, unmodified and without undo copies, so
-// that Undo cannot mix two drawings. A file of zero bytes holds nothing to
-// read: it opens, and the drawing stays as it was under the file's name.
+// that Undo cannot mix two drawings. A binary file of zero bytes holds
+// nothing to read: it opens, and the drawing stays as it was under the
+// file's name. An empty text file is rejected at its first line.
 OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view bytes);
 
 // Reads the file `path` and loads it as LoadDrawing does.
@@ -55,3 +46,9 @@ std::vector<std::string> RejectionMessages(const OpenResult& result);
 // The bytes of the drawing as saved under `path` (text lines end in a line
 // feed).
 std::string SerializeDrawing(const CPluvoDoc& doc, std::string_view path);
+
+// Save and Save As: writes the drawing under `path` in the format its name
+// asks for, replacing the file atomically. On success the drawing takes the
+// name and is no longer modified; on failure the file and the drawing stay
+// as they were.
+FileError SaveDrawing(CPluvoDoc& doc, const std::string& path);

@@ -1,5 +1,7 @@
 #include "PngExport.h"
 
+#include "model/FileIo.h"
+
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -8,7 +10,6 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,15 +31,6 @@ void Tell(const PngMessageSink& messages, const std::string& text) {
 }
 
 // The directory part of a path, with its slash; "" for a bare file name.
-// A link as the target is followed, as the other exports do: the file it
-// points at is replaced and the link stays a link.
-std::string FollowLink(const std::string& target) {
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(target, ec)) return target;
-    const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
-    return ec ? target : resolved.string();
-}
-
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -131,7 +123,9 @@ bool CallBmp2Png(const std::string& bpmPath, const PngMessageSink& messages) {
 
 bool WritePng(const QImage& image, const std::string& requested, const PngMessageSink& messages) {
     if (requested.empty()) return false;
-    const std::string target = FollowLink(requested);
+    // A link as the target is followed, as the other exports do: the file it
+    // points at is replaced and the link stays a link.
+    const std::string target = FinalTarget(requested);
     const std::optional<std::vector<std::uint8_t>> dib = BitmapToDib(image);
     if (!dib) return false;
 

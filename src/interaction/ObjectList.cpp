@@ -1,0 +1,97 @@
+#include "ObjectList.h"
+
+#include "model/CPluvoDoc.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kShownTextLength = 10;
+
+std::string Format(const char* format, auto... values) {
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, format, values...);
+    return n < 0 ? std::string() : std::string(buffer, std::min<std::size_t>(n, sizeof buffer - 1));
+}
+
+std::string KindName(const Figuur& f) {
+    switch (f.FiguurType) {
+    case Lijn:
+        return "Lijn";
+    case Ellips:
+        return "Ellips";
+    case Cirkel:
+        return "Cirkel";
+    case Boogkwart:
+        return "BoogKwart";
+    case Rechthoek:
+        return "Rechthoek";
+    case Veelhoek:
+        return Format("Veelhoek (%d)", f.nHoek);
+    case Opvullen:
+        return "Opvulling";
+    case Tekst:
+        return "Tekst";
+    case Kopieer:
+        return "Kopie";
+    case Polygoon:
+        return Format("Polygoon (%d)", f.nHoek);
+    default:
+        // Never stored by the editor; a damaged file shows its number.
+        return Format("%d", f.FiguurType);
+    }
+}
+
+std::string PointText(POINT p) { return Format("%d-%d", p.x, p.y); }
+
+std::string ColourText(std::int32_t colour) {
+    return Format("%06x", static_cast<unsigned>(static_cast<std::uint32_t>(colour)));
+}
+
+std::string FillCell(const CPluvoDoc& doc, const Figuur& f) {
+    // A text figure shows the start of its text; one whose index lies past the
+    // list has no text to show and is treated like any other figure.
+    if (f.FiguurType == Tekst && f.TekstIndex >= 0) {
+        if (const std::string* text = doc.TextOf(f))
+            return text->size() <= kShownTextLength ? *text
+                                                    : text->substr(0, kShownTextLength) + "...";
+    }
+    if ((f.MetVul != 0 && f.FiguurType != Lijn) || f.FiguurType == Opvullen)
+        return ColourText(f.KleurVul);
+    return " ";
+}
+
+} // namespace
+
+ObjectRow ObjectRowOf(const CPluvoDoc& doc, std::size_t index) {
+    const Figuur& f = doc.figures[index];
+    return {
+        std::to_string(index + 1),
+        KindName(f),
+        PointText(f.p1),
+        PointText(f.p2),
+        f.MetRand != 0 ? ColourText(f.KleurRand) : " ",
+        FillCell(doc, f),
+    };
+}
+
+void RemoveFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers) {
+    // One pass that keeps the other figures in order: the same as removing
+    // the numbered ones from the last down, without shifting the list once
+    // per removed figure, and whatever order the numbers come in.
+    std::vector<bool> removed(doc.figures.size(), false);
+    for (std::size_t n : numbers)
+        if (n < removed.size()) removed[n] = true;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < doc.figures.size(); ++i)
+        if (!removed[i]) doc.figures[kept++] = doc.figures[i];
+    doc.figures.resize(kept);
+    doc.selection.clear();
+}
+
+void SelectFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers) {
+    doc.selection.clear();
+    for (std::size_t n : numbers) doc.selection.push_back(static_cast<std::uint32_t>(n));
+}

@@ -1,0 +1,25 @@
+// The objects list: the row that shows one figure, and what the list's
+// Delete and OK do to the drawing.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+
+class CPluvoDoc;
+
+// The cells of one row: "#", "Type", "Punt 1", "Punt 2", "Kleur", "Vulling".
+// Texts from the text list are Windows-1252 bytes, the rest is ASCII.
+using ObjectRow = std::array<std::string, 6>;
+
+// The row of figure `index` (0-based), which must exist.
+ObjectRow ObjectRowOf(const CPluvoDoc& doc, std::size_t index);
+
+// Removes the figures with the given numbers (0-based, the highlighted rows)
+// and empties the selection; the later figures move up. Numbers without a
+// figure are skipped. The points of a removed polygoon stay in the point list.
+void RemoveFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers);
+
+// OK: the figures of the highlighted rows, ascending, become the selection.
+void SelectFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers);

@@ -26,8 +26,11 @@ std::uint64_t LineEndIndex::CellOf(std::int64_t cx, std::int64_t cy) const {
 
 void LineEndIndex::Build(const std::vector<Figuur>& figures, std::int32_t snapDistance) {
     m_snap = snapDistance;
+    m_covered = figures.size();
     m_entries.clear();
     m_slots.clear();
+    m_later.clear();
+    m_laterCount = 0;
     if (m_snap < 1) return; // no distance is less than the snap distance
     for (std::size_t i = 0; i < figures.size(); ++i) {
         const Figuur& f = figures[i];
@@ -56,6 +59,30 @@ void LineEndIndex::Build(const std::vector<Figuur>& figures, std::int32_t snapDi
     }
 }
 
+void LineEndIndex::Extend(const std::vector<Figuur>& figures) {
+    if (figures.size() < m_covered) {
+        Build(figures, m_snap);
+        return;
+    }
+    if (m_snap >= 1) {
+        for (std::size_t i = m_covered; i < figures.size(); ++i) {
+            const Figuur& f = figures[i];
+            if (f.FiguurType != Lijn) continue;
+            const auto order = static_cast<std::uint32_t>(2 * i);
+            for (const auto& [point, end] : {std::pair{f.p1, 0u}, std::pair{f.p2, 1u}}) {
+                const std::uint64_t cell =
+                    CellOf(FloorDiv(point.x, m_snap), FloorDiv(point.y, m_snap));
+                m_later[cell].push_back({cell, order + end, point});
+                ++m_laterCount;
+            }
+        }
+    }
+    m_covered = figures.size();
+    // Once the later ends are as many as the sorted ones, sort them in too:
+    // memory stays in proportion and the builds cost a constant per line.
+    if (m_laterCount > 64 + m_entries.size()) Build(figures, m_snap);
+}
+
 const LineEndIndex::Slot* LineEndIndex::Lookup(std::uint64_t cell) const {
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t s = Mix(cell) & mask;; s = (s + 1) & mask) {
@@ -66,26 +93,37 @@ const LineEndIndex::Slot* LineEndIndex::Lookup(std::uint64_t cell) const {
 }
 
 POINT LineEndIndex::Find(POINT p) const {
-    if (m_slots.empty()) return {-1, -1};
+    if (m_slots.empty() && m_later.empty()) return {-1, -1};
     const std::int64_t cx = FloorDiv(p.x, m_snap);
     const std::int64_t cy = FloorDiv(p.y, m_snap);
     const Entry* best = nullptr;
+    // Entries of a cell are in list order, so the first hit is the cell's
+    // best; later ones cannot beat it.
+    const auto search = [&](const Entry* begin, const Entry* end) {
+        for (const Entry* entry = begin; entry != end; ++entry) {
+            if (best && entry->order > best->order) break;
+            const std::int64_t ex = std::int64_t{entry->point.x} - p.x;
+            const std::int64_t ey = std::int64_t{entry->point.y} - p.y;
+            if (ex > -m_snap && ex < m_snap && ey > -m_snap && ey < m_snap) {
+                best = entry;
+                break;
+            }
+        }
+    };
     for (std::int64_t dx = -1; dx <= 1; ++dx) {
         for (std::int64_t dy = -1; dy <= 1; ++dy) {
+            if (m_slots.empty()) break;
             const Slot* slot = Lookup(CellOf(cx + dx, cy + dy));
-            if (!slot) continue;
-            // Entries of a cell are in list order, so the first hit is the
-            // cell's best; later ones cannot beat it.
-            for (std::uint32_t k = slot->begin; k < slot->end; ++k) {
-                const Entry& entry = m_entries[k];
-                if (best && entry.order > best->order) break;
-                const std::int64_t ex = std::int64_t{entry.point.x} - p.x;
-                const std::int64_t ey = std::int64_t{entry.point.y} - p.y;
-                if (ex > -m_snap && ex < m_snap && ey > -m_snap && ey < m_snap) {
-                    best = &entry;
-                    break;
-                }
-            }
+            if (slot) search(m_entries.data() + slot->begin, m_entries.data() + slot->end);
+        }
+    }
+    // A later line comes after every sorted one in list order.
+    if (best || m_later.empty()) return best ? best->point : POINT{-1, -1};
+    for (std::int64_t dx = -1; dx <= 1; ++dx) {
+        for (std::int64_t dy = -1; dy <= 1; ++dy) {
+            const auto it = m_later.find(CellOf(cx + dx, cy + dy));
+            if (it != m_later.end())
+                search(it->second.data(), it->second.data() + it->second.size());
         }
     }
     return best ? best->point : POINT{-1, -1};

@@ -5,7 +5,9 @@
 
 #include "model/Figuur.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 class LineEndIndex {
@@ -18,6 +20,15 @@ public:
     // Indexes the p1 and p2 of every lijn figure. The index answers for this
     // list as it is now; a line appended later is not seen.
     void Build(const std::vector<Figuur>& figures, std::int32_t snapDistance);
+
+    // Takes in the figures appended to the list since it was built or last
+    // extended, so that placing one figure does not cost a new build of the
+    // whole drawing. The figures it already covers must be unchanged; a list
+    // that got shorter is built again.
+    void Extend(const std::vector<Figuur>& figures);
+
+    // How many figures of the list the index answers for.
+    std::size_t Covered() const { return m_covered; }
 
     // The same answer as CPluvoDoc::FindLineEndpoint: the first end point in
     // list order, p1 before p2, of a line whose x and y both lie less than
@@ -40,6 +51,11 @@ private:
     const Slot* Lookup(std::uint64_t cell) const;
 
     std::int32_t m_snap = 0;
+    std::size_t m_covered = 0;
     std::vector<Entry> m_entries;
     std::vector<Slot> m_slots; // open addressing, a power of two in size
+    // The ends of lines taken in by Extend, by cell, in list order. They all
+    // come after every entry above in list order.
+    std::unordered_map<std::uint64_t, std::vector<Entry>> m_later;
+    std::size_t m_laterCount = 0;
 };

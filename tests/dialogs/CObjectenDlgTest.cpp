@@ -1,0 +1,231 @@
+// The objects list driven with the mouse: highlighted rows, Delete with its
+// confirmation, the "#" header, OK and Cancel, and the drawing afterwards.
+#include "dialogs/CObjectenDlg.h"
+
+#include "DialogTestSupport.h"
+#include "model/CPluvoDoc.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace dialogtest;
+
+namespace {
+
+// Five rectangles whose p1.x is their original number.
+CPluvoDoc FiveFigures() {
+    CPluvoDoc doc;
+    doc.current.FiguurType = Rechthoek;
+    for (std::int32_t i = 0; i < 5; ++i) {
+        doc.current.p1 = {i, 0};
+        doc.current.p2 = {i + 10, 10};
+        doc.AppendFigure();
+    }
+    return doc;
+}
+
+// Clicks a row in the "#" column, as the dialog's text tells the user to.
+void ClickRow(CObjectenDlg& dialog, int row, Qt::KeyboardModifiers keys = Qt::ControlModifier) {
+    QTreeWidget* list = dialog.list();
+    const QRect cell = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, cell.center());
+}
+
+void ClickHeader(CObjectenDlg& dialog, int column) {
+    QHeaderView* header = dialog.list()->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      {header->sectionViewportPosition(column) + 5, header->height() / 2});
+}
+
+std::vector<std::size_t> Highlighted(const CObjectenDlg& dialog) {
+    return dialog.HighlightedRows();
+}
+
+std::vector<std::string> Column(const CObjectenDlg& dialog, int column) {
+    std::vector<std::string> cells;
+    QTreeWidget* list = dialog.list();
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        cells.push_back(list->topLevelItem(row)->text(column).toStdString());
+    return cells;
+}
+
+} // namespace
+
+TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
+    CPluvoDoc doc = FiveFigures();
+    doc.selection = {4, 2};
+    WhenModal<CObjectenDlg>([](CObjectenDlg& d) {
+        EXPECT_EQ(Column(d, 0), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+        EXPECT_EQ(Highlighted(d), (std::vector<std::size_t>{2, 4})) << "rows 3 and 5";
+        ClickRow(d, 0);
+        ClickRow(d, 4); // Ctrl+click takes row 5 away again
+        QTest::keyClick(d.list(), Qt::Key_Return);
+    });
+    RunObjecten(doc, nullptr);
+    EXPECT_EQ(doc.selection, (std::vector<std::uint32_t>{0, 2})) << "ascending row order";
+
+    SCOPED_TRACE("a plain click highlights one row; Escape keeps the selection");
+    WhenModal<CObjectenDlg>([](CObjectenDlg& d) {
+        ClickRow(d, 3, Qt::NoModifier);
+        EXPECT_EQ(Highlighted(d), (std::vector<std::size_t>{3}));
+        ClickRow(d, 1, Qt::ShiftModifier);
+        EXPECT_EQ(Highlighted(d), (std::vector<std::size_t>{1, 2, 3}));
+        QTest::keyClick(d.list(), Qt::Key_Escape);
+    });
+    RunObjecten(doc, nullptr);
+    EXPECT_EQ(doc.selection, (std::vector<std::uint32_t>{0, 2}));
+    EXPECT_EQ(doc.figures.size(), 5u);
+}
+
+TEST(CObjectenDlg, DeleteRemovesTheHighlightedFiguresAfterConfirmation) {
+    CPluvoDoc doc = FiveFigures();
+    doc.selection = {1};
+    int repaints = 0;
+    CObjectenDlg dialog(doc, nullptr, [&repaints] { ++repaints; });
+    dialog.show();
+    ClickRow(dialog, 0, Qt::NoModifier);
+    ClickRow(dialog, 2);
+    ASSERT_EQ(Highlighted(dialog), (std::vector<std::size_t>{0, 2}));
+
+    MessageSeen seen;
+    AnswerMessage(seen, QMessageBox::Cancel);
+    QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(seen.text, "Weet u het zeker?");
+    EXPECT_EQ(seen.title, "Pluvo");
+    EXPECT_EQ(doc.figures.size(), 5u) << "Cancel removes nothing";
+    EXPECT_EQ(doc.selection, std::vector<std::uint32_t>{1});
+    EXPECT_EQ(repaints, 0);
+
+    AnswerMessage(seen, QMessageBox::Ok);
+    QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
+    ASSERT_EQ(doc.figures.size(), 3u);
+    EXPECT_EQ(doc.figures[0].p1.x, 1);
+    EXPECT_EQ(doc.figures[1].p1.x, 3);
+    EXPECT_EQ(doc.figures[2].p1.x, 4);
+    EXPECT_EQ(Column(dialog, 0), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(Column(dialog, 2), (std::vector<std::string>{"1-0", "3-0", "4-0"}));
+    EXPECT_TRUE(Highlighted(dialog).empty());
+    EXPECT_TRUE(doc.selection.empty());
+    EXPECT_EQ(repaints, 1) << "the drawing repaints while the list stays open";
+    EXPECT_FALSE(doc.CanUndo()) << "no undo copy";
+
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(doc.figures.size(), 3u) << "Cancel keeps the deletion";
+    EXPECT_TRUE(doc.selection.empty());
+}
+
+TEST(CObjectenDlg, HashHeaderHighlightsAllThenNone) {
+    CPluvoDoc doc = FiveFigures();
+    doc.selection = {1};
+    const std::vector<std::size_t> all = {0, 1, 2, 3, 4};
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        CObjectenDlg dialog(doc);
+        dialog.show();
+        ClickHeader(dialog, 0);
+        EXPECT_EQ(Highlighted(dialog), all) << "every opening starts with all";
+        ClickHeader(dialog, 0);
+        EXPECT_TRUE(Highlighted(dialog).empty());
+        ClickHeader(dialog, 3);
+        EXPECT_TRUE(Highlighted(dialog).empty()) << "other headers do nothing";
+        ClickHeader(dialog, 0);
+        EXPECT_EQ(Highlighted(dialog), all);
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        EXPECT_EQ(doc.selection.size(), 5u);
+        doc.selection = {1};
+    }
+}
+
+TEST(CObjectenDlg, RowsShowTextsAndColours) {
+    CPluvoDoc doc;
+    doc.current.FiguurType = Tekst;
+    doc.current.TekstIndex = 0; // "Snelle tekst"
+    doc.AppendFigure();
+    doc.current.FiguurType = Lijn;
+    doc.current.MetVul = 1;
+    doc.current.KleurRand = 0x0000FF;
+    doc.AppendFigure();
+    doc.current.FiguurType = Opvullen;
+    doc.current.MetVul = 0;
+    doc.current.MetRand = 0;
+    doc.current.KleurVul = 0x102030;
+    doc.AppendFigure();
+    doc.texts.push_back("Caf\xE9");
+    doc.current.FiguurType = Tekst;
+    doc.current.TekstIndex = 1;
+    doc.AppendFigure();
+
+    CObjectenDlg dialog(doc);
+    EXPECT_EQ(Column(dialog, 1), (std::vector<std::string>{"Tekst", "Lijn", "Opvulling", "Tekst"}));
+    EXPECT_EQ(Column(dialog, 4), (std::vector<std::string>{"000000", "0000ff", " ", " "}));
+    EXPECT_EQ(Column(dialog, 5),
+              (std::vector<std::string>{"Snelle tek...", " ", "102030", "Café"}));
+}
+
+TEST(CObjectenDlg, EmptyDrawingShowsHeadersAndDeleteAsksForRows) {
+    CPluvoDoc doc;
+    CObjectenDlg dialog(doc);
+    dialog.show();
+    QTreeWidget* list = dialog.list();
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    const char* captions[] = {"#", "Type", "Punt 1", "Punt 2", "Kleur", "Vulling"};
+    const int widths[] = {30, 80, 65, 65, 55, 100};
+    ASSERT_EQ(list->columnCount(), 6);
+    for (int c = 0; c < 6; ++c) {
+        EXPECT_EQ(list->headerItem()->text(c), captions[c]);
+        EXPECT_EQ(list->header()->sectionSize(c), widths[c]) << captions[c];
+    }
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+    MessageSeen seen;
+    AnswerMessage(seen, QMessageBox::Ok);
+    QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(seen.title, "Info");
+    EXPECT_EQ(seen.text, "Selecteer een of meer regels.\nKlik links in kolom #.");
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(CObjectenDlg, HiddenButtonsRunTheirOperationOnly) {
+    CPluvoDoc doc = FiveFigures();
+    doc.selection = {0};
+    CObjectenDlg dialog(doc);
+    dialog.show();
+    const std::vector<QPushButton*>& hidden = dialog.hiddenButtons();
+    ASSERT_EQ(hidden.size(), 5u);
+    const char* captions[] = {"WegVulling", "ZetVulling", "Lijndikte++", "Lijndikte--",
+                              "VerwisselXY"};
+    for (std::size_t k = 0; k < hidden.size(); ++k) {
+        EXPECT_EQ(hidden[k]->text(), captions[k]);
+        EXPECT_FALSE(hidden[k]->isVisible());
+    }
+
+    hidden[1]->click(); // ZetVulling on the selected figure
+    EXPECT_EQ(doc.figures[0].MetVul, 1);
+    EXPECT_EQ(doc.figures[1].MetVul, 0);
+    hidden[0]->click();
+    EXPECT_EQ(doc.figures[0].MetVul, 0);
+    hidden[2]->click();
+    EXPECT_EQ(doc.figures[0].LijnDikte, 2);
+    hidden[3]->click();
+    EXPECT_EQ(doc.figures[0].LijnDikte, 1);
+    const std::vector<std::string> shown = Column(dialog, 2);
+    hidden[4]->click();
+    EXPECT_NE(doc.figures[0].p1, (POINT{0, 0})) << "x and y exchanged";
+    EXPECT_EQ(Column(dialog, 2), shown) << "the list is not refilled";
+    EXPECT_FALSE(doc.CanUndo());
+}
+
+TEST(CObjectenDlg, FocusStartsOnTheListAndTabFollowsTheTemplate) {
+    CPluvoDoc doc = FiveFigures();
+    CObjectenDlg d(doc);
+    d.show();
+    EXPECT_EQ(d.windowTitle(), "Objecten");
+    EXPECT_EQ(d.focusWidget(), d.list());
+    EXPECT_EQ(TabChain(&d, d.list()),
+              (std::vector<QWidget*>{d.list(), d.okButton(), d.cancelButton(), d.deleteButton()}));
+    EXPECT_TRUE(d.okButton()->isDefault());
+    EXPECT_EQ(d.minimumSize(), d.maximumSize()) << "a fixed size";
+}

@@ -9,7 +9,11 @@
 #include "render/SquareTree.h"
 #include "render/ViewGeometry.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 

@@ -87,18 +87,18 @@ CObjectenDlg::CObjectenDlg(CPluvoDoc& doc, QWidget* parent, std::function<void()
 
     // The figure operations the view's commands share, bound to buttons that
     // stay hidden. Each changes the drawing only: no refill, no repaint.
-    const std::pair<QString, void (CPluvoDoc::*)()> operations[] = {
-        {tr("WegVulling"), &CPluvoDoc::WegVulling},
-        {tr("ZetVulling"), &CPluvoDoc::ZetVulling},
-        {tr("Lijndikte++"), &CPluvoDoc::LijndikteMeer},
-        {tr("Lijndikte--"), &CPluvoDoc::LijndikteMinder},
-        {tr("VerwisselXY"), &CPluvoDoc::VerwisselXY},
+    const std::pair<QString, void (*)(CPluvoDoc&)> operations[] = {
+        {tr("WegVulling"), [](CPluvoDoc& doc) { doc.WegVulling(); }},
+        {tr("ZetVulling"), [](CPluvoDoc& doc) { doc.ZetVulling(); }},
+        {tr("Lijndikte++"), [](CPluvoDoc& doc) { doc.LijndikteMeer(); }},
+        {tr("Lijndikte--"), [](CPluvoDoc& doc) { doc.LijndikteMinder(); }},
+        {tr("VerwisselXY"), [](CPluvoDoc& doc) { doc.VerwisselXY(); }},
     };
     for (const auto& [caption, operation] : operations) {
         auto* button = new QPushButton(caption, this);
         button->setAutoDefault(false);
         button->hide();
-        connect(button, &QPushButton::clicked, this, [this, op = operation] { (m_doc.*op)(); });
+        connect(button, &QPushButton::clicked, this, [this, run = operation] { run(m_doc); });
         column->addWidget(button);
         m_hidden.push_back(button);
     }

@@ -139,30 +139,17 @@ TEST(CObjectenDlg, HashHeaderHighlightsAllThenNone) {
     }
 }
 
-TEST(CObjectenDlg, RowsShowTextsAndColours) {
+TEST(CObjectenDlg, RowsShowTheTextsOfTheFigures) {
     CPluvoDoc doc;
-    doc.current.FiguurType = Tekst;
-    doc.current.TekstIndex = 0; // "Snelle tekst"
-    doc.AppendFigure();
-    doc.current.FiguurType = Lijn;
-    doc.current.MetVul = 1;
-    doc.current.KleurRand = 0x0000FF;
-    doc.AppendFigure();
-    doc.current.FiguurType = Opvullen;
-    doc.current.MetVul = 0;
-    doc.current.MetRand = 0;
-    doc.current.KleurVul = 0x102030;
-    doc.AppendFigure();
     doc.texts.push_back("Caf\xE9");
     doc.current.FiguurType = Tekst;
-    doc.current.TekstIndex = 1;
-    doc.AppendFigure();
-
+    for (std::int32_t k : {0, 1}) {
+        doc.current.TekstIndex = k;
+        doc.AppendFigure();
+    }
     CObjectenDlg dialog(doc);
-    EXPECT_EQ(Column(dialog, 1), (std::vector<std::string>{"Tekst", "Lijn", "Opvulling", "Tekst"}));
-    EXPECT_EQ(Column(dialog, 4), (std::vector<std::string>{"000000", "0000ff", " ", " "}));
-    EXPECT_EQ(Column(dialog, 5),
-              (std::vector<std::string>{"Snelle tek...", " ", "102030", "Café"}));
+    EXPECT_EQ(Column(dialog, 1), (std::vector<std::string>{"Tekst", "Tekst"}));
+    EXPECT_EQ(Column(dialog, 5), (std::vector<std::string>{"Snelle tek...", "Café"}));
 }
 
 TEST(CObjectenDlg, EmptyDrawingShowsHeadersAndDeleteAsksForRows) {

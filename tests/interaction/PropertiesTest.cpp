@@ -104,123 +104,52 @@ TEST(Properties, IntegerFieldsTakeASignedNumberBetweenBlanks) {
         EXPECT_EQ(ParseIntegerField(bad), std::nullopt) << '"' << bad << '"';
 }
 
-TEST(Properties, OkWithoutChangesAppliesValuesButNoColours) {
+TEST(Properties, OnlyChangedColoursReachTheSelection) {
     CPluvoDoc doc = samples::EveryKind();
-    doc.selection = {0, 2};
+    doc.selection = {0, 2, 1000};
     doc.figures[0].KleurRand = 0x00FF00; // differs from the next figure's outline
     doc.figures[2].MetVul = 0;
     doc.current.TekstIndex = -1;
     const std::vector<Figuur> figures = doc.figures;
     const std::vector<LogFont> fonts = doc.fonts;
-    const std::vector<std::string> texts = doc.texts;
 
     KenmerkenValues v = ReadKenmerken(doc);
     EXPECT_FALSE(ApplyKenmerken(doc, v)) << "no text: the toolbar edit keeps its text";
     EXPECT_EQ(doc.figures, figures) << "unchanged colours do not recolour the selection";
     EXPECT_EQ(doc.fonts, fonts);
-    EXPECT_EQ(doc.texts, texts);
     EXPECT_EQ(ReadKenmerken(doc), v);
 
-    v.tool = Cirkel;
-    v.MetRand = 0;
-    v.MetRaster = 1;
-    v.MetVul = 1;
-    v.SizeRaster = 40;
-    v.RsterPnt = 0;
-    v.LijnDikte = 9;
-    v.Stippel = 1;
-    v.MetCoord = 0;
-    v.nHoek = 12;
-    v.KleurRaster = 0x010203;
-    v.KleurAchtergrond = 0x040506;
-    v.printFactorIndex = 1;
+    // The dialog's fill switch is set before the colour switches the selected
+    // figures' fill on, so it reaches the next figure only.
+    v.MetVul = 0;
+    v.KleurVul = 0x000001;
     ApplyKenmerken(doc, v);
-    EXPECT_EQ(ReadKenmerken(doc), v) << "every value reaches the drawing";
-    EXPECT_EQ(doc.PrintFactor, 4);
-    EXPECT_EQ(doc.figures, figures) << "only colours reach the selected figures";
+    EXPECT_EQ(doc.current.MetVul, 0);
+    EXPECT_EQ(doc.figures[2].MetVul, 1);
+    EXPECT_EQ(doc.figures[2].KleurVul, 0x000001);
+    EXPECT_EQ(doc.figures[1], figures[1]);
 
     SCOPED_TRACE("no button checked keeps the tool and the print factor");
     v.tool = -1;
     v.printFactorIndex = -1;
     ApplyKenmerken(doc, v);
-    EXPECT_EQ(doc.current.FiguurType, Cirkel);
-    EXPECT_EQ(doc.PrintFactor, 4);
+    EXPECT_EQ(doc.current.FiguurType, Veelhoek);
+    EXPECT_EQ(doc.PrintFactor, 5);
 }
 
-TEST(Properties, ChangedColoursReachTheSelectedFigures) {
-    CPluvoDoc doc = samples::EveryKind();
-    doc.selection = {1, 3, 1000};
-    doc.figures[1].MetRand = 0;
-    doc.figures[3].MetVul = 0;
-    const std::vector<Figuur> before = doc.figures;
-
-    KenmerkenValues v = ReadKenmerken(doc);
-    v.KleurRand = 0x00FF00;
-    ApplyKenmerken(doc, v);
-    for (std::size_t i : {1u, 3u}) {
-        EXPECT_EQ(doc.figures[i].KleurRand, 0x00FF00);
-        EXPECT_EQ(doc.figures[i].MetRand, 1) << "outline switched on";
-        EXPECT_EQ(doc.figures[i].KleurVul, before[i].KleurVul);
-        EXPECT_EQ(doc.figures[i].MetVul, before[i].MetVul) << "fill untouched";
-    }
-    EXPECT_EQ(doc.figures[0], before[0]);
-    EXPECT_EQ(doc.current.KleurRand, 0x00FF00);
-
-    v = ReadKenmerken(doc);
-    v.KleurVul = 0xFF00FF;
-    ApplyKenmerken(doc, v);
-    EXPECT_EQ(doc.figures[3].KleurVul, 0xFF00FF);
-    EXPECT_EQ(doc.figures[3].MetVul, 1) << "fill switched on";
-    EXPECT_EQ(doc.figures[3].KleurRand, 0x00FF00);
-    EXPECT_EQ(doc.current.KleurVul, 0xFF00FF);
-
-    SCOPED_TRACE("the dialog's fill switch is applied first and then the colour's");
-    v = ReadKenmerken(doc);
-    v.MetVul = 0;
-    v.KleurVul = 0x000001;
-    ApplyKenmerken(doc, v);
-    EXPECT_EQ(doc.current.MetVul, 0) << "the next figure keeps the dialog's switch";
-    EXPECT_EQ(doc.figures[1].MetVul, 1) << "a selected figure is filled";
-}
-
-TEST(Properties, TextAndDirectionBecomeTheNextTextFigures) {
+TEST(Properties, DirectionsShareFontEntries) {
     CPluvoDoc doc;
-    doc.current.TekstIndex = 0;
-    doc.current.FontIndex = 0;
-    const LogFont original = doc.fonts[0];
-
-    SCOPED_TRACE("an empty text leaves the text and the font alone");
     KenmerkenValues v = ReadKenmerken(doc);
-    v.text.clear();
-    v.font = CPluvoDoc::DefaultFont("Courier New");
-    v.orientation = 90;
-    EXPECT_FALSE(ApplyKenmerken(doc, v));
-    EXPECT_EQ(doc.current.TekstIndex, 0);
-    EXPECT_EQ(doc.current.FontIndex, 0);
-    EXPECT_EQ(doc.fonts, std::vector<LogFont>{original});
-
-    SCOPED_TRACE("an existing text is reused, its direction makes a new font");
-    v.text = "Snelle tekst";
-    v.font = original;
     v.orientation = 90;
     EXPECT_TRUE(ApplyKenmerken(doc, v));
-    EXPECT_EQ(doc.texts.size(), 1u);
-    EXPECT_EQ(doc.current.TekstIndex, 0);
     ASSERT_EQ(doc.fonts.size(), 2u);
     EXPECT_EQ(doc.current.FontIndex, 1);
     EXPECT_EQ(doc.fonts[1].lfEscapement, 2700);
-    EXPECT_EQ(doc.fonts[1].lfOrientation, 2700);
     EXPECT_EQ(doc.fonts[1].FaceName(), "Verdana");
     EXPECT_EQ(ReadKenmerken(doc).orientation, 90) << "reopening shows the same direction";
 
     v.orientation = 0;
     ApplyKenmerken(doc, v);
     EXPECT_EQ(doc.current.FontIndex, 0) << "direction 0 is the original font again";
-
-    v.text = "Caf\xE9";
-    v.orientation = 359;
-    ApplyKenmerken(doc, v);
-    EXPECT_EQ(doc.texts.back(), "Caf\xE9");
-    EXPECT_EQ(doc.current.TekstIndex, 1);
-    EXPECT_EQ(doc.fonts.at(static_cast<std::size_t>(doc.current.FontIndex)).lfOrientation, 10);
+    EXPECT_EQ(doc.fonts.size(), 2u);
 }

@@ -113,7 +113,8 @@ CKenmerkenDlg::CKenmerkenDlg(CPluvoDoc& doc, const KenmerkenValues& values, QWid
     // Two lines, "Factor" over "vergroten:", beside the four factors.
     auto* factorLabel = new QLabel(tr("Factor vergroten:"), print);
     factorLabel->setWordWrap(true);
-    factorLabel->setFixedWidth(factorLabel->fontMetrics().horizontalAdvance(tr("vergroten:")) + 4);
+    factorLabel->setFixedWidth(
+        factorLabel->fontMetrics().horizontalAdvance(QStringLiteral("vergroten:")) + 4);
     printLayout->addWidget(factorLabel);
     auto* factorColumn = new QVBoxLayout;
     factorColumn->setSpacing(0);
@@ -163,8 +164,8 @@ CKenmerkenDlg::CKenmerkenDlg(CPluvoDoc& doc, const KenmerkenValues& values, QWid
     layout->addWidget(BuildFigureGroup());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The template's order: switches, numbers, colours, print factors, tools
-    // and their options, OK and Cancel.
+    // Tab runs as it always has in this dialog: switches, numbers, colours,
+    // print factors, tools and their options, OK and Cancel.
     std::vector<QWidget*> order = {m_metRaster, m_metCoord,   m_rsterPnt, m_metRand,
                                    m_metVul,    m_sizeRaster, m_lijnDikte};
     order.insert(order.end(), m_colourButtons.begin(), m_colourButtons.end());

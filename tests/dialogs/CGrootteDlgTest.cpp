@@ -96,7 +96,7 @@ TEST(CGrootteDlg, PercentagesOutsideTheRangeAreRefused) {
     EXPECT_EQ(dialog.percentages(), (ResizePercentages{-200, 200}));
 }
 
-TEST(CGrootteDlg, FocusStartsOnTheHorizontalFieldAndTabFollowsTheTemplate) {
+TEST(CGrootteDlg, FocusStartsOnTheHorizontalFieldAndTabKeepsTheDialogsOrder) {
     CGrootteDlg d({100, 100});
     d.show();
     EXPECT_EQ(d.windowTitle(), "Grootte veranderen");

@@ -376,7 +376,7 @@ TEST(CKenmerkenDlg, SpinButtonsAndArrowKeysStepWithinTheRange) {
     EXPECT_EQ(cornerSpin->upButton()->focusPolicy(), Qt::NoFocus);
 }
 
-TEST(CKenmerkenDlg, FocusStartsOnTheFirstControlAndTabFollowsTheTemplate) {
+TEST(CKenmerkenDlg, FocusStartsOnTheFirstControlAndTabKeepsTheDialogsOrder) {
     CPluvoDoc doc;
     CKenmerkenDlg d(doc, ReadKenmerken(doc));
     d.show();

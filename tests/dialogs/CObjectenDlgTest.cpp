@@ -205,7 +205,7 @@ TEST(CObjectenDlg, HiddenButtonsRunTheirOperationOnly) {
     EXPECT_FALSE(doc.CanUndo());
 }
 
-TEST(CObjectenDlg, FocusStartsOnTheListAndTabFollowsTheTemplate) {
+TEST(CObjectenDlg, FocusStartsOnTheListAndTabKeepsTheDialogsOrder) {
     CPluvoDoc doc = FiveFigures();
     CObjectenDlg d(doc);
     d.show();

@@ -22,34 +22,74 @@ const std::array kRules = {
              [](CPluvoDoc& doc) { return doc.RemoveLastFigure() ? Change::Made : Change::None; }},
     EditRule{CommandId::Resize, Snapshot::Yes, Modified::Yes, Repaint::Yes, nullptr},
     EditRule{CommandId::MoveLeft, Snapshot::No, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.Verschuif(-1, 0); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.Verschuif(-1, 0);
+                 return Change::Made;
+             }},
     EditRule{CommandId::MoveRight, Snapshot::No, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.Verschuif(1, 0); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.Verschuif(1, 0);
+                 return Change::Made;
+             }},
     EditRule{CommandId::MoveUp, Snapshot::No, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.Verschuif(0, -1); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.Verschuif(0, -1);
+                 return Change::Made;
+             }},
     EditRule{CommandId::MoveDown, Snapshot::No, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.Verschuif(0, 1); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.Verschuif(0, 1);
+                 return Change::Made;
+             }},
     EditRule{CommandId::Rotate, Snapshot::Yes, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.Draai90(); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.Draai90();
+                 return Change::Made;
+             }},
     EditRule{CommandId::SelectAll, Snapshot::No, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.SelectAll(); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.SelectAll();
+                 return Change::Made;
+             }},
     EditRule{CommandId::SelectNone, Snapshot::No, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.SelectNone(); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.SelectNone();
+                 return Change::Made;
+             }},
     EditRule{CommandId::RemoveSelected, Snapshot::Yes, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.RemoveSelectedFigures(); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.RemoveSelectedFigures();
+                 return Change::Made;
+             }},
     EditRule{CommandId::Thicker, Snapshot::No, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.LijndikteMeer(); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.LijndikteMeer();
+                 return Change::Made;
+             }},
     EditRule{CommandId::Thinner, Snapshot::No, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.LijndikteMinder(); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.LijndikteMinder();
+                 return Change::Made;
+             }},
     EditRule{CommandId::FillToggle, Snapshot::No, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.ToggleFill(); return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.ToggleFill();
+                 return Change::Made;
+             }},
     EditRule{CommandId::ShowGrid, Snapshot::No, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.MetRaster = 1 - doc.MetRaster; return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.MetRaster = 1 - doc.MetRaster;
+                 return Change::Made;
+             }},
     EditRule{CommandId::ShowCoordinates, Snapshot::No, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) { doc.MetCoord = 1 - doc.MetCoord; return Change::Made; }},
+             [](CPluvoDoc& doc) {
+                 doc.MetCoord = 1 - doc.MetCoord;
+                 return Change::Made;
+             }},
     EditRule{CommandId::GridPoints, Snapshot::No, Modified::No, Repaint::No,
              [](CPluvoDoc& doc) {
-                 doc.current.RsterPnt = 1 - doc.current.RsterPnt; return Change::Made;
+                 doc.current.RsterPnt = 1 - doc.current.RsterPnt;
+                 return Change::Made;
              }},
     EditRule{CommandId::Redraw, Snapshot::No, Modified::No, Repaint::Yes,
              [](CPluvoDoc&) { return Change::Made; }},
@@ -62,7 +102,8 @@ const std::array kRules = {
 };
 
 bool IsFillColour(CommandId id) {
-    const auto n = static_cast<std::int32_t>(id) - static_cast<std::int32_t>(CommandId::FillColour1);
+    const auto n =
+        static_cast<std::int32_t>(id) - static_cast<std::int32_t>(CommandId::FillColour1);
     return n >= 0 && n < 15;
 }
 
@@ -90,7 +131,7 @@ EditOutcome RunEdit(CPluvoDoc& doc, CommandId id, const ChangeFunction& change) 
     if (rule->snapshot == Snapshot::Yes) doc.TakeSnapshot();
     if (change(doc) == Change::None) return {};
     if (rule->modified == Modified::Yes) doc.MarkModified();
-    const bool repaint = rule->repaint == Repaint::Yes ||
-                         (rule->repaint == Repaint::WhenSelected && selected);
+    const bool repaint =
+        rule->repaint == Repaint::Yes || (rule->repaint == Repaint::WhenSelected && selected);
     return {true, repaint};
 }

@@ -187,9 +187,10 @@ PolygonAreaResult CPluvoDoc::PolygonArea(const Figuur& figure) const {
 
 void CPluvoDoc::MarkModified() {
     m_modified = true;
-    if (!m_title.read || !m_title.write) return;
-    std::string title = m_title.read();
-    if (title.empty() || title.back() != '*') m_title.write(title + "*");
+    const TitleHook& hook = m_title.hook;
+    if (!hook.read || !hook.write) return;
+    std::string title = hook.read();
+    if (title.empty() || title.back() != '*') hook.write(title + "*");
 }
 
 bool CPluvoDoc::OnNewDocument() {

@@ -120,14 +120,23 @@ public:
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
-    void SetTitleHook(TitleHook hook) { m_title = std::move(hook); }
+    void SetTitleHook(TitleHook hook) { m_title.hook = std::move(hook); }
 
     // The font the editor offers for new texts: Verdana, 16 pixels high.
     static LogFont DefaultFont(std::string_view face);
 
 private:
+    // The hook binds this document object to its window; copying or
+    // assigning a drawing copies the drawing, not that binding.
+    struct TitleBinding {
+        TitleBinding() = default;
+        TitleBinding(const TitleBinding&) {}
+        TitleBinding& operator=(const TitleBinding&) { return *this; }
+        TitleHook hook;
+    };
+
     bool m_modified = false;
-    TitleHook m_title;
+    TitleBinding m_title;
 };
 
 // The fill toggle belongs to the running program, not to a drawing: it

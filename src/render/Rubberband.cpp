@@ -151,7 +151,8 @@ void Rubberband(Surface& surface, const CPluvoDoc& doc, BandGesture& gesture, Ba
     const Brush previousBrush = surface.SelectBrush(Brush::Solid(0xFFFFFF));
     const Rop2 previousRop = surface.SetROP2(Rop2::NotXorPen);
     if (gesture.LaatstPunt.x >= 0 && pass == BandPass::Move)
-        DrawShape(surface, doc, BandEnd(doc.current, gesture.LaatstPunt, gesture.MetShift), gesture);
+        DrawShape(surface, doc, BandEnd(doc.current, gesture.LaatstPunt, gesture.MetShift),
+                  gesture);
     DrawShape(surface, doc, BandEnd(doc.current, doc.current.p2, gesture.MetShift), gesture);
     surface.SetROP2(previousRop);
     surface.SelectBrush(previousBrush);

@@ -19,15 +19,17 @@ struct Expected {
 
 // A drawing with figures, one of them selected, no undo copy, unmodified,
 // whose title the document can mark.
-CPluvoDoc Fresh(std::string& title) {
+struct Fresh {
+    Fresh() {
+        doc.selection = {1};
+        doc.undoFigures.clear();
+        doc.SetModifiedFlag(false);
+        doc.SetTitleHook({[this] { return title; }, [this](const std::string& t) { title = t; }});
+    }
+    Fresh(const Fresh&) = delete;
+    std::string title = "a.plv - Pluvo";
     CPluvoDoc doc = samples::EveryKind();
-    doc.selection = {1};
-    doc.undoFigures.clear();
-    doc.SetModifiedFlag(false);
-    title = "a.plv - Pluvo";
-    doc.SetTitleHook({[&title] { return title; }, [&title](const std::string& t) { title = t; }});
-    return doc;
-}
+};
 
 } // namespace
 
@@ -51,14 +53,17 @@ TEST(EditCommands, EveryCommandSnapshotsMarksAndRepaintsAsItsRowSays) {
         {CommandId::GridPoints, false, false, false},
     };
     for (const Expected& row : rows) {
-        std::string title;
-        CPluvoDoc doc = Fresh(title);
+        Fresh fresh;
+        CPluvoDoc& doc = fresh.doc;
+        const std::string& title = fresh.title;
         const std::vector<Figuur> before = doc.figures;
         const EditOutcome outcome = RunEdit(doc, row.id);
         const int id = static_cast<int>(row.id);
         EXPECT_TRUE(outcome.made) << id;
         EXPECT_EQ(doc.CanUndo(), row.snapshot) << id;
-        if (row.snapshot) EXPECT_EQ(doc.undoFigures, before) << id << ": taken before the change";
+        if (row.snapshot) {
+            EXPECT_EQ(doc.undoFigures, before) << id << ": taken before the change";
+        }
         EXPECT_EQ(doc.IsModified(), row.modified) << id;
         EXPECT_EQ(title, row.modified ? "a.plv - Pluvo*" : "a.plv - Pluvo") << id;
         EXPECT_EQ(outcome.repaint, row.repaint) << id;
@@ -67,15 +72,14 @@ TEST(EditCommands, EveryCommandSnapshotsMarksAndRepaintsAsItsRowSays) {
 
 TEST(EditCommands, CommandsWithADialogRunTheGivenChangeUnderTheirRow) {
     const Expected rows[] = {
-        {CommandId::Resize, true, true, true},
-        {CommandId::ObjectList, false, true, true},
-        {CommandId::Properties, false, true, true},
-        {CommandId::ReadText, false, false, true},
+        {CommandId::Resize, true, true, true},      {CommandId::ObjectList, false, true, true},
+        {CommandId::Properties, false, true, true}, {CommandId::ReadText, false, false, true},
         {CommandId::Merge, false, false, true},
     };
     for (const Expected& row : rows) {
-        std::string title;
-        CPluvoDoc doc = Fresh(title);
+        Fresh fresh;
+        CPluvoDoc& doc = fresh.doc;
+        const std::string& title = fresh.title;
         EXPECT_FALSE(RunEdit(doc, row.id).made) << "no change of its own";
         int calls = 0;
         const EditOutcome outcome = RunEdit(doc, row.id, [&](CPluvoDoc& d) {
@@ -85,13 +89,14 @@ TEST(EditCommands, CommandsWithADialogRunTheGivenChangeUnderTheirRow) {
         });
         EXPECT_EQ(calls, 1);
         EXPECT_EQ(doc.IsModified(), row.modified) << static_cast<int>(row.id);
+        EXPECT_EQ(title.back() == '*', row.modified) << static_cast<int>(row.id);
         EXPECT_EQ(outcome.repaint, row.repaint) << static_cast<int>(row.id);
     }
 }
 
 TEST(EditCommands, NothingToDoMeansNoMarkAndNoRepaint) {
-    std::string title;
-    CPluvoDoc doc = Fresh(title);
+    Fresh fresh;
+    CPluvoDoc& doc = fresh.doc;
     doc.figures.clear();
     const EditOutcome last = RunEdit(doc, CommandId::RemoveLast);
     EXPECT_FALSE(last.made);
@@ -100,14 +105,15 @@ TEST(EditCommands, NothingToDoMeansNoMarkAndNoRepaint) {
 
     // Undo is disabled without a copy; an accelerator that reaches it anyway
     // must not put the empty copy in place of the drawing.
-    CPluvoDoc drawing = Fresh(title);
+    Fresh other;
+    CPluvoDoc& drawing = other.doc;
     EXPECT_FALSE(RunEdit(drawing, CommandId::Undo).made);
     EXPECT_EQ(drawing.figures, samples::EveryKind().figures);
 }
 
 TEST(EditCommands, UndoGoesBackToTheLastSnapshotAndLeavesTheMarkAndTheSelection) {
-    std::string title;
-    CPluvoDoc doc = Fresh(title);
+    Fresh fresh;
+    CPluvoDoc& doc = fresh.doc;
     const std::vector<Figuur> original = doc.figures;
     RunEdit(doc, CommandId::Rotate);
     RunEdit(doc, CommandId::MoveLeft);
@@ -127,8 +133,8 @@ TEST(EditCommands, UndoGoesBackToTheLastSnapshotAndLeavesTheMarkAndTheSelection)
 }
 
 TEST(EditCommands, FillColoursRepaintOnlyWithASelection) {
-    std::string title;
-    CPluvoDoc doc = Fresh(title);
+    Fresh fresh;
+    CPluvoDoc& doc = fresh.doc;
     const auto colour = static_cast<CommandId>(static_cast<int>(CommandId::FillColour1) + 14);
     const auto recolour = [](CPluvoDoc& d) {
         d.current.KleurVul = 0xFF00FF;

@@ -210,4 +210,14 @@ TEST(CPluvoDoc, MarkModifiedAddsOneStarToTheTitle) {
     doc.MarkModified();
     EXPECT_EQ(title, "Naamloos - Pluvo*");
     EXPECT_TRUE(doc.IsModified());
+
+    // A copy is the drawing, not the window: marking it leaves the title,
+    // and assigning a drawing to the document keeps the document's window.
+    title = "a.plv - Pluvo";
+    CPluvoDoc copy = doc;
+    copy.MarkModified();
+    EXPECT_EQ(title, "a.plv - Pluvo");
+    doc = CPluvoDoc();
+    doc.MarkModified();
+    EXPECT_EQ(title, "a.plv - Pluvo*");
 }

@@ -132,8 +132,7 @@ TEST(FileIo, ReplacingRefusesWhatItCannotWriteAndKeepsTheOldFile) {
         std::string reason;
     };
     for (const Case& c : {Case{folder / "no/a.plv", "map bestaat niet"},
-                          Case{folder.path, "is een map"},
-                          Case{fifo, "is geen gewoon bestand"}}) {
+                          Case{folder.path, "is een map"}, Case{fifo, "is geen gewoon bestand"}}) {
         EXPECT_EQ(ReplaceProblem(c.path).Reason(), c.reason) << c.path;
         EXPECT_EQ(ReplaceFile(c.path, std::string_view("x")).Reason(), c.reason) << c.path;
     }

@@ -1,0 +1,144 @@
+// The main window: menus, the main toolbar with its text edit and tool list,
+// the colour bar, the status bar and the canvas, all built from the command
+// table; the handlers of the commands, one file per menu.
+#pragma once
+
+#include "CommandTable.h"
+#include "RecentFileList.h"
+#include "interaction/EditCommands.h"
+#include "interaction/Gesture.h"
+#include "model/DrawingFile.h"
+#include "model/FileIo.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class CPluvoDoc;
+class CPluvoView;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPrinter;
+class QSettings;
+class QToolBar;
+
+class CMainFrame : public QMainWindow, private GestureStatus {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CPluvoDoc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Runs a command as its menu item would, then refreshes every check
+    // mark and enabled state and gives the canvas the keyboard focus.
+    void Run(CommandId id);
+    QAction* Action(CommandId id) const;
+    CPluvoView* View() const { return m_view; }
+    QComboBox* ToolList() const { return m_toolList; }
+    QLineEdit* TextEdit() const { return m_textEdit; }
+    QToolBar* MainBar() const { return m_mainBar; }
+    QToolBar* ColourBarWidget() const { return m_colourBar; }
+    QLabel* Pane(int index) const;
+    const RecentFileList& RecentFiles() const { return m_recent; }
+
+    // Opens a drawing as Open does once the name is chosen, with the save
+    // prompt first. False when the file could not be read (the reason was
+    // shown) or the user cancelled.
+    bool OpenFile(const QString& path);
+    // What follows reading a drawing: a rejected file's messages, the
+    // recent-file list, the title and the toolbar controls.
+    void ShowOpenResult(const QString& path, const OpenResult& result);
+    // The title, check marks, enabled states and the lock indicators, read
+    // from the drawing and the window.
+    void RefreshCommandStates();
+    // The title of the window: the file's name, " - ", "Pluvo".
+    void RebuildTitle();
+    // What New and Open do after the drawing was refilled: the toolbar
+    // controls and the canvas start again from the drawing.
+    void InitialUpdate();
+    // The save prompt for a modified drawing: true when the command may go
+    // on (saved, or the changes given up), false on Cancel or a failed save.
+    bool SaveModified();
+
+    // --- Command handlers (CommandTable rows) ------------------------------
+    void OnFileNew(CommandId);
+    void OnFileOpen(CommandId);
+    void OnFileSave(CommandId);
+    void OnFileSaveAs(CommandId);
+    void OnWriteText(CommandId);
+    void OnReadText(CommandId);
+    void OnWriteSvg(CommandId);
+    void OnMerge(CommandId);
+    void OnPrint(CommandId);
+    void OnPrintPreview(CommandId);
+    void OnPrintSetup(CommandId);
+    void OnRecentFile(CommandId);
+    void OnExit(CommandId);
+    void OnToggleBar(CommandId id);
+    void OnEdit(CommandId id);
+    void OnProperties(CommandId);
+    void OnObjectList(CommandId);
+    void OnResize(CommandId);
+    void OnClipboard(CommandId);
+    void OnWritePng(CommandId);
+    void OnTool(CommandId id);
+    void OnFillColour(CommandId id);
+    void OnAbout(CommandId);
+
+    // Sets the tool and moves the tool list, nothing else.
+    void ZetFiguurType(int type);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void SetPaneText(int pane, const std::string& text) override;
+
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBars();
+    void BuildStatusBar();
+    void RebuildRecentFiles();
+    // A recent file chosen in the menu: opened, or dropped from the list
+    // with a message when it is gone.
+    void OpenRecent(const QString& path);
+    void RefreshLockIndicators();
+    void ReadPosition();
+    void WritePosition();
+
+    // Runs a change under the command layer's row of `id` and repaints as it
+    // says.
+    void ApplyEdit(CommandId id, const ChangeFunction& change);
+    void AfterDocumentChange(bool repaint);
+
+    bool SaveAs();
+    bool SaveTo(const QString& path);
+    void ShowOpenProblem(const QString& path, const std::string& reason);
+    // Replaces the file with what `produce` writes, or says why it could not.
+    void WriteExport(const QString& path, const ByteProducer& produce);
+    QPrinter& Printer();
+    // The text edit lost the focus: its text becomes the next text figure's.
+    void OnTextEditLeft();
+
+    CPluvoDoc& m_doc;
+    CPluvoView* m_view = nullptr;
+    QToolBar* m_mainBar = nullptr;
+    QToolBar* m_colourBar = nullptr;
+    QLineEdit* m_textEdit = nullptr;
+    QComboBox* m_toolList = nullptr;
+    QLabel* m_panes[5] = {};
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentAnchor = nullptr;
+    std::vector<QAction*> m_recentActions;
+    std::map<CommandId, QAction*> m_actions;
+    RecentFileList m_recent;
+    std::unique_ptr<QPrinter> m_printer;
+};

@@ -1,0 +1,47 @@
+// The commands that open a dialog: properties, objects list, resize and the
+// About box. Each runs its dialog as the change of its command layer row.
+#include "CMainFrame.h"
+
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CGrootteDlg.h"
+#include "dialogs/CKenmerkenDlg.h"
+#include "dialogs/CObjectenDlg.h"
+#include "model/CPluvoDoc.h"
+#include "model/Win1252.h"
+#include "view/CPluvoView.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+void CMainFrame::OnProperties(CommandId id) {
+    std::string toolbarText;
+    ApplyEdit(id, [&](CPluvoDoc& doc) {
+        return RunKenmerken(doc, this, &toolbarText) ? Change::Made : Change::None;
+    });
+    // Cancel leaves the tool as it was, so moving the list is harmless.
+    m_toolList->setCurrentIndex(m_doc.current.FiguurType);
+    if (!toolbarText.empty())
+        m_textEdit->setText(QString::fromStdString(Win1252ToUtf8(toolbarText)));
+}
+
+void CMainFrame::OnObjectList(CommandId id) {
+    ApplyEdit(id, [this](CPluvoDoc& doc) {
+        // A Delete inside the dialog shows at once on the canvas behind it.
+        RunObjecten(doc, this, [this] {
+            m_view->DrawingChanged();
+            m_view->Invalidate();
+        });
+        return Change::Made;
+    });
+}
+
+void CMainFrame::OnResize(CommandId id) {
+    const auto chosen = AskGrootte(m_doc, this);
+    if (!chosen) return;
+    ApplyEdit(id, [&](CPluvoDoc& doc) {
+        ApplyGrootte(doc, *chosen);
+        return Change::Made;
+    });
+}
+
+void CMainFrame::OnAbout(CommandId) { RunAbout(this); }

@@ -1,0 +1,74 @@
+// The "&Opties" and "&Vorm" menus: the editing commands through the command
+// layer, the tools, the fill colours, the dialogs, the clipboard and the PNG
+// export of the canvas.
+#include "CMainFrame.h"
+
+#include "Prompts.h"
+#include "interaction/EditCommands.h"
+#include "interaction/ToolOptions.h"
+#include "model/CPluvoDoc.h"
+#include "model/Win1252.h"
+#include "platform/PngExport.h"
+#include "view/CPluvoView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+
+void CMainFrame::ApplyEdit(CommandId id, const ChangeFunction& change) {
+    AfterDocumentChange(RunEdit(m_doc, id, change).repaint);
+}
+
+void CMainFrame::AfterDocumentChange(bool repaint) {
+    m_view->DrawingChanged();
+    if (repaint) m_view->Invalidate();
+}
+
+void CMainFrame::OnEdit(CommandId id) { AfterDocumentChange(RunEdit(m_doc, id).repaint); }
+
+void CMainFrame::OnTool(CommandId id) { ZetFiguurType(FindCommand(id)->value); }
+
+void CMainFrame::OnFillColour(CommandId id) {
+    const COLORREF colour = kVulkleuren[static_cast<std::size_t>(FindCommand(id)->value)];
+    ApplyEdit(id, [colour](CPluvoDoc& doc) {
+        ZetVulkleur(doc, colour);
+        return Change::Made;
+    });
+}
+
+void CMainFrame::OnTextEditLeft() {
+    if (TakeToolbarText(m_doc, Utf8ToWin1252(m_textEdit->text().toStdString())))
+        m_toolList->setCurrentIndex(Tekst);
+}
+
+void CMainFrame::OnClipboard(CommandId) {
+    // The drawing is not touched; the image is the clipboard's from now on.
+    QApplication::clipboard()->setImage(m_view->CaptureCanvas());
+}
+
+void CMainFrame::OnWritePng(CommandId) {
+    FileQuestion question;
+    question.kind = FileQuestion::Kind::Save;
+    question.caption = tr("Sla veld op als png-bestand");
+    question.initial = QFile::decodeName(m_doc.PngPath.c_str());
+    question.filter = tr("png-file (*.png);;All files (*)");
+    question.defaultSuffix = "png";
+    const QString path = prompts::ChooseFile(this, question);
+    if (path.isEmpty()) return;
+    m_doc.PngPath = QFile::encodeName(path).toStdString();
+    if (const FileError problem = ReplaceProblem(m_doc.PngPath)) {
+        prompts::Message(
+            this,
+            tr("Kan %1 niet schrijven: %2.").arg(path, QString::fromStdString(problem.Reason())));
+        return;
+    }
+    std::string converterMessage;
+    const bool written = WritePng(m_view->CaptureCanvas(), m_doc.PngPath,
+                                  [&](const std::string& m) { converterMessage = m; });
+    if (!converterMessage.empty())
+        prompts::Message(this, tr(converterMessage.c_str()));
+    else if (!written)
+        prompts::Message(this, tr("Kan %1 niet schrijven.").arg(path));
+}

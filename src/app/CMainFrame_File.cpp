@@ -1,0 +1,260 @@
+// The "&Bestand" menu: New, Open, Save, Save As, the recent-file list, the
+// text, SVG and merge commands, Exit, and the save prompt they share.
+#include "CMainFrame.h"
+
+#include "Prompts.h"
+#include "interaction/EditCommands.h"
+#include "model/CPluvoDoc.h"
+#include "model/DrawingFile.h"
+#include "model/FileIo.h"
+#include "model/Merge.h"
+#include "model/SvgExport.h"
+#include "model/TextFormat.h"
+#include "view/CPluvoView.h"
+
+#include <cerrno>
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+
+std::string Local(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromLocal(const std::string& path) { return QFile::decodeName(path.c_str()); }
+
+const char* const kDrawingFilter =
+    QT_TRANSLATE_NOOP("CMainFrame", "Pluvo Files (*.plv);;Alle bestanden (*)");
+const char* const kTextFilter =
+    QT_TRANSLATE_NOOP("CMainFrame", "Tekstbestand (*.txt);;Alle bestanden (*)");
+const char* const kSvgFilter =
+    QT_TRANSLATE_NOOP("CMainFrame", "SVG-bestand (*.svg);;Alle bestanden (*)");
+const char* const kMergeFilter =
+    QT_TRANSLATE_NOOP("CMainFrame", "Pluvobestand (*.plv);;Alle bestanden (*)");
+
+} // namespace
+
+// --- The save prompt ------------------------------------------------------------
+
+bool CMainFrame::SaveModified() {
+    if (!m_doc.IsModified()) return true;
+    const QString name = m_doc.PathName.empty() ? tr("Naamloos") : FromLocal(m_doc.PathName);
+    switch (prompts::AskSaveChanges(this, tr("Wijzigingen in %1 opslaan?").arg(name))) {
+    case SaveAnswer::Yes:
+        return m_doc.PathName.empty() ? SaveAs() : SaveTo(FromLocal(m_doc.PathName));
+    case SaveAnswer::No:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+// --- New, Open, Save, Save As ----------------------------------------------------
+
+void CMainFrame::OnFileNew(CommandId) {
+    if (!SaveModified()) return;
+    m_doc.OnNewDocument();
+    RebuildTitle();
+    InitialUpdate();
+}
+
+void CMainFrame::OnFileOpen(CommandId) {
+    FileQuestion question;
+    question.kind = FileQuestion::Kind::Open;
+    question.filter = tr(kDrawingFilter);
+    question.defaultSuffix = "plv";
+    const QString path = prompts::ChooseFile(this, question);
+    if (!path.isEmpty()) OpenFile(path);
+}
+
+bool CMainFrame::OpenFile(const QString& path) {
+    if (!SaveModified()) return false;
+    const OpenResult result = OpenDrawing(m_doc, Local(path));
+    if (result.status == OpenStatus::Unreadable) {
+        ShowOpenProblem(path, result.error.Reason());
+        return false;
+    }
+    ShowOpenResult(path, result);
+    return true;
+}
+
+void CMainFrame::ShowOpenResult(const QString& path, const OpenResult& result) {
+    // A rejected file says why; the drawing is then the new, unnamed one.
+    for (const std::string& message : RejectionMessages(result))
+        prompts::Message(this, tr(message.c_str()));
+    if (result.status == OpenStatus::Opened) {
+        m_recent.Add(path);
+        RebuildRecentFiles();
+    }
+    RebuildTitle();
+    InitialUpdate();
+}
+
+void CMainFrame::ShowOpenProblem(const QString& path, const std::string& reason) {
+    prompts::Message(this, tr("Kan %1 niet openen: %2.").arg(path, QString::fromStdString(reason)));
+}
+
+void CMainFrame::OnFileSave(CommandId) {
+    // Save writes the file every time it is chosen, changed or not.
+    if (m_doc.PathName.empty())
+        SaveAs();
+    else
+        SaveTo(FromLocal(m_doc.PathName));
+}
+
+void CMainFrame::OnFileSaveAs(CommandId) { SaveAs(); }
+
+bool CMainFrame::SaveAs() {
+    FileQuestion question;
+    question.kind = FileQuestion::Kind::Save;
+    question.initial = FromLocal(m_doc.PathName);
+    question.filter = tr(kDrawingFilter);
+    question.defaultSuffix = "plv";
+    const QString path = prompts::ChooseFile(this, question);
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool CMainFrame::SaveTo(const QString& path) {
+    if (const FileError error = SaveDrawing(m_doc, Local(QFileInfo(path).absoluteFilePath()))) {
+        // The drawing stays modified and keeps its name: nothing was saved.
+        prompts::Message(
+            this, tr("Kan %1 niet opslaan: %2.").arg(path, QString::fromStdString(error.Reason())));
+        return false;
+    }
+    m_recent.Add(path);
+    RebuildRecentFiles();
+    RebuildTitle();
+    return true;
+}
+
+// --- The recent-file list -------------------------------------------------------
+
+void CMainFrame::RebuildRecentFiles() {
+    for (QAction* action : m_recentActions) {
+        m_fileMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_recentActions.clear();
+    const QStringList& paths = m_recent.Paths();
+    // Without recent files the greyed "Recent File" stands in their place.
+    m_recentAnchor->setVisible(paths.isEmpty());
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString number = i < 9 ? QString("&%1").arg(i + 1) : QString("1&0");
+        auto* action = new QAction(number + ' ' + RecentFileList::MenuName(paths[i]), this);
+        action->setStatusTip(tr("Open dit document"));
+        const QString path = paths[i];
+        connect(action, &QAction::triggered, this, [this, path] {
+            OpenRecent(path);
+            RefreshCommandStates();
+            m_view->setFocus(Qt::OtherFocusReason);
+        });
+        m_fileMenu->insertAction(m_recentAnchor, action);
+        m_recentActions.push_back(action);
+    }
+    QSettings settings;
+    m_recent.Save(settings);
+}
+
+// The greyed "Recent File" item only stands in for an empty list.
+void CMainFrame::OnRecentFile(CommandId) {}
+
+void CMainFrame::OpenRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        m_recent.Remove(path);
+        RebuildRecentFiles();
+        ShowOpenProblem(path, DutchReason(ENOENT));
+        return;
+    }
+    OpenFile(path);
+}
+
+void CMainFrame::OnExit(CommandId) { close(); }
+
+// --- Text, SVG and merge -------------------------------------------------------------
+
+void CMainFrame::WriteExport(const QString& path, const ByteProducer& produce) {
+    if (const FileError error = ReplaceFile(Local(path), produce))
+        prompts::Message(
+            this,
+            tr("Kan %1 niet schrijven: %2.").arg(path, QString::fromStdString(error.Reason())));
+}
+
+void CMainFrame::OnWriteText(CommandId) {
+    FileQuestion question;
+    question.kind = FileQuestion::Kind::Save;
+    question.initial = FromLocal(m_doc.TextPath);
+    question.filter = tr(kTextFilter);
+    question.defaultSuffix = "txt";
+    const QString path = prompts::ChooseFile(this, question);
+    if (path.isEmpty()) return;
+    m_doc.TextPath = Local(path);
+    WriteExport(path, [this](const ByteSink& sink) {
+        std::string text;
+        WriteText(m_doc, text);
+        sink(text);
+    });
+}
+
+void CMainFrame::OnReadText(CommandId) {
+    // The prompt's answer does not stop the reading: after Cancel the open
+    // dialog still follows.
+    SaveModified();
+    FileQuestion question;
+    question.kind = FileQuestion::Kind::Open;
+    question.initial = FromLocal(m_doc.TextPath);
+    question.filter = tr(kTextFilter);
+    question.defaultSuffix = "txt";
+    const QString path = prompts::ChooseFile(this, question);
+    if (path.isEmpty()) return;
+    m_doc.TextPath = Local(path);
+    std::string bytes;
+    if (const FileError error = ReadFileBytes(Local(path), bytes)) {
+        ShowOpenProblem(path, error.Reason());
+        return;
+    }
+    ApplyEdit(CommandId::ReadText, [&](CPluvoDoc& doc) {
+        const TextReadResult read = ReadText(doc, bytes);
+        if (!read.ok) prompts::Message(this, tr("Fout in bestand op regel %1").arg(read.line));
+        return Change::Made;
+    });
+    // The drawing was replaced: it has no name, and the toolbar and the
+    // canvas start again from it.
+    RebuildTitle();
+    InitialUpdate();
+}
+
+void CMainFrame::OnWriteSvg(CommandId) {
+    FileQuestion question;
+    question.kind = FileQuestion::Kind::Save;
+    question.initial = FromLocal(m_doc.SvgPath);
+    question.filter = tr(kSvgFilter);
+    question.defaultSuffix = "svg";
+    const QString path = prompts::ChooseFile(this, question);
+    if (path.isEmpty()) return;
+    m_doc.SvgPath = Local(path);
+    const std::string title = QFileInfo(path).absoluteFilePath().toStdString();
+    WriteExport(path, [this, title](const ByteSink& sink) { WriteSvg(m_doc, title, sink); });
+}
+
+void CMainFrame::OnMerge(CommandId) {
+    FileQuestion question;
+    question.kind = FileQuestion::Kind::Open;
+    question.initial = FromLocal(m_doc.MergePath);
+    question.filter = tr(kMergeFilter);
+    question.defaultSuffix = "plv";
+    const QString path = prompts::ChooseFile(this, question);
+    if (path.isEmpty()) return;
+    m_doc.MergePath = Local(path);
+    std::string bytes;
+    if (const FileError error = ReadFileBytes(Local(path), bytes)) {
+        ShowOpenProblem(path, error.Reason());
+        return;
+    }
+    ApplyEdit(CommandId::Merge, [&](CPluvoDoc& doc) {
+        if (!Merge(doc, bytes)) prompts::Message(this, tr("Bestand incorrect"), tr("Jammer"));
+        return Change::Made;
+    });
+}

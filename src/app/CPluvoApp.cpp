@@ -1,0 +1,102 @@
+#include "CPluvoApp.h"
+
+#include "CMainFrame.h"
+#include "Icons.h"
+#include "Prompts.h"
+#include "model/DrawingFile.h"
+#include "view/CPluvoView.h"
+#include "view/CanvasPrinting.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cstdio>
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("CPluvoApp", text); }
+
+void Complain(const QString& text) {
+    std::fprintf(stderr, "pluvo: %s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
+
+CPluvoApp::CPluvoApp() = default;
+CPluvoApp::~CPluvoApp() = default;
+
+int CPluvoApp::InitInstance(const QStringList& arguments) {
+    QStringList files;
+    bool print = false;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == "--print" || argument == "-p")
+            print = true;
+        else
+            files.append(argument);
+    }
+    if (files.size() > 1 || (print && files.isEmpty())) {
+        Complain(Tr("gebruik: pluvo [--print] [TEKENING] of pluvo convert INVOER UITVOER"));
+        return 2;
+    }
+    if (print) return PrintAndExit(files.first());
+
+    m_frame = std::make_unique<CMainFrame>(m_doc);
+    if (!files.isEmpty()) {
+        const QString path = files.first();
+        const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
+        if (opened.status == OpenStatus::Unreadable) {
+            // A drawing that cannot be read ends start-up without a window.
+            const QString text = Tr("Kan %1 niet openen: %2.")
+                                     .arg(path, QString::fromStdString(opened.error.Reason()));
+            Complain(text);
+            prompts::Message(nullptr, text);
+            m_frame.reset();
+            return 1;
+        }
+        // A file that was read but is no drawing shows why, and the editor
+        // opens with the new, unnamed drawing.
+        m_frame->ShowOpenResult(path, opened);
+    }
+    m_frame->show();
+    m_frame->View()->setFocus(Qt::OtherFocusReason);
+    return -1;
+}
+
+int CPluvoApp::PrintAndExit(const QString& path) {
+    const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
+    if (opened.status == OpenStatus::Unreadable) {
+        Complain(
+            Tr("kan %1 niet lezen: %2").arg(path, QString::fromStdString(opened.error.Reason())));
+        return 1;
+    }
+    if (opened.status == OpenStatus::Rejected) {
+        for (const std::string& message : RejectionMessages(opened)) Complain(Tr(message.c_str()));
+        return 1;
+    }
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        Complain(Tr("er is geen printer; niets afgedrukt"));
+        return 2;
+    }
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (!PrintCanvas(m_doc, printer)) {
+        Complain(Tr("het afdrukken op %1 kon niet beginnen").arg(printer.printerName()));
+        return 2;
+    }
+    return 0;
+}
+
+int RunEditor(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("Brenlock Ostervaal");
+    QApplication::setApplicationName("Pluvo");
+    QApplication::setApplicationDisplayName("Pluvo");
+    QApplication::setDesktopFileName("pluvo");
+    InitResources();
+    QApplication::setWindowIcon(AppIcon());
+    CPluvoApp app;
+    const int early = app.InitInstance(QApplication::arguments());
+    if (early >= 0) return early;
+    return QApplication::exec();
+}

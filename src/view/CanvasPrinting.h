@@ -1,0 +1,17 @@
+// The canvas on paper: one page, the drawing enlarged by its print factor.
+#pragma once
+
+class CPluvoDoc;
+class QPrinter;
+
+// The highest resolution the page is painted at; a printer that offers more
+// gets the page enlarged, which keeps the memory of a page bounded (an A4
+// page at 300 dpi is about 35 MB).
+inline constexpr int kMaxPrintDpi = 300;
+
+// Paints the drawing in its printing form (figures, points and font heights
+// enlarged by PrintFactor, no background) into an image at the printer's
+// resolution, at most kMaxPrintDpi, and puts that image on one page, so that
+// flood fills print exactly as on the screen. The drawing is only read.
+// False when the printer could not be started.
+bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer);

@@ -169,6 +169,8 @@ GestureOutcome Gesture::GrowTree(Surface& surface, POINT a, POINT b) {
     LineEnds();
     const std::size_t added = TwoPointTree(surface, m_doc, a, b);
     TakeInOwnAppends();
-    // The document is not marked modified on this path, as it always was.
+    // A tree is a change like any placed figure: without the mark, closing
+    // the window would not offer to save it and the tree would be lost.
+    if (added > 0) m_doc.MarkModified();
     return {added > 0 && !m_doc.selection.empty()};
 }

@@ -171,10 +171,16 @@ TEST(GesturePolygon, TwoPointsGrowTheSquareTreeWithAnUndoCopy) {
     EXPECT_EQ(m.doc.undoPoints.size(), 2u);
     EXPECT_EQ(m.doc.current.KleurVul, 0x0000FF) << "the fill is given back";
     EXPECT_EQ(m.doc.current.MetVul, 0);
-    EXPECT_FALSE(m.doc.IsModified()) << "as the tree has always left it";
+    EXPECT_TRUE(m.doc.IsModified()) << "a tree is a change that the save prompt must offer";
     EXPECT_FALSE(outcome.repaint);
     EXPECT_FALSE(m.gesture.Bezig());
     EXPECT_EQ(m.gesture.NPunten(), 0);
+
+    Machine tooShort;
+    tooShort.Corners({{100, 300}, {132, 300}});
+    tooShort.Corners({{101, 301}});
+    EXPECT_TRUE(tooShort.doc.figures.empty()) << "a segment of one grid cell grows nothing";
+    EXPECT_FALSE(tooShort.doc.IsModified()) << "and changes nothing to offer to save";
 
     Machine selected;
     selected.doc.figures = {earlier};

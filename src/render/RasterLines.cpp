@@ -178,6 +178,8 @@ Capsule::Capsule(POINT from, POINT to, std::int32_t width) : m_r(width / 2.0), m
     m_a[1] = from.y + shift;
     m_b[0] = to.x + shift;
     m_b[1] = to.y + shift;
+    m_top = FloorToInt(std::min(m_a[1], m_b[1]) - m_r);
+    m_bottom = CeilToInt(std::max(m_a[1], m_b[1]) + m_r);
     const double len = std::hypot(m_b[0] - m_a[0], m_b[1] - m_a[1]);
     if (len <= 0) return;
     const double nx = -(m_b[1] - m_a[1]) / len * m_r, ny = (m_b[0] - m_a[0]) / len * m_r;

@@ -18,17 +18,33 @@ struct Edge {
     double ax, ay, dx, dy;
 };
 
-// Crossings of one row, a handful as a rule: insertion sort is quickest.
-void SortCrossings(std::vector<double>& crossings) {
-    if (crossings.size() > 24) {
-        std::sort(crossings.begin(), crossings.end());
-        return;
-    }
-    for (std::size_t i = 1; i < crossings.size(); ++i) {
-        const double v = crossings[i];
+// Crossings and runs of one row are a handful as a rule: insertion sort is
+// quickest for them. Rows with more go through a per-column tally instead.
+constexpr std::size_t kFewPerRow = 32;
+
+template <class T> void SortFew(std::vector<T>& values) {
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        const T v = values[i];
         std::size_t j = i;
-        for (; j > 0 && crossings[j - 1] > v; --j) crossings[j] = crossings[j - 1];
-        crossings[j] = v;
+        for (; j > 0 && v < values[j - 1]; --j) values[j] = values[j - 1];
+        values[j] = v;
+    }
+}
+
+// Calls span(x0, x1) for each run of columns 0..width-1 whose tally is odd
+// (odd = true) or above zero (odd = false); tally[x] holds the change at x.
+template <class Span>
+void TallyRuns(const std::vector<std::int32_t>& tally, std::int64_t width, bool odd, Span span) {
+    std::int32_t level = 0;
+    std::int64_t start = -1;
+    for (std::int64_t x = 0; x <= width; ++x) {
+        level += tally[static_cast<std::size_t>(x)];
+        const bool on = x < width && (odd ? (level & 1) != 0 : level > 0);
+        if (on && start < 0) start = x;
+        if (!on && start >= 0) {
+            span(start, x - 1);
+            start = -1;
+        }
     }
 }
 
@@ -66,6 +82,7 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
     static thread_local std::vector<Edge> edges;
     static thread_local std::vector<const Edge*> active;
     static thread_local std::vector<double> crossings;
+    static thread_local std::vector<std::int32_t> tally;
     edges.clear();
     for (std::int32_t i = 0; i < count; ++i) {
         const POINT a = points[i];
@@ -91,10 +108,22 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
         crossings.clear();
         const double fy = static_cast<double>(y);
         for (const Edge* e : active) crossings.push_back(e->ax + (fy - e->ay) * e->dx / e->dy);
-        SortCrossings(crossings);
-        for (std::size_t k = 0; k + 1 < crossings.size(); k += 2)
-            FillSpan(y, CeilToInt(crossings[k] - kEpsilon),
-                     CeilToInt(crossings[k + 1] - kEpsilon) - 1, colour);
+        if (crossings.size() <= kFewPerRow) {
+            SortFew(crossings);
+            for (std::size_t k = 0; k + 1 < crossings.size(); k += 2)
+                FillSpan(y, CeilToInt(crossings[k] - kEpsilon),
+                         CeilToInt(crossings[k + 1] - kEpsilon) - 1, colour);
+            continue;
+        }
+        // A column is inside when an odd number of crossings lie at or left
+        // of its centre, which is what pairing the sorted crossings gives
+        // (a row of a closed outline has an even number of them).
+        tally.assign(static_cast<std::size_t>(m_width) + 1, 0);
+        for (double c : crossings)
+            tally[static_cast<std::size_t>(
+                std::clamp<std::int64_t>(CeilToInt(c - kEpsilon), 0, m_width))] ^= 1;
+        TallyRuns(tally, m_width, true,
+                  [&](std::int64_t x0, std::int64_t x1) { FillSpan(y, x0, x1, colour); });
     }
 }
 
@@ -102,25 +131,47 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
 // where two sides meet is drawn once, so that not-xor does not punch holes
 // into the corners.
 void RasterSurface::WideOutline(const POINT* points, std::int32_t count, std::int32_t width) {
+    // Only the sides whose strokes can reach the buffer, by their first row.
     static thread_local std::vector<Capsule> sides;
+    static thread_local std::vector<const Capsule*> active;
     static thread_local std::vector<std::pair<std::int64_t, std::int64_t>> runs;
+    static thread_local std::vector<std::int32_t> tally;
     sides.clear();
-    std::int64_t top = std::numeric_limits<std::int64_t>::max();
-    std::int64_t bottom = std::numeric_limits<std::int64_t>::min();
     for (std::int32_t i = 0; i < count; ++i) {
-        sides.emplace_back(points[i == 0 ? count - 1 : i - 1], points[i], width);
-        top = std::min(top, sides.back().Top());
-        bottom = std::max(bottom, sides.back().Bottom());
+        const Capsule side(points[i == 0 ? count - 1 : i - 1], points[i], width);
+        if (side.Bottom() >= 0 && side.Top() < m_height && side.Right() >= 0 &&
+            side.Left() < m_width)
+            sides.push_back(side);
     }
+    std::sort(sides.begin(), sides.end(),
+              [](const Capsule& p, const Capsule& q) { return p.Top() < q.Top(); });
     const Pixel colour = ToPixel(CurrentPen().colour);
-    for (std::int64_t y = std::max<std::int64_t>(top, 0);
-         y <= std::min<std::int64_t>(bottom, m_height - 1); ++y) {
+    active.clear();
+    std::size_t next = 0;
+    for (std::int64_t y = sides.empty() ? 0 : std::max<std::int64_t>(sides[0].Top(), 0);
+         y < m_height && (next < sides.size() || !active.empty()); ++y) {
+        for (; next < sides.size() && sides[next].Top() <= y; ++next)
+            active.push_back(&sides[next]);
+        std::erase_if(active, [y](const Capsule* side) { return side->Bottom() < y; });
         runs.clear();
-        for (const Capsule& side : sides) {
+        for (const Capsule* side : active) {
             std::int64_t xl, xr;
-            if (side.Row(y, xl, xr)) runs.emplace_back(xl, xr);
+            if (side->Row(y, xl, xr) && xr >= 0 && xl < m_width)
+                runs.emplace_back(std::max<std::int64_t>(xl, 0),
+                                  std::min<std::int64_t>(xr, m_width - 1));
         }
-        std::sort(runs.begin(), runs.end());
+        if (runs.size() > kFewPerRow) {
+            // Many sides in one row: their union by a tally of the columns.
+            tally.assign(static_cast<std::size_t>(m_width) + 1, 0);
+            for (const auto& [x0, x1] : runs) {
+                ++tally[static_cast<std::size_t>(x0)];
+                --tally[static_cast<std::size_t>(x1 + 1)];
+            }
+            TallyRuns(tally, m_width, false,
+                      [&](std::int64_t x0, std::int64_t x1) { FillSpan(y, x0, x1, colour); });
+            continue;
+        }
+        SortFew(runs);
         for (std::size_t k = 0; k < runs.size();) {
             auto [x0, x1] = runs[k];
             for (++k; k < runs.size() && runs[k].first <= x1 + 1; ++k)

@@ -2,6 +2,7 @@
 // width, row by row, and the dots of a thin dotted pen along the outline.
 #include "RasterInternal.h"
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -19,11 +20,38 @@ double Angle(std::int64_t x, std::int64_t y, double cx, double cy, double from) 
     return a;
 }
 
+// Sorts values that are all at least 0, by their bit patterns (which sort
+// like the values once -0 is made +0) in a radix sort: the outline of a large
+// ellipse has a hundred thousand pixels and more.
+void SortAngles(std::vector<double>& values) {
+    if (values.size() < 4096) {
+        std::sort(values.begin(), values.end());
+        return;
+    }
+    static thread_local std::vector<std::uint64_t> keys, spare;
+    keys.resize(values.size());
+    spare.resize(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double v = values[i] + 0.0;
+        std::memcpy(&keys[i], &v, sizeof v);
+    }
+    for (int shift = 0; shift < 64; shift += 8) {
+        std::size_t counts[257] = {};
+        for (std::uint64_t key : keys) ++counts[((key >> shift) & 0xFF) + 1];
+        if (counts[((keys[0] >> shift) & 0xFF) + 1] == keys.size()) continue; // all alike
+        for (int b = 0; b < 256; ++b) counts[b + 1] += counts[b];
+        for (std::uint64_t key : keys) spare[counts[(key >> shift) & 0xFF]++] = key;
+        keys.swap(spare);
+    }
+    for (std::size_t i = 0; i < values.size(); ++i)
+        std::memcpy(&values[i], &keys[i], sizeof(double));
+}
+
 // The pixels of a thin elliptic outline in drawing order, counter-clockwise
 // from the angle `from`, so that a dotted pen steps one pixel at a time along
 // it. The chain is listed on the first question, so that an outline with no
-// pixel on the buffer costs nothing; one too long to list falls back to its
-// angle times its mean radius.
+// pixel on the buffer costs nothing; an outline too long to list falls back
+// to its angle times its mean radius.
 class OutlineChain {
 public:
     OutlineChain(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
@@ -42,6 +70,7 @@ public:
     }
 
 private:
+    // At most about 4 x 2^15 pixels to list and sort for one outline.
     static constexpr std::int64_t kMaxChain = 1 << 15;
 
     void List() {
@@ -50,17 +79,23 @@ private:
             for (std::int64_t x = x0; x <= x1; ++x)
                 m_angles.push_back(Angle(x, y, m_cx, m_cy, m_from));
         };
-        for (std::int64_t y = m_y0; y <= m_y1; ++y) {
+        // A row and its mirror row have the same runs.
+        for (std::int64_t y = m_y0; y <= m_y0 + m_y1 - y; ++y) {
             std::int64_t ol, orr, il, ir;
             if (!m_outer.Row(y, ol, orr)) continue;
-            if (m_inner.Row(y, il, ir)) {
-                add(y, ol, il - 1);
-                add(y, ir + 1, orr);
-            } else {
-                add(y, ol, orr);
+            const bool hole = m_inner.Row(y, il, ir);
+            const std::int64_t mirror = m_y0 + m_y1 - y;
+            for (std::int64_t row : {y, mirror}) {
+                if (hole) {
+                    add(row, ol, il - 1);
+                    add(row, ir + 1, orr);
+                } else {
+                    add(row, ol, orr);
+                }
+                if (mirror == y) break;
             }
         }
-        std::sort(m_angles.begin(), m_angles.end());
+        SortAngles(m_angles);
     }
 
     const EllipseRows& m_outer;
@@ -71,6 +106,57 @@ private:
     bool m_listed = false;
     std::vector<double> m_angles;
 };
+
+// A row of a shape that lies on the buffer, and the row that mirrors it
+// about the shape's middle row when that one is on the buffer too.
+struct RowPair {
+    std::int64_t y;
+    std::int64_t mirror; // < 0 when there is none to draw
+};
+
+// The columns a shape covers in one row; none when left > right.
+struct Extent {
+    std::int64_t left = 1, right = 0;
+};
+
+// Rectangles and ellipses are symmetric about their middle row: row y and row
+// top + bottom - y cover the same columns, so each pair is worked out once.
+void PairRows(std::int64_t top, std::int64_t bottom, std::int64_t height,
+              std::vector<RowPair>& pairs) {
+    pairs.clear();
+    const std::int64_t first = std::max<std::int64_t>(top, 0);
+    const std::int64_t last = std::min<std::int64_t>(bottom, height - 1);
+    for (std::int64_t y = first; y <= last; ++y) {
+        const std::int64_t mirror = top + bottom - y;
+        if (mirror < y && mirror >= first) continue; // drawn with its pair
+        pairs.push_back({y, mirror > y && mirror <= last ? mirror : -1});
+    }
+}
+
+// The rows of the pairs in a pass of their own, so that the divisions and
+// square roots of successive rows overlap instead of waiting for the stores
+// of the row before.
+template <class Rows>
+void Extents(const Rows& rows, const std::vector<RowPair>& pairs, std::vector<Extent>& out) {
+    out.resize(pairs.size());
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        Extent e;
+        if (!rows.Row(pairs[i].y, e.left, e.right)) e = Extent{};
+        out[i] = e;
+    }
+}
+
+// Calls draw(i, y) for every row of the pairs from top to bottom, so that the
+// stores run down the buffer in one stream, which the processor's prefetcher
+// follows.
+template <class Draw> void ForEachRow(const std::vector<RowPair>& pairs, Draw draw) {
+    for (std::size_t i = 0; i < pairs.size(); ++i) draw(i, pairs[i].y);
+    for (std::size_t i = pairs.size(); i-- > 0;)
+        if (pairs[i].mirror >= 0) draw(i, pairs[i].mirror);
+}
+
+thread_local std::vector<RowPair> t_pairs;
+thread_local std::vector<Extent> t_outer, t_inner;
 
 } // namespace
 
@@ -113,11 +199,11 @@ void RasterSurface::DrawShape(Shape shape, std::int32_t l32, std::int32_t t32, s
 
 // A shape without outline: its rows in the brush colour.
 template <class Rows> void RasterSurface::FillShape(const Rows& rows, Pixel colour) {
-    for (std::int64_t y = std::max<std::int64_t>(rows.Top(), 0);
-         y <= std::min<std::int64_t>(rows.Bottom(), m_height - 1); ++y) {
-        std::int64_t xl, xr;
-        if (rows.Row(y, xl, xr)) FillSpan(y, xl, xr, colour);
-    }
+    PairRows(rows.Top(), rows.Bottom(), m_height, t_pairs);
+    Extents(rows, t_pairs, t_outer);
+    ForEachRow(t_pairs, [&](std::size_t i, std::int64_t y) {
+        FillSpan(y, t_outer[i].left, t_outer[i].right, colour);
+    });
 }
 
 // A shape with a solid outline: the outer rows in the pen colour around the
@@ -126,18 +212,20 @@ template <class Rows> void RasterSurface::SolidShape(const Rows& outer, const Ro
     const bool fill = CurrentBrush().style == BrushStyle::Solid;
     const Pixel fillColour = ToPixel(CurrentBrush().colour);
     const Pixel penColour = ToPixel(CurrentPen().colour);
-    for (std::int64_t y = std::max<std::int64_t>(outer.Top(), 0);
-         y <= std::min<std::int64_t>(outer.Bottom(), m_height - 1); ++y) {
-        std::int64_t ol, orr, il, ir;
-        if (!outer.Row(y, ol, orr)) continue;
-        if (inner.Row(y, il, ir)) {
-            if (fill) FillSpan(y, il, ir, fillColour);
-            FillSpan(y, ol, il - 1, penColour);
-            FillSpan(y, ir + 1, orr, penColour);
+    PairRows(outer.Top(), outer.Bottom(), m_height, t_pairs);
+    Extents(outer, t_pairs, t_outer);
+    Extents(inner, t_pairs, t_inner);
+    ForEachRow(t_pairs, [&](std::size_t i, std::int64_t y) {
+        const Extent o = t_outer[i], h = t_inner[i];
+        if (o.left > o.right) return;
+        if (h.left <= h.right) {
+            if (fill) FillSpan(y, h.left, h.right, fillColour);
+            FillSpan(y, o.left, h.left - 1, penColour);
+            FillSpan(y, h.right + 1, o.right, penColour);
         } else {
-            FillSpan(y, ol, orr, penColour);
+            FillSpan(y, o.left, o.right, penColour);
         }
-    }
+    });
 }
 
 // A shape with a thin dotted outline. Where a pixel lies along the outline

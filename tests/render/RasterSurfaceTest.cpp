@@ -407,6 +407,44 @@ TEST(RasterSurface, PolygonFillsInAlternateMode) {
     EXPECT_EQ(image.At(16, 57), green);
 }
 
+// A comb of 40 teeth: its upper rows cross 82 sides, more than a row sorts
+// and pairs on its own, so that they go through the per-column tally.
+TEST(RasterSurface, ManySidedPolygonsFillInAlternateModeAndStrokeEachPixelOnce) {
+    std::vector<POINT> comb{{0, 40}, {0, 0}};
+    for (std::int32_t i = 0; i < 40; ++i) {
+        comb.push_back({4 * i + 2, 0});
+        comb.push_back({4 * i + 2, 30});
+        comb.push_back({4 * i + 4, 30});
+        comb.push_back({4 * i + 4, 0});
+    }
+    comb.back() = {160, 40}; // the last tooth goes straight down to the bottom
+    const auto count = static_cast<std::int32_t>(comb.size());
+    Image image(170, 50);
+    RasterSurface surface = On(image);
+    surface.SelectPen({PenStyle::Null, 0, 0});
+    surface.SelectBrush(Brush::Solid(0x00FF00));
+    surface.Polygon(comb.data(), count);
+    const Pixel green = RasterSurface::ToPixel(0x00FF00);
+    for (std::int32_t y = 0; y < 50; ++y)
+        for (std::int32_t x = 0; x < 170; ++x) {
+            const bool inside = y < 30 ? x < 160 && x % 4 < 2 : y < 40 && x < 160;
+            ASSERT_EQ(image.At(x, y), inside ? green : kWhite) << x << "," << y;
+        }
+
+    for (std::int32_t width : {1, 3}) {
+        Image copied(170, 50), inverted(170, 50);
+        for (Image* target : {&copied, &inverted}) {
+            RasterSurface s = On(*target);
+            s.SelectPen({PenStyle::Solid, width, 0});
+            s.SelectBrush(Brush::Solid(0xFFFFFF));
+            if (target == &inverted) s.SetROP2(Rop2::NotXorPen);
+            s.Polygon(comb.data(), count);
+        }
+        EXPECT_GT(CountOf(copied, kBlack), 40 * 60) << "width " << width;
+        EXPECT_EQ(inverted, copied) << "width " << width;
+    }
+}
+
 // Every pixel of one primitive is drawn exactly once: in not-xor mode on a
 // white canvas a pixel drawn twice would stay white. Drawing twice restores.
 TEST(RasterSurface, NotXorDrawsEachPixelOfAPrimitiveOnceAndTwiceRestores) {

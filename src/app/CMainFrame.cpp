@@ -159,7 +159,10 @@ void CMainFrame::BuildStatusBar() {
     m_panes[0] = new QLabel(tr(kIdleText), bar);
     bar->addWidget(m_panes[0], 1);
     m_panes[1] = new QLabel(bar);
-    m_panes[1]->setFixedWidth(70);
+    // 70 pixels, or as much as a position with its distance needs in the
+    // status bar's font, so that the text is never cut off.
+    m_panes[1]->setFixedWidth(
+        std::max(70, m_panes[1]->fontMetrics().horizontalAdvance("8888-8888 88.88") + 6));
     bar->addPermanentWidget(m_panes[1]);
     const char* indicators[] = {"CAP", "NUM", "SCRL"};
     for (int i = 0; i < 3; ++i) {
@@ -191,7 +194,13 @@ void CMainFrame::Run(CommandId id) {
     if (action && !action->isEnabled()) return;
     (this->*row->handler)(id);
     RefreshCommandStates();
-    if (!m_view->isHidden() && isActiveWindow()) m_view->setFocus(Qt::OtherFocusReason);
+    // The canvas holds the keyboard after every command, so that shortcuts
+    // and ESC reach it; after a dialog the window asks for the focus back,
+    // which a desktop without a window manager would not give it.
+    if (isVisible() && !QApplication::activeModalWidget()) {
+        if (!isActiveWindow()) activateWindow();
+        m_view->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CMainFrame::RefreshCommandStates() {

@@ -81,8 +81,8 @@ std::size_t Figures(const benchmark::State& state) {
 void BM_ReadFileBytes(benchmark::State& state) {
     const Fixture& fx = FixtureFor(Figures(state));
     for (auto _ : state) {
-        std::string bytes, error;
-        ReadFileBytes(fx.binaryPath, bytes, error);
+        std::string bytes;
+        ReadFileBytes(fx.binaryPath, bytes);
         benchmark::DoNotOptimize(bytes.data());
     }
     Processed(state, fx.binaryBytes);

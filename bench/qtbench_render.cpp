@@ -50,13 +50,12 @@ void RubberbandMove(benchmark::State& state, std::int32_t tool, std::size_t sele
     QtSurface surface(image);
     doc.current.FiguurType = tool;
     doc.current.p1 = {400, 300};
-    POINT last{-1, -1};
-    BandGesture gesture{last, ShiftHeld::No};
+    BandGesture gesture;
     std::int32_t step = 0;
     for (auto _ : state) {
         doc.current.p2 = {900 + step % 200, 700 - step % 150};
         Rubberband(surface, doc, gesture, BandPass::Move);
-        last = doc.current.p2;
+        gesture.LaatstPunt = doc.current.p2;
         ++step;
     }
     doc.selection.clear();

@@ -8,6 +8,11 @@
 #include "model/TextFormat.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
@@ -233,4 +238,31 @@ TEST_F(MainFrameTest, PngExportWritesTheCanvasOrSaysWhyNot) {
     const QImage written(Path("canvas.png"));
     EXPECT_EQ(written.size(), frame->View()->size());
     EXPECT_EQ(doc.PngPath, Local("canvas.png"));
+}
+
+TEST_F(MainFrameTest, TheRealFileDialogsTakeATypedPath) {
+    // No stand-in for the file dialogs here: the dialog itself is shown and
+    // a full path is typed into it, as a user would.
+    answers.file = nullptr;
+    const auto typeInto = [](const QString& path) {
+        QTimer::singleShot(0, [path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            // Typed in one go, so that no completion list opens over it.
+            name->setFocus();
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    };
+    doc = samples::EveryKind();
+    typeInto(Path("via-dialog"));
+    frame->Run(CommandId::WriteText);
+    EXPECT_TRUE(QFile::exists(Path("via-dialog.txt"))) << "the default extension is added";
+
+    doc = samples::OneLine();
+    typeInto(Path("via-dialog.txt"));
+    frame->Run(CommandId::ReadText);
+    EXPECT_EQ(doc.figures, samples::EveryKind().figures) << "read back through the open dialog";
 }

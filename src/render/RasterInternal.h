@@ -9,6 +9,11 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace raster {
 
@@ -51,6 +56,11 @@ inline std::int64_t FloorToInt(double v) {
     return i - (static_cast<double>(i) > v ? 1 : 0);
 }
 
+// The columns a shape covers in one row; none when left > right.
+struct Extent {
+    std::int64_t left = 1, right = 0;
+};
+
 // The rows of a rectangle of inclusive bounds.
 class RectangleRows {
 public:
@@ -63,6 +73,10 @@ public:
         xl = m_x0;
         xr = m_x1;
         return true;
+    }
+    template <class Y> void Rows(std::size_t n, Y rows, Extent* out) const {
+        for (std::size_t i = 0; i < n; ++i)
+            if (!Row(rows(i), out[i].left, out[i].right)) out[i] = Extent{};
     }
 
 private:
@@ -86,7 +100,38 @@ public:
     bool Row(std::int64_t y, std::int64_t& xl, std::int64_t& xr) const {
         if (m_x1 < m_x0 || m_y1 < m_y0 || y < m_y0 || y > m_y1) return false;
         const double dy = (static_cast<double>(y) - m_cy) / m_ry;
-        const double t = 1 - dy * dy;
+        return Finish(1 - dy * dy, xl, xr);
+    }
+
+    // Row for rows(0) .. rows(n - 1). Two rows share each division and
+    // square root where the processor has SSE2; the results are Row's.
+    template <class Y> void Rows(std::size_t n, Y rows, Extent* out) const {
+        std::size_t i = 0;
+#ifdef __SSE2__
+        if (m_x0 <= m_x1 && m_y0 <= m_y1) {
+            const __m128d cy = _mm_set1_pd(m_cy), ry = _mm_set1_pd(m_ry), one = _mm_set1_pd(1);
+            for (; i + 2 <= n; i += 2) {
+                const std::int64_t y0 = rows(i), y1 = rows(i + 1);
+                const __m128d fy = _mm_set_pd(static_cast<double>(y1), static_cast<double>(y0));
+                const __m128d dy = _mm_div_pd(_mm_sub_pd(fy, cy), ry);
+                alignas(16) double t[2];
+                _mm_store_pd(t, _mm_sub_pd(one, _mm_mul_pd(dy, dy)));
+                for (std::size_t k = 0; k < 2; ++k) {
+                    const std::int64_t y = k == 0 ? y0 : y1;
+                    Extent& e = out[i + k];
+                    if (y < m_y0 || y > m_y1 || !Finish(t[k], e.left, e.right)) e = Extent{};
+                }
+            }
+        }
+#endif
+        for (; i < n; ++i)
+            if (!Row(rows(i), out[i].left, out[i].right)) out[i] = Extent{};
+    }
+
+private:
+    // The columns of a row from 1 - dy^2, dy being its distance from the
+    // centre in radii.
+    bool Finish(double t, std::int64_t& xl, std::int64_t& xr) const {
         if (t < 0) return false;
         const double half = m_rx * std::sqrt(t);
         xl = std::max(CeilToInt(m_cx - half - kEpsilon), m_x0);
@@ -94,7 +139,6 @@ public:
         return xl <= xr;
     }
 
-private:
     std::int64_t m_x0, m_y0, m_x1, m_y1;
     double m_cx, m_cy, m_rx, m_ry;
 };
@@ -114,6 +158,13 @@ public:
 
     // The columns of row y that the stroke covers.
     bool Row(std::int64_t y, std::int64_t& left, std::int64_t& right) const;
+
+    // The same for the rows first..last at once: lo[y - first] and
+    // hi[y - first] get the bounds that Row rounds, lo > hi for a row the
+    // stroke misses. Each part of the stroke goes over just the rows it
+    // reaches, which saves the tests of Row and lets the rows overlap.
+    void Rows(std::int64_t first, std::int64_t last, std::vector<double>& lo,
+              std::vector<double>& hi) const;
 
 private:
     // One side of the band between the round ends, prepared for sampling

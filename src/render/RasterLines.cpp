@@ -4,6 +4,7 @@
 
 #include <cassert>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -162,10 +163,16 @@ void RasterSurface::ThinLine(POINT from, POINT to) {
 void RasterSurface::WideLine(POINT from, POINT to, std::int32_t width) {
     const raster::Capsule capsule(from, to, width);
     const Pixel colour = ToPixel(CurrentPen().colour);
-    for (std::int64_t y = std::max<std::int64_t>(capsule.Top(), 0);
-         y <= std::min<std::int64_t>(capsule.Bottom(), m_height - 1); ++y) {
-        std::int64_t xl, xr;
-        if (capsule.Row(y, xl, xr)) FillSpan(y, xl, xr, colour);
+    const std::int64_t top = std::max<std::int64_t>(capsule.Top(), 0);
+    const std::int64_t bottom = std::min<std::int64_t>(capsule.Bottom(), m_height - 1);
+    if (top > bottom) return;
+    static thread_local std::vector<double> lo, hi;
+    capsule.Rows(top, bottom, lo, hi);
+    for (std::int64_t y = top; y <= bottom; ++y) {
+        const auto i = static_cast<std::size_t>(y - top);
+        if (lo[i] > hi[i]) continue;
+        FillSpan(y, raster::CeilToInt(lo[i] - raster::kEpsilon),
+                 raster::FloorToInt(hi[i] + raster::kEpsilon), colour);
     }
 }
 
@@ -241,6 +248,50 @@ bool Capsule::Row(std::int64_t y, std::int64_t& left, std::int64_t& right) const
     left = CeilToInt(xl - kEpsilon);
     right = FloorToInt(xr + kEpsilon);
     return left <= right;
+}
+
+void Capsule::Rows(std::int64_t first, std::int64_t last, std::vector<double>& lo,
+                   std::vector<double>& hi) const {
+    const auto n = static_cast<std::size_t>(last - first + 1);
+    lo.assign(n, 1e300);
+    hi.assign(n, -1e300);
+    // The round ends, over the rows around their centres.
+    for (const double* c : {m_a, m_b}) {
+        const std::int64_t from = std::max(first, FloorToInt(c[1] - m_r) - 1);
+        const std::int64_t to = std::min(last, CeilToInt(c[1] + m_r) + 1);
+        for (std::int64_t y = from; y <= to; ++y) {
+            const double fy = static_cast<double>(y);
+            const double d = m_rr - (fy - c[1]) * (fy - c[1]);
+            if (d < 0) continue;
+            const double root = std::sqrt(d);
+            const auto i = static_cast<std::size_t>(y - first);
+            lo[i] = std::min(lo[i], c[0] - root);
+            hi[i] = std::max(hi[i], c[0] + root);
+        }
+    }
+    if (!m_hasBand) return;
+    // The sides of the band over the rows whose centres they reach: y at or
+    // below `above` and at or above `below`, as in BandRow.
+    for (const Side& side : m_band) {
+        const std::int64_t from = std::max(first, CeilToInt(side.below));
+        const std::int64_t to = std::min(last, FloorToInt(side.above));
+        double* l = lo.data();
+        double* h = hi.data();
+        if (side.level) {
+            for (std::int64_t y = from; y <= to; ++y) {
+                const auto i = static_cast<std::size_t>(y - first);
+                l[i] = std::min(l[i], side.xmin);
+                h[i] = std::max(h[i], side.xmax);
+            }
+            continue;
+        }
+        for (std::int64_t y = from; y <= to; ++y) {
+            const auto i = static_cast<std::size_t>(y - first);
+            const double x = side.ax + (static_cast<double>(y) - side.ay) * side.dx / side.dy;
+            l[i] = std::min(l[i], x);
+            h[i] = std::max(h[i], x);
+        }
+    }
 }
 
 } // namespace raster

@@ -22,8 +22,8 @@ struct Edge {
 // quickest for them. Rows with more go through a per-column tally instead.
 constexpr std::size_t kFewPerRow = 32;
 
-template <class T> void SortFew(std::vector<T>& values) {
-    for (std::size_t i = 1; i < values.size(); ++i) {
+template <class T> void SortFew(T* values, std::size_t n) {
+    for (std::size_t i = 1; i < n; ++i) {
         const T v = values[i];
         std::size_t j = i;
         for (; j > 0 && v < values[j - 1]; --j) values[j] = values[j - 1];
@@ -96,34 +96,60 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
     std::sort(edges.begin(), edges.end(),
               [](const Edge& p, const Edge& q) { return p.top < q.top; });
 
+    // Between two rows where a side starts or ends the same sides cross
+    // every row: their crossings are worked out side by side for the whole
+    // stretch, so that the divisions overlap, and then each row is sorted
+    // and filled.
     active.clear();
     std::size_t next = 0;
-    for (std::int64_t y = top; y <= bottom; ++y) {
+    for (std::int64_t y = top; y <= bottom;) {
         for (; next < edges.size() && edges[next].top <= y; ++next) active.push_back(&edges[next]);
         std::erase_if(active, [y](const Edge* e) { return e->bottom <= y; });
         if (active.empty()) {
             if (next == edges.size()) break;
+            y = edges[next].top;
             continue;
         }
-        crossings.clear();
-        const double fy = static_cast<double>(y);
-        for (const Edge* e : active) crossings.push_back(e->ax + (fy - e->ay) * e->dx / e->dy);
-        if (crossings.size() <= kFewPerRow) {
-            SortFew(crossings);
-            for (std::size_t k = 0; k + 1 < crossings.size(); k += 2)
-                FillSpan(y, CeilToInt(crossings[k] - kEpsilon),
-                         CeilToInt(crossings[k + 1] - kEpsilon) - 1, colour);
-            continue;
+        const std::size_t k = active.size();
+        std::int64_t end = bottom + 1;
+        if (next < edges.size()) end = std::min(end, edges[next].top);
+        for (const Edge* e : active) end = std::min(end, e->bottom);
+        end = std::min<std::int64_t>(end, y + std::max<std::int64_t>(1, 65536 / k));
+        const auto rows = static_cast<std::size_t>(end - y);
+        crossings.resize(rows * k);
+        for (std::size_t j = 0; j < k; ++j) {
+            const Edge& e = *active[j];
+            for (std::size_t r = 0; r < rows; ++r)
+                crossings[r * k + j] =
+                    e.ax +
+                    (static_cast<double>(y + static_cast<std::int64_t>(r)) - e.ay) * e.dx / e.dy;
         }
-        // A column is inside when an odd number of crossings lie at or left
-        // of its centre, which is what pairing the sorted crossings gives
-        // (a row of a closed outline has an even number of them).
-        tally.assign(static_cast<std::size_t>(m_width) + 1, 0);
-        for (double c : crossings)
-            tally[static_cast<std::size_t>(
-                std::clamp<std::int64_t>(CeilToInt(c - kEpsilon), 0, m_width))] ^= 1;
-        TallyRuns(tally, m_width, true,
-                  [&](std::int64_t x0, std::int64_t x1) { FillSpan(y, x0, x1, colour); });
+        for (std::size_t r = 0; r < rows; ++r, ++y) {
+            double* row = crossings.data() + r * k;
+            if (k > kFewPerRow) {
+                // A column is inside when an odd number of crossings lie at
+                // or left of its centre, which is what pairing the sorted
+                // crossings gives (a row of a closed outline has an even
+                // number of them).
+                tally.assign(static_cast<std::size_t>(m_width) + 1, 0);
+                for (std::size_t j = 0; j < k; ++j)
+                    tally[static_cast<std::size_t>(
+                        std::clamp<std::int64_t>(CeilToInt(row[j] - kEpsilon), 0, m_width))] ^= 1;
+                TallyRuns(tally, m_width, true,
+                          [&](std::int64_t x0, std::int64_t x1) { FillSpan(y, x0, x1, colour); });
+                continue;
+            }
+            if (k == 2) {
+                const double a = std::min(row[0], row[1]), b = std::max(row[0], row[1]);
+                row[0] = a;
+                row[1] = b;
+            } else {
+                SortFew(row, k);
+            }
+            for (std::size_t j = 0; j + 1 < k; j += 2)
+                FillSpan(y, CeilToInt(row[j] - kEpsilon), CeilToInt(row[j + 1] - kEpsilon) - 1,
+                         colour);
+        }
     }
 }
 
@@ -171,7 +197,7 @@ void RasterSurface::WideOutline(const POINT* points, std::int32_t count, std::in
                       [&](std::int64_t x0, std::int64_t x1) { FillSpan(y, x0, x1, colour); });
             continue;
         }
-        SortFew(runs);
+        SortFew(runs.data(), runs.size());
         for (std::size_t k = 0; k < runs.size();) {
             auto [x0, x1] = runs[k];
             for (++k; k < runs.size() && runs[k].first <= x1 + 1; ++k)

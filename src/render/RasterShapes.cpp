@@ -9,6 +9,7 @@ namespace {
 
 using raster::DotOn;
 using raster::EllipseRows;
+using raster::Extent;
 using raster::kTwoPi;
 using raster::RectangleRows;
 
@@ -114,11 +115,6 @@ struct RowPair {
     std::int64_t mirror; // < 0 when there is none to draw
 };
 
-// The columns a shape covers in one row; none when left > right.
-struct Extent {
-    std::int64_t left = 1, right = 0;
-};
-
 // Rectangles and ellipses are symmetric about their middle row: row y and row
 // top + bottom - y cover the same columns, so each pair is worked out once.
 void PairRows(std::int64_t top, std::int64_t bottom, std::int64_t height,
@@ -139,11 +135,8 @@ void PairRows(std::int64_t top, std::int64_t bottom, std::int64_t height,
 template <class Rows>
 void Extents(const Rows& rows, const std::vector<RowPair>& pairs, std::vector<Extent>& out) {
     out.resize(pairs.size());
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        Extent e;
-        if (!rows.Row(pairs[i].y, e.left, e.right)) e = Extent{};
-        out[i] = e;
-    }
+    rows.Rows(
+        pairs.size(), [&pairs](std::size_t i) { return pairs[i].y; }, out.data());
 }
 
 // Calls draw(i, y) for every row of the pairs from top to bottom, so that the

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "Prompts.h"
 #include "RecentFileList.h"
 #include "interaction/EditCommands.h"
 #include "interaction/Gesture.h"
@@ -122,6 +123,14 @@ private:
     bool SaveAs();
     bool SaveTo(const QString& path);
     void ShowOpenProblem(const QString& path, const std::string& reason);
+    // Asks for a file, offering `remembered` (a path the drawing keeps for
+    // this kind of file) or else `initial`; the choice is remembered there.
+    // Empty when the user cancelled.
+    QString AskFile(FileQuestion::Kind kind, const QString& filter, const QString& suffix,
+                    std::string* remembered, const QString& initial = QString(),
+                    const QString& caption = QString());
+    // Reads the chosen file, or says why it could not.
+    bool ReadChosenFile(const QString& path, std::string& bytes);
     // Replaces the file with what `produce` writes, or says why it could not.
     void WriteExport(const QString& path, const ByteProducer& produce);
     QPrinter& Printer();

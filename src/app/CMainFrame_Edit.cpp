@@ -49,15 +49,10 @@ void CMainFrame::OnClipboard(CommandId) {
 }
 
 void CMainFrame::OnWritePng(CommandId) {
-    FileQuestion question;
-    question.kind = FileQuestion::Kind::Save;
-    question.caption = tr("Sla veld op als png-bestand");
-    question.initial = QFile::decodeName(m_doc.PngPath.c_str());
-    question.filter = tr("png-file (*.png);;All files (*)");
-    question.defaultSuffix = "png";
-    const QString path = prompts::ChooseFile(this, question);
+    const QString path =
+        AskFile(FileQuestion::Kind::Save, tr("png-file (*.png);;All files (*)"), "png",
+                &m_doc.PngPath, QString(), tr("Sla veld op als png-bestand"));
     if (path.isEmpty()) return;
-    m_doc.PngPath = QFile::encodeName(path).toStdString();
     if (const FileError problem = ReplaceProblem(m_doc.PngPath)) {
         prompts::Message(
             this,

@@ -62,11 +62,7 @@ void CMainFrame::OnFileNew(CommandId) {
 }
 
 void CMainFrame::OnFileOpen(CommandId) {
-    FileQuestion question;
-    question.kind = FileQuestion::Kind::Open;
-    question.filter = tr(kDrawingFilter);
-    question.defaultSuffix = "plv";
-    const QString path = prompts::ChooseFile(this, question);
+    const QString path = AskFile(FileQuestion::Kind::Open, tr(kDrawingFilter), "plv", nullptr);
     if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -108,12 +104,8 @@ void CMainFrame::OnFileSave(CommandId) {
 void CMainFrame::OnFileSaveAs(CommandId) { SaveAs(); }
 
 bool CMainFrame::SaveAs() {
-    FileQuestion question;
-    question.kind = FileQuestion::Kind::Save;
-    question.initial = FromLocal(m_doc.PathName);
-    question.filter = tr(kDrawingFilter);
-    question.defaultSuffix = "plv";
-    const QString path = prompts::ChooseFile(this, question);
+    const QString path = AskFile(FileQuestion::Kind::Save, tr(kDrawingFilter), "plv", nullptr,
+                                 FromLocal(m_doc.PathName));
     return !path.isEmpty() && SaveTo(path);
 }
 
@@ -175,6 +167,26 @@ void CMainFrame::OnExit(CommandId) { close(); }
 
 // --- Text, SVG and merge -------------------------------------------------------------
 
+QString CMainFrame::AskFile(FileQuestion::Kind kind, const QString& filter, const QString& suffix,
+                            std::string* remembered, const QString& initial,
+                            const QString& caption) {
+    FileQuestion question;
+    question.kind = kind;
+    question.caption = caption;
+    question.initial = remembered ? FromLocal(*remembered) : initial;
+    question.filter = filter;
+    question.defaultSuffix = suffix;
+    const QString path = prompts::ChooseFile(this, question);
+    if (!path.isEmpty() && remembered) *remembered = Local(path);
+    return path;
+}
+
+bool CMainFrame::ReadChosenFile(const QString& path, std::string& bytes) {
+    const FileError error = ReadFileBytes(Local(path), bytes);
+    if (error) ShowOpenProblem(path, error.Reason());
+    return !error;
+}
+
 void CMainFrame::WriteExport(const QString& path, const ByteProducer& produce) {
     if (const FileError error = ReplaceFile(Local(path), produce))
         prompts::Message(
@@ -183,14 +195,8 @@ void CMainFrame::WriteExport(const QString& path, const ByteProducer& produce) {
 }
 
 void CMainFrame::OnWriteText(CommandId) {
-    FileQuestion question;
-    question.kind = FileQuestion::Kind::Save;
-    question.initial = FromLocal(m_doc.TextPath);
-    question.filter = tr(kTextFilter);
-    question.defaultSuffix = "txt";
-    const QString path = prompts::ChooseFile(this, question);
+    const QString path = AskFile(FileQuestion::Kind::Save, tr(kTextFilter), "txt", &m_doc.TextPath);
     if (path.isEmpty()) return;
-    m_doc.TextPath = Local(path);
     WriteExport(path, [this](const ByteSink& sink) {
         std::string text;
         WriteText(m_doc, text);
@@ -202,19 +208,10 @@ void CMainFrame::OnReadText(CommandId) {
     // The prompt's answer does not stop the reading: after Cancel the open
     // dialog still follows.
     SaveModified();
-    FileQuestion question;
-    question.kind = FileQuestion::Kind::Open;
-    question.initial = FromLocal(m_doc.TextPath);
-    question.filter = tr(kTextFilter);
-    question.defaultSuffix = "txt";
-    const QString path = prompts::ChooseFile(this, question);
+    const QString path = AskFile(FileQuestion::Kind::Open, tr(kTextFilter), "txt", &m_doc.TextPath);
     if (path.isEmpty()) return;
-    m_doc.TextPath = Local(path);
     std::string bytes;
-    if (const FileError error = ReadFileBytes(Local(path), bytes)) {
-        ShowOpenProblem(path, error.Reason());
-        return;
-    }
+    if (!ReadChosenFile(path, bytes)) return;
     ApplyEdit(CommandId::ReadText, [&](CPluvoDoc& doc) {
         const TextReadResult read = ReadText(doc, bytes);
         if (!read.ok) prompts::Message(this, tr("Fout in bestand op regel %1").arg(read.line));
@@ -227,32 +224,18 @@ void CMainFrame::OnReadText(CommandId) {
 }
 
 void CMainFrame::OnWriteSvg(CommandId) {
-    FileQuestion question;
-    question.kind = FileQuestion::Kind::Save;
-    question.initial = FromLocal(m_doc.SvgPath);
-    question.filter = tr(kSvgFilter);
-    question.defaultSuffix = "svg";
-    const QString path = prompts::ChooseFile(this, question);
+    const QString path = AskFile(FileQuestion::Kind::Save, tr(kSvgFilter), "svg", &m_doc.SvgPath);
     if (path.isEmpty()) return;
-    m_doc.SvgPath = Local(path);
     const std::string title = QFileInfo(path).absoluteFilePath().toStdString();
     WriteExport(path, [this, title](const ByteSink& sink) { WriteSvg(m_doc, title, sink); });
 }
 
 void CMainFrame::OnMerge(CommandId) {
-    FileQuestion question;
-    question.kind = FileQuestion::Kind::Open;
-    question.initial = FromLocal(m_doc.MergePath);
-    question.filter = tr(kMergeFilter);
-    question.defaultSuffix = "plv";
-    const QString path = prompts::ChooseFile(this, question);
+    const QString path =
+        AskFile(FileQuestion::Kind::Open, tr(kMergeFilter), "plv", &m_doc.MergePath);
     if (path.isEmpty()) return;
-    m_doc.MergePath = Local(path);
     std::string bytes;
-    if (const FileError error = ReadFileBytes(Local(path), bytes)) {
-        ShowOpenProblem(path, error.Reason());
-        return;
-    }
+    if (!ReadChosenFile(path, bytes)) return;
     ApplyEdit(CommandId::Merge, [&](CPluvoDoc& doc) {
         if (!Merge(doc, bytes)) prompts::Message(this, tr("Bestand incorrect"), tr("Jammer"));
         return Change::Made;

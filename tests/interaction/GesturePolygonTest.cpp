@@ -1,7 +1,7 @@
 // The free polygon on the recording surface: corners, the closing click,
 // the square tree of two points, ESC, and a point list that a command
 // changed while the polygon was being entered.
-#include "../render/RecordingSurface.h"
+#include "GestureMachine.h"
 
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
@@ -13,33 +13,9 @@
 
 namespace {
 
-struct Panes : GestureStatus {
-    std::string text[2];
-    void SetPaneText(int pane, const std::string& t) override { text[pane] = t; }
-};
-
-struct Machine {
-    CPluvoDoc doc;
-    Panes panes;
-    RecordingSurface surface;
-    Gesture gesture{doc, panes};
-
-    explicit Machine(std::int32_t grid = 0) {
-        doc.current.FiguurType = Polygoon;
-        doc.current.RsterPnt = grid > 0 ? 1 : 0;
-        if (grid > 0) doc.SizeRaster = grid;
-    }
-    GestureOutcome Click(POINT p) { return gesture.LeftButtonDown(surface, p, {}); }
-    GestureOutcome Move(POINT p) { return gesture.MouseMove(surface, p); }
-    // Clicks at each point, moving there first as a hand would.
-    GestureOutcome Corners(std::initializer_list<POINT> points) {
-        GestureOutcome last;
-        for (POINT p : points) {
-            Move(p);
-            last = Click(p);
-        }
-        return last;
-    }
+// A machine with the free-polygon tool.
+struct PolygonMachine : Machine {
+    explicit PolygonMachine(std::int32_t grid = 0) : Machine(Polygoon, grid) {}
 };
 
 using Calls = std::vector<std::string>;
@@ -47,7 +23,7 @@ using Calls = std::vector<std::string>;
 } // namespace
 
 TEST(GesturePolygon, ClosesOnAClickWithin4PixelsOfTheFirstPointOnBothAxes) {
-    Machine m;
+    PolygonMachine m;
     m.doc.points = {{1, 1}};
     m.doc.undoFigures = {Figuur{}};
     m.Corners({{100, 100}, {200, 100}, {200, 200}});
@@ -76,7 +52,7 @@ TEST(GesturePolygon, ClosesOnAClickWithin4PixelsOfTheFirstPointOnBothAxes) {
 }
 
 TEST(GesturePolygon, AreaInPixelsAndGridCellsGoesToTheMessagePane) {
-    Machine m(10);
+    PolygonMachine m(10);
     m.Corners({{11, 9}, {20, 10}, {20, 20}, {10, 20}, {12, 12}});
     ASSERT_EQ(m.doc.figures.size(), 1u);
     EXPECT_EQ(m.panes.text[0], "Opp = 100 - 1.00");
@@ -84,7 +60,7 @@ TEST(GesturePolygon, AreaInPixelsAndGridCellsGoesToTheMessagePane) {
 }
 
 TEST(GesturePolygon, MarksUseTheirOwnPenUnderNotXorAndGiveTheSurfaceBack) {
-    Machine m;
+    PolygonMachine m;
     const Pen pen{PenStyle::Dot, 3, 0x00FF00};
     m.surface.SelectPen(pen);
     m.surface.SelectBrush(Brush::Solid(0x123456));
@@ -115,7 +91,7 @@ TEST(GesturePolygon, MarksUseTheirOwnPenUnderNotXorAndGiveTheSurfaceBack) {
 }
 
 TEST(GesturePolygon, EscapeRemovesEveryPointOfThePolygon) {
-    Machine m;
+    PolygonMachine m;
     m.doc.points = {{1, 1}, {2, 2}};
     m.Corners({{100, 100}, {200, 100}, {200, 200}});
     m.Move({150, 250});
@@ -135,7 +111,7 @@ TEST(GesturePolygon, EscapeRemovesEveryPointOfThePolygon) {
 }
 
 TEST(GesturePolygon, ClosingRightAfterTheFirstPointPlacesNothingAndKeepsThePoint) {
-    Machine m;
+    PolygonMachine m;
     m.Click({100, 100});
     m.surface.calls.clear();
     const GestureOutcome outcome = m.Click({102, 97});
@@ -149,7 +125,7 @@ TEST(GesturePolygon, ClosingRightAfterTheFirstPointPlacesNothingAndKeepsThePoint
 }
 
 TEST(GesturePolygon, TwoPointsGrowTheSquareTreeWithAnUndoCopy) {
-    Machine m;
+    PolygonMachine m;
     m.doc.current.KleurVul = 0x0000FF;
     m.doc.current.MetVul = 0;
     Figuur earlier;
@@ -176,13 +152,13 @@ TEST(GesturePolygon, TwoPointsGrowTheSquareTreeWithAnUndoCopy) {
     EXPECT_FALSE(m.gesture.Bezig());
     EXPECT_EQ(m.gesture.NPunten(), 0);
 
-    Machine tooShort;
+    PolygonMachine tooShort;
     tooShort.Corners({{100, 300}, {132, 300}});
     tooShort.Corners({{101, 301}});
     EXPECT_TRUE(tooShort.doc.figures.empty()) << "a segment of one grid cell grows nothing";
     EXPECT_FALSE(tooShort.doc.IsModified()) << "and changes nothing to offer to save";
 
-    Machine selected;
+    PolygonMachine selected;
     selected.doc.figures = {earlier};
     selected.doc.selection = {0};
     selected.Corners({{100, 300}, {164, 300}});
@@ -190,7 +166,7 @@ TEST(GesturePolygon, TwoPointsGrowTheSquareTreeWithAnUndoCopy) {
 }
 
 TEST(GesturePolygon, PolygonLeftForAnotherToolEndsWithThatToolsFigure) {
-    Machine m;
+    PolygonMachine m;
     m.doc.points = {{1, 1}};
     m.Corners({{100, 100}, {200, 100}});
     m.Move({200, 200});
@@ -209,7 +185,7 @@ TEST(GesturePolygon, PolygonLeftForAnotherToolEndsWithThatToolsFigure) {
 
 TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     // Undo during a polygon brings back a shorter point list.
-    Machine told;
+    PolygonMachine told;
     told.doc.TakeSnapshot();
     told.Corners({{100, 100}, {200, 100}, {200, 200}});
     told.doc.RestoreSnapshot();
@@ -224,7 +200,7 @@ TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     // The same without DrawingChanged: the next click ends the polygon and
     // asks for a paint instead of reading past the list.
     for (bool escape : {false, true}) {
-        Machine untold;
+        PolygonMachine untold;
         untold.Corners({{100, 100}, {200, 100}, {200, 200}});
         untold.doc.points.clear();
         const GestureOutcome outcome =
@@ -236,7 +212,7 @@ TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     }
 
     // Points added by a merge after the polygon's own: it cannot go on.
-    Machine merged;
+    PolygonMachine merged;
     merged.Corners({{100, 100}, {200, 100}});
     merged.doc.points.push_back({7, 7});
     merged.gesture.DrawingChanged();
@@ -244,7 +220,7 @@ TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     EXPECT_EQ(merged.doc.points.size(), 3u) << "nothing is removed from a list it does not own";
 
     // A command that leaves the points as they are keeps the polygon.
-    Machine kept;
+    PolygonMachine kept;
     kept.Corners({{100, 100}, {200, 100}});
     kept.gesture.DrawingChanged();
     EXPECT_EQ(kept.gesture.NPunten(), 2);

@@ -1,7 +1,7 @@
 // Line-end snapping of clicks, moves and placed figures: the machine keeps
 // an index of the line ends across its own placements and must answer
 // exactly as the document's linear search over the list as it is now.
-#include "../render/RecordingSurface.h"
+#include "GestureMachine.h"
 
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
@@ -12,18 +12,6 @@
 #include <string>
 
 namespace {
-
-struct Panes : GestureStatus {
-    std::string text[2];
-    void SetPaneText(int pane, const std::string& t) override { text[pane] = t; }
-};
-
-struct Machine {
-    CPluvoDoc doc;
-    Panes panes;
-    RecordingSurface surface;
-    Gesture gesture{doc, panes};
-};
 
 POINT Pulled(const CPluvoDoc& doc, POINT p) {
     const POINT end = doc.FindLineEndpoint(p);

@@ -1,7 +1,7 @@
 // The gesture machine on the recording surface: what each kind of gesture
 // stores, snaps, constrains, selects and copies, the status texts, and what
 // it leaves of the undo copy and the modified mark.
-#include "../render/RecordingSurface.h"
+#include "GestureMachine.h"
 
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
@@ -14,48 +14,9 @@
 
 namespace {
 
-struct Panes : GestureStatus {
-    std::string text[2];
-    void SetPaneText(int pane, const std::string& t) override { text[pane] = t; }
-};
-
 constexpr KeyFlags kShift{ShiftHeld::Yes, CtrlHeld::No};
 constexpr KeyFlags kCtrl{ShiftHeld::No, CtrlHeld::Yes};
 constexpr KeyFlags kShiftCtrl{ShiftHeld::Yes, CtrlHeld::Yes};
-
-// A drawing, its view's status bar and canvas, and the machine between them.
-// grid 0: no grid snapping (RsterPnt 0); otherwise the grid size.
-struct Machine {
-    CPluvoDoc doc;
-    Panes panes;
-    RecordingSurface surface;
-    Gesture gesture{doc, panes};
-
-    explicit Machine(std::int32_t tool, std::int32_t grid = 0) {
-        doc.current.FiguurType = tool;
-        doc.current.RsterPnt = grid > 0 ? 1 : 0;
-        if (grid > 0) doc.SizeRaster = grid;
-    }
-    GestureOutcome Click(POINT p, KeyFlags keys = {}) {
-        return gesture.LeftButtonDown(surface, p, keys);
-    }
-    GestureOutcome Move(POINT p) { return gesture.MouseMove(surface, p); }
-    GestureOutcome Esc() { return gesture.Escape(surface); }
-    // Click at a, move to b, click at b.
-    GestureOutcome Drag(POINT a, POINT b, KeyFlags keys = {}) {
-        Click(a, keys);
-        Move(b);
-        return Click(b);
-    }
-    // Some earlier state that Undo could bring back.
-    void GiveUndo() {
-        Figuur f;
-        f.FiguurType = Rechthoek;
-        f.p1 = {500, 500};
-        f.p2 = {520, 520};
-        doc.undoFigures = {f};
-    }
-};
 
 Figuur Line(POINT a, POINT b) {
     Figuur f;

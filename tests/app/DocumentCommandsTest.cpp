@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
@@ -265,4 +266,18 @@ TEST_F(MainFrameTest, TheRealFileDialogsTakeATypedPath) {
     typeInto(Path("via-dialog.txt"));
     frame->Run(CommandId::ReadText);
     EXPECT_EQ(doc.figures, samples::EveryKind().figures) << "read back through the open dialog";
+}
+
+TEST_F(MainFrameTest, TheClipboardGetsTheCanvasAndTheDrawingStaysAsItWas) {
+    doc = samples::EveryKind();
+    doc.selection = {0};
+    frame->InitialUpdate();
+    const std::string before = StoreBinary(doc);
+    QTest::keyClick(frame->View(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), frame->View()->size());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), frame->View()->Canvas())
+        << "as on the screen, selection marks included";
+    EXPECT_EQ(StoreBinary(doc), before);
+    EXPECT_FALSE(doc.IsModified());
 }

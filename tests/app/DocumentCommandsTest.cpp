@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMimeData>
+#include <QUrl>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -280,4 +282,18 @@ TEST_F(MainFrameTest, TheClipboardGetsTheCanvasAndTheDrawingStaysAsItWas) {
         << "as on the screen, selection marks included";
     EXPECT_EQ(StoreBinary(doc), before);
     EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(MainFrameTest, ADroppedFileOpensLikeOpen) {
+    Put(Path("dropped.plv"), QByteArray::fromStdString(StoreBinary(samples::EveryKind())));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(Path("dropped.plv"))});
+    const QPoint at = frame->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &drop);
+    EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+    EXPECT_EQ(frame->windowTitle(), "dropped.plv - Pluvo");
 }

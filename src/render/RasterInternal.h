@@ -11,10 +11,6 @@
 #include <cstdint>
 #include <vector>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace raster {
 
 constexpr double kTwoPi = 6.283185307179586;
@@ -61,6 +57,11 @@ struct Extent {
     std::int64_t left = 1, right = 0;
 };
 
+// For rows at ys[0..n): t = 1 - ((y - cy) / ry)^2 and root = sqrt(t) (NaN
+// where t < 0), several rows per instruction with the widest vectors the
+// processor has; each value is the one the plain expression gives.
+void EllipseTerms(const double* ys, std::size_t n, double cy, double ry, double* t, double* root);
+
 // The rows of a rectangle of inclusive bounds.
 class RectangleRows {
 public:
@@ -103,29 +104,23 @@ public:
         return Finish(1 - dy * dy, xl, xr);
     }
 
-    // Row for rows(0) .. rows(n - 1). Two rows share each division and
-    // square root where the processor has SSE2; the results are Row's.
+    // Row for rows(0) .. rows(n - 1), with the divisions and square roots
+    // of several rows in one instruction (EllipseTerms); the results are
+    // Row's.
     template <class Y> void Rows(std::size_t n, Y rows, Extent* out) const {
-        std::size_t i = 0;
-#ifdef __SSE2__
-        if (m_x0 <= m_x1 && m_y0 <= m_y1) {
-            const __m128d cy = _mm_set1_pd(m_cy), ry = _mm_set1_pd(m_ry), one = _mm_set1_pd(1);
-            for (; i + 2 <= n; i += 2) {
-                const std::int64_t y0 = rows(i), y1 = rows(i + 1);
-                const __m128d fy = _mm_set_pd(static_cast<double>(y1), static_cast<double>(y0));
-                const __m128d dy = _mm_div_pd(_mm_sub_pd(fy, cy), ry);
-                alignas(16) double t[2];
-                _mm_store_pd(t, _mm_sub_pd(one, _mm_mul_pd(dy, dy)));
-                for (std::size_t k = 0; k < 2; ++k) {
-                    const std::int64_t y = k == 0 ? y0 : y1;
-                    Extent& e = out[i + k];
-                    if (y < m_y0 || y > m_y1 || !Finish(t[k], e.left, e.right)) e = Extent{};
-                }
-            }
+        static thread_local std::vector<double> ys, t, root;
+        ys.resize(n);
+        t.resize(n);
+        root.resize(n);
+        for (std::size_t i = 0; i < n; ++i) ys[i] = static_cast<double>(rows(i));
+        EllipseTerms(ys.data(), n, m_cy, m_ry, t.data(), root.data());
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::int64_t y = rows(i);
+            Extent& e = out[i];
+            if (m_x1 < m_x0 || m_y1 < m_y0 || y < m_y0 || y > m_y1 || t[i] < 0 ||
+                !Columns(m_rx * root[i], e.left, e.right))
+                e = Extent{};
         }
-#endif
-        for (; i < n; ++i)
-            if (!Row(rows(i), out[i].left, out[i].right)) out[i] = Extent{};
     }
 
 private:
@@ -133,7 +128,10 @@ private:
     // centre in radii.
     bool Finish(double t, std::int64_t& xl, std::int64_t& xr) const {
         if (t < 0) return false;
-        const double half = m_rx * std::sqrt(t);
+        return Columns(m_rx * std::sqrt(t), xl, xr);
+    }
+    // The columns within half a row's width of the centre.
+    bool Columns(double half, std::int64_t& xl, std::int64_t& xr) const {
         xl = std::max(CeilToInt(m_cx - half - kEpsilon), m_x0);
         xr = std::min(FloorToInt(m_cx + half + kEpsilon), m_x1);
         return xl <= xr;

@@ -10,6 +10,7 @@ namespace {
 // More cache entries than a drawing uses in practice; past it the cache
 // starts again rather than grow without bound.
 constexpr std::size_t kMaxCachedFonts = 64;
+constexpr std::size_t kMaxCachedWidths = 1024;
 
 // Text larger than this is drawn at this size; font engines spend minutes on
 // glyphs of a million pixels, which a damaged file may ask for.
@@ -85,7 +86,7 @@ LogFont QtSurface::SelectFont(const LogFont& font) {
     return Surface::SelectFont(font);
 }
 
-const QtSurface::CachedFont& QtSurface::Font() {
+QtSurface::CachedFont& QtSurface::Font() {
     if (m_font) return *m_font;
     const LogFont& record = CurrentFont();
     for (const auto& cached : m_fonts)
@@ -93,7 +94,8 @@ const QtSurface::CachedFont& QtSurface::Font() {
             return *(m_font = cached.get());
     if (m_fonts.size() >= kMaxCachedFonts) m_fonts.clear();
     const QFont font = FontFromLogFont(record);
-    m_fonts.push_back(std::make_unique<CachedFont>(CachedFont{record, font, QFontMetrics(font)}));
+    m_fonts.push_back(
+        std::make_unique<CachedFont>(CachedFont{record, font, QFontMetrics(font), {}}));
     return *(m_font = m_fonts.back().get());
 }
 
@@ -120,25 +122,35 @@ QString Decode(std::string_view bytes) {
 
 } // namespace
 
+int QtSurface::Width(CachedFont& font, std::string_view bytes) {
+    const auto found = font.widths.find(std::string(bytes));
+    if (found != font.widths.end()) return found->second;
+    if (font.widths.size() >= kMaxCachedWidths) font.widths.clear();
+    const int width = font.metrics.horizontalAdvance(Decode(bytes));
+    font.widths.emplace(bytes, width);
+    return width;
+}
+
 SIZE QtSurface::GetTextExtentPoint32(std::string_view bytes) {
-    const CachedFont& font = Font();
-    return {font.metrics.horizontalAdvance(Decode(bytes)), font.metrics.height()};
+    CachedFont& font = Font();
+    return {Width(font, bytes), font.metrics.height()};
 }
 
 void QtSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view bytes) {
     if (bytes.empty()) return;
-    const CachedFont& font = Font();
-    const QString text = Decode(bytes);
+    CachedFont& font = Font();
     QPainter& painter = Painter();
-    painter.save();
-    painter.translate(x, y);
+    // The painter is used for text only, so its state is set for each text
+    // rather than saved and restored around it.
+    QTransform transform;
+    transform.translate(x, y);
     const std::int32_t escapement = CurrentFont().lfEscapement;
-    if (escapement != 0) painter.rotate(-escapement / 10.0);
+    if (escapement != 0) transform.rotate(-escapement / 10.0);
+    painter.setWorldTransform(transform);
     if (GetBkMode() == BkMode::Opaque)
-        painter.fillRect(QRect(0, 0, font.metrics.horizontalAdvance(text), font.metrics.height()),
+        painter.fillRect(QRect(0, 0, Width(font, bytes), font.metrics.height()),
                          QColor(ToRgb(BkColor())));
     painter.setFont(font.font);
     painter.setPen(QColor(ToRgb(TextColor())));
-    painter.drawText(0, font.metrics.ascent(), text);
-    painter.restore();
+    painter.drawText(0, font.metrics.ascent(), Decode(bytes));
 }

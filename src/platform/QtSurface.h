@@ -12,6 +12,8 @@
 #include <QString>
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class QtSurface final : public RasterSurface {
@@ -40,15 +42,19 @@ private:
         LogFont record;
         QFont font;
         QFontMetrics metrics;
+        // Widths of texts measured in this font: a paint measures the same
+        // few texts thousands of times.
+        std::unordered_map<std::string, int> widths;
     };
 
-    const CachedFont& Font();
+    CachedFont& Font();
+    static int Width(CachedFont& font, std::string_view bytes);
     QPainter& Painter();
 
     QImage& m_image;
     uchar* m_bits = nullptr;
 
     std::vector<std::unique_ptr<CachedFont>> m_fonts;
-    const CachedFont* m_font = nullptr;
+    CachedFont* m_font = nullptr;
     std::unique_ptr<QPainter> m_painter;
 };

@@ -29,9 +29,7 @@ void SortAngles(std::vector<double>& values) {
         std::sort(values.begin(), values.end());
         return;
     }
-    static thread_local std::vector<std::uint64_t> keys, spare;
-    keys.resize(values.size());
-    spare.resize(values.size());
+    std::vector<std::uint64_t> keys(values.size()), spare(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         const double v = values[i] + 0.0;
         std::memcpy(&keys[i], &v, sizeof v);

@@ -145,7 +145,8 @@ void QtSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view bytes) 
     QTransform transform;
     transform.translate(x, y);
     const std::int32_t escapement = CurrentFont().lfEscapement;
-    if (escapement != 0) transform.rotate(-escapement / 10.0);
+    // Divided first: negating the integer would overflow for INT32_MIN.
+    if (escapement != 0) transform.rotate(-(escapement / 10.0));
     painter.setWorldTransform(transform);
     if (GetBkMode() == BkMode::Opaque)
         painter.fillRect(QRect(0, 0, Width(font, bytes), font.metrics.height()),

@@ -14,15 +14,10 @@
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+constexpr int kWidth = kBenchWidth;
+constexpr int kHeight = kBenchHeight;
 
-CPluvoDoc& Drawing(std::size_t figures) {
-    static std::map<std::size_t, CPluvoDoc> cache;
-    auto it = cache.find(figures);
-    if (it == cache.end()) it = cache.emplace(figures, GenerateDrawing(figures)).first;
-    return it->second;
-}
+CPluvoDoc& Drawing(std::size_t figures) { return CachedDrawing(figures); }
 
 struct Buffer {
     std::vector<Pixel> pixels = std::vector<Pixel>(std::size_t{kWidth} * kHeight, 0xFFFFFFFFu);

@@ -18,15 +18,10 @@
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+constexpr int kWidth = kBenchWidth;
+constexpr int kHeight = kBenchHeight;
 
-CPluvoDoc& Drawing(std::size_t figures) {
-    static std::map<std::size_t, CPluvoDoc> cache;
-    auto it = cache.find(figures);
-    if (it == cache.end()) it = cache.emplace(figures, GenerateDrawing(figures)).first;
-    return it->second;
-}
+CPluvoDoc& Drawing(std::size_t figures) { return CachedDrawing(figures); }
 
 void PaintDrawing(benchmark::State& state) {
     CPluvoDoc& doc = Drawing(static_cast<std::size_t>(state.range(0)));

@@ -1,5 +1,6 @@
 #include "DrawingGenerator.h"
 
+#include <map>
 #include <string>
 
 namespace {
@@ -103,4 +104,11 @@ CPluvoDoc GenerateDrawing(std::size_t figureCount, std::uint32_t seed) {
         doc.figures.push_back(f);
     }
     return doc;
+}
+
+CPluvoDoc& CachedDrawing(std::size_t figureCount) {
+    static std::map<std::size_t, CPluvoDoc> cache;
+    auto it = cache.find(figureCount);
+    if (it == cache.end()) it = cache.emplace(figureCount, GenerateDrawing(figureCount)).first;
+    return it->second;
 }

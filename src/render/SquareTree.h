@@ -1,5 +1,6 @@
 // The square tree that a free polygon of two points grows: squares and
-// right-angled triangles, each drawn and stored as a polygoon figure.
+// right-angled triangles, each drawn and stored as a polygoon figure. Unlike
+// painting, these functions add to the document on purpose.
 #pragma once
 
 #include "LineEndIndex.h"

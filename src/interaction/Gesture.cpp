@@ -95,6 +95,8 @@ bool Gesture::Place(Surface& surface) {
 void Gesture::DrawBand(Surface& surface, POINT p) {
     Figuur& current = m_doc.current;
     current.p2 = p;
+    // The copy preview pulls onto the same line ends as the clicks do.
+    m_band.ownerLineEnds = &LineEnds();
     Rubberband(surface, m_doc, m_band, BandPass::EraseOnly); // one pass: the band at p2
     m_bandFigure = current;
     // p2 holds the band's end, Shift constraint included.
@@ -110,6 +112,7 @@ void Gesture::EraseBand(Surface& surface) {
         // snap flag changed since.
         const KeepCurrent keep(m_doc);
         m_doc.current = m_bandFigure;
+        m_band.ownerLineEnds = &LineEnds();
         Rubberband(surface, m_doc, m_band, BandPass::EraseOnly);
     }
     m_bandShown = false;
@@ -299,7 +302,6 @@ void Gesture::Reset() {
     m_bandShown = false;
     m_band.LaatstPunt = {-1, -1};
     m_lineEndsValid = false;
-    m_band.ForgetLineEnds();
 }
 
 void Gesture::DrawFeedback(Surface& surface) {
@@ -310,6 +312,5 @@ void Gesture::DrawFeedback(Surface& surface) {
 
 void Gesture::DrawingChanged() {
     m_lineEndsValid = false;
-    m_band.ForgetLineEnds();
     if (m_NPunten > 0 && !PolygonIntact()) EndPolygonUnseen();
 }

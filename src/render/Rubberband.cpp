@@ -14,6 +14,7 @@ namespace {
 
 // The line ends of the figure list as it is now, built once per gesture.
 const LineEndIndex& LineEndsOf(const CPluvoDoc& doc, BandGesture& gesture) {
+    if (gesture.ownerLineEnds) return *gesture.ownerLineEnds;
     if (!gesture.lineEnds || gesture.indexedList != doc.figures.data() ||
         gesture.indexedCount != doc.figures.size()) {
         gesture.lineEnds.emplace(doc.figures, doc.SnapDistance);

@@ -33,6 +33,10 @@ struct BandGesture {
     // that adds or removes figures is noticed) must call this.
     void ForgetLineEnds() { lineEnds.reset(); }
 
+    // An index that the gesture's owner keeps up to date for the figure list
+    // as it is now; when set, the band uses it instead of building its own.
+    const LineEndIndex* ownerLineEnds = nullptr;
+
     // The index, the list it was built for, and how often it was built.
     std::optional<LineEndIndex> lineEnds{};
     const void* indexedList = nullptr;

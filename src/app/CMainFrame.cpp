@@ -239,7 +239,6 @@ void CMainFrame::RefreshCommandStates() {
             break;
         }
     }
-    RefreshLockIndicators();
 }
 
 void CMainFrame::RefreshLockIndicators() {

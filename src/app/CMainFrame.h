@@ -53,8 +53,9 @@ public:
     // What follows reading a drawing: a rejected file's messages, the
     // recent-file list, the title and the toolbar controls.
     void ShowOpenResult(const QString& path, const OpenResult& result);
-    // The title, check marks, enabled states and the lock indicators, read
-    // from the drawing and the window.
+    // The check marks and enabled states, read from the drawing and the
+    // window. (The lock indicators follow the lock keys and the window's
+    // activation instead: asking the X server costs a round trip.)
     void RefreshCommandStates();
     // The title of the window: the file's name, " - ", "Pluvo".
     void RebuildTitle();

@@ -100,7 +100,6 @@ void CMainFrame::BuildMenus() {
             } else if (id == RecentFileSlot) {
                 m_fileMenu = menu;
                 m_recentAnchor = Action(id);
-                m_recentAnchor->setEnabled(false);
                 menu->addAction(m_recentAnchor);
             } else {
                 menu->addAction(Action(id));

@@ -78,7 +78,6 @@ public:
     void OnPrint(CommandId);
     void OnPrintPreview(CommandId);
     void OnPrintSetup(CommandId);
-    void OnRecentFile(CommandId);
     void OnExit(CommandId);
     void OnToggleBar(CommandId id);
     void OnEdit(CommandId id);

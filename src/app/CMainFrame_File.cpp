@@ -150,9 +150,6 @@ void CMainFrame::RebuildRecentFiles() {
     m_recent.Save(settings);
 }
 
-// The greyed "Recent File" item only stands in for an empty list.
-void CMainFrame::OnRecentFile(CommandId) {}
-
 void CMainFrame::OpenRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
         m_recent.Remove(path);

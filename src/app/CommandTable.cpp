@@ -52,8 +52,9 @@ const std::array kRows = {
                "Afdrukvoorbeeld", "document-print-preview", &F::OnPrintPreview, U::Always, 0},
     CommandRow{C::PrintSetup, "P&rint Setup...", nullptr, "Wijzig printer en afdrukopties",
                "Printer Setup", nullptr, &F::OnPrintSetup, U::Always, 0},
+    // Greyed: it only stands in for an empty recent-file list.
     CommandRow{C::RecentFile, "Recent File", nullptr, "Open dit document", nullptr, nullptr,
-               &F::OnRecentFile, U::Always, 0},
+               nullptr, U::Unserved, 0},
     CommandRow{C::Exit, "E&xit", nullptr, "Programma beëindigen", "Exit", "application-exit",
                &F::OnExit, U::Always, 0},
     // "B&eeld"

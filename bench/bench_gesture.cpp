@@ -48,7 +48,8 @@ POINT Pointer(std::int64_t i) {
 void MoveDuringLine(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     Panes panes;
-    Gesture gesture(canvas.doc, panes);
+    EditRoad road(canvas.doc);
+    Gesture gesture(canvas.doc, road, panes);
     gesture.LeftButtonDown(canvas.surface, {900, 500}, {});
     std::int64_t i = 0;
     for (auto _ : state) {
@@ -63,12 +64,14 @@ void BandOnly(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
     doc.current.p1 = {896, 512};
-    BandGesture band;
+    const LineEndIndex ends(doc.figures, doc.SnapDistance);
+    Figuur shown = doc.current;
     std::int64_t i = 0;
     for (auto _ : state) {
+        Rubberband(canvas.surface, doc, shown, ShiftHeld::No, ends);
         doc.current.p2 = Pointer(i++);
-        Rubberband(canvas.surface, doc, band, BandPass::Move);
-        band.LaatstPunt = doc.current.p2;
+        Rubberband(canvas.surface, doc, doc.current, ShiftHeld::No, ends);
+        shown = doc.current;
         benchmark::ClobberMemory();
     }
 }
@@ -81,7 +84,8 @@ void PlaceLine(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)),
                   static_cast<std::int32_t>(state.range(1)));
     Panes panes;
-    Gesture gesture(canvas.doc, panes);
+    EditRoad road(canvas.doc);
+    Gesture gesture(canvas.doc, road, panes);
     gesture.MouseMove(canvas.surface, {0, 0}); // the first look-up indexes the drawing
     std::int64_t i = 0;
     for (auto _ : state) {
@@ -105,16 +109,16 @@ BENCHMARK(PlaceLine)
 void PlaceLineDrawingOnly(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
-    BandGesture band;
+    const LineEndIndex ends(doc.figures, doc.SnapDistance);
     std::int64_t i = 0;
     for (auto _ : state) {
         doc.current.p1 = {300 + static_cast<std::int32_t>(i % 97) * 7, 300};
         const POINT end = Pointer(i++);
         for (POINT p : {doc.current.p1, doc.current.p1, end, end}) {
             doc.current.p2 = p;
-            Rubberband(canvas.surface, doc, band, BandPass::EraseOnly);
+            Rubberband(canvas.surface, doc, doc.current, ShiftHeld::No, ends);
         }
-        SchilderFiguur(canvas.surface, doc, doc.current);
+        SchilderFiguur(canvas.surface, doc, doc.current, ends);
         benchmark::ClobberMemory();
     }
 }

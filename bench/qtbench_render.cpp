@@ -45,12 +45,14 @@ void RubberbandMove(benchmark::State& state, std::int32_t tool, std::size_t sele
     QtSurface surface(image);
     doc.current.FiguurType = tool;
     doc.current.p1 = {400, 300};
-    BandGesture gesture;
+    const LineEndIndex ends(doc.figures, doc.SnapDistance);
+    Figuur shown = doc.current;
     std::int32_t step = 0;
     for (auto _ : state) {
+        Rubberband(surface, doc, shown, ShiftHeld::No, ends);
         doc.current.p2 = {900 + step % 200, 700 - step % 150};
-        Rubberband(surface, doc, gesture, BandPass::Move);
-        gesture.LaatstPunt = doc.current.p2;
+        Rubberband(surface, doc, doc.current, ShiftHeld::No, ends);
+        shown = doc.current;
         ++step;
     }
     doc.selection.clear();

@@ -32,13 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::string baseBytes = StoreBinary(base);
 
     CPluvoDoc doc = base;
-    if (!Merge(doc, bytes)) {
+    if (Merge(doc, bytes) == MergeResult::Refused) {
         FUZZ_CHECK(StoreBinary(doc) == baseBytes);
         FUZZ_CHECK(doc.selection == base.selection);
         return 0;
     }
-    BinaryDrawing file;
-    FUZZ_CHECK(ParseBinary(bytes, file));
+    BinaryDrawing parsed;
+    FUZZ_CHECK(ParseBinary(bytes, parsed));
+    const Drawing& file = parsed.drawing;
     FUZZ_CHECK(doc.figures.size() == base.figures.size() + file.figures.size());
     FUZZ_CHECK(doc.texts.size() == base.texts.size() + file.texts.size());
     FUZZ_CHECK(doc.fonts.size() == base.fonts.size() + file.fonts.size());

@@ -36,7 +36,7 @@ CMainFrame::CMainFrame(CPluvoDoc& doc, QWidget* parent) : QMainWindow(parent), m
     setObjectName("CMainFrame");
     setAcceptDrops(true);
     setWindowIcon(AppIcon());
-    m_view = new CPluvoView(doc, *this, this);
+    m_view = new CPluvoView(doc, m_road, *this, this);
     setCentralWidget(m_view);
     connect(m_view, &CPluvoView::PropertiesRequested, this, [this] { Run(CommandId::Properties); });
     connect(m_view, &CPluvoView::DrawingTouched, this, [this] { RefreshCommandStates(); });

@@ -115,10 +115,9 @@ private:
     void ReadPosition();
     void WritePosition();
 
-    // Runs a change under the command layer's row of `id` and repaints as it
-    // says.
+    // Runs a change under the command layer's row of `id`; the view
+    // repaints as the row says.
     void ApplyEdit(CommandId id, const ChangeFunction& change);
-    void AfterDocumentChange(bool repaint);
 
     bool SaveAs();
     bool SaveTo(const QString& path);
@@ -138,6 +137,8 @@ private:
     void OnTextEditLeft();
 
     CPluvoDoc& m_doc;
+    // Every change to the drawing goes this way.
+    EditRoad m_road{m_doc};
     CPluvoView* m_view = nullptr;
     QToolBar* m_mainBar = nullptr;
     QToolBar* m_colourBar = nullptr;

@@ -6,6 +6,9 @@
 #include "dialogs/CGrootteDlg.h"
 #include "dialogs/CKenmerkenDlg.h"
 #include "dialogs/CObjectenDlg.h"
+#include "interaction/Grootte.h"
+#include "interaction/ObjectList.h"
+#include "interaction/Properties.h"
 #include "model/CPluvoDoc.h"
 #include "model/Win1252.h"
 #include "view/CPluvoView.h"
@@ -14,10 +17,9 @@
 #include <QLineEdit>
 
 void CMainFrame::OnProperties(CommandId id) {
+    const KenmerkenResult answer = AskKenmerken(m_doc, this);
     std::string toolbarText;
-    ApplyEdit(id, [&](CPluvoDoc& doc) {
-        return RunKenmerken(doc, this, &toolbarText) ? Change::Made : Change::None;
-    });
+    ApplyEdit(id, [&](CPluvoDoc& doc) { return ApplyKenmerkenResult(doc, answer, &toolbarText); });
     // Cancel leaves the tool as it was, so moving the list is harmless.
     m_toolList->setCurrentIndex(m_doc.current.FiguurType);
     if (!toolbarText.empty())
@@ -25,12 +27,12 @@ void CMainFrame::OnProperties(CommandId id) {
 }
 
 void CMainFrame::OnObjectList(CommandId id) {
-    ApplyEdit(id, [this](CPluvoDoc& doc) {
-        // A Delete inside the dialog shows at once on the canvas behind it.
-        RunObjecten(doc, this, [this] {
-            m_view->DrawingChanged();
-            m_view->Invalidate();
-        });
+    // A Delete inside the dialog is an edit of its own and shows at once on
+    // the canvas behind it. Whatever button closes the list, the drawing is
+    // marked and repainted.
+    const auto rows = RunObjecten(m_road, this);
+    ApplyEdit(id, [&rows](CPluvoDoc& doc) {
+        if (rows) SelectFigures(doc, *rows);
         return Change::Made;
     });
 }

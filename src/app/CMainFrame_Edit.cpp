@@ -18,15 +18,10 @@
 #include <QLineEdit>
 
 void CMainFrame::ApplyEdit(CommandId id, const ChangeFunction& change) {
-    AfterDocumentChange(RunEdit(m_doc, id, change).repaint);
+    RunEdit(m_road, id, change);
 }
 
-void CMainFrame::AfterDocumentChange(bool repaint) {
-    m_view->DrawingChanged();
-    if (repaint) m_view->Invalidate();
-}
-
-void CMainFrame::OnEdit(CommandId id) { AfterDocumentChange(RunEdit(m_doc, id).repaint); }
+void CMainFrame::OnEdit(CommandId id) { RunEdit(m_road, id); }
 
 void CMainFrame::OnTool(CommandId id) { ZetFiguurType(FindCommand(id)->value); }
 

@@ -233,8 +233,13 @@ void CMainFrame::OnMerge(CommandId) {
     if (path.isEmpty()) return;
     std::string bytes;
     if (!ReadChosenFile(path, bytes)) return;
+    bool refused = false;
     ApplyEdit(CommandId::Merge, [&](CPluvoDoc& doc) {
-        if (!Merge(doc, bytes)) prompts::Message(this, tr("Bestand incorrect"), tr("Jammer"));
-        return Change::Made;
+        const MergeResult merged = Merge(doc, bytes);
+        refused = merged == MergeResult::Refused;
+        // Figures, texts, fonts or points that came in mark the drawing: without
+        // the mark, closing the window would lose them without asking.
+        return merged == MergeResult::Added ? Change::Made : Change::Unmarked;
     });
+    if (refused) prompts::Message(this, tr("Bestand incorrect"), tr("Jammer"));
 }

@@ -2,6 +2,7 @@
 #include "CMainFrame.h"
 
 #include "Prompts.h"
+#include "view/CPluvoView.h"
 #include "view/CanvasPrinting.h"
 
 #include <QPageSetupDialog>
@@ -18,14 +19,15 @@ QPrinter& CMainFrame::Printer() {
 void CMainFrame::OnPrint(CommandId) {
     QPrintDialog dialog(&Printer(), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!PrintCanvas(m_doc, Printer()))
+    if (!PrintCanvas(m_doc, Printer(), m_view->GestureMachine().PolygonPoints()))
         prompts::Message(this, tr("Het afdrukken kon niet beginnen."));
 }
 
 void CMainFrame::OnPrintPreview(CommandId) {
     QPrintPreviewDialog preview(&Printer(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { PrintCanvas(m_doc, *printer); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        PrintCanvas(m_doc, *printer, m_view->GestureMachine().PolygonPoints());
+    });
     preview.exec();
 }
 

@@ -85,9 +85,3 @@ std::optional<ResizePercentages> AskGrootte(const CPluvoDoc& doc, QWidget* paren
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.percentages();
 }
-
-void ApplyGrootte(CPluvoDoc& doc, ResizePercentages percentages) {
-    doc.ResizeX = percentages.horizontal;
-    doc.ResizeY = percentages.vertical;
-    doc.Schaal(percentages.horizontal, percentages.vertical);
-}

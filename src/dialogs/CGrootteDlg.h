@@ -2,7 +2,7 @@
 // whole drawing is scaled; negative ones mirror.
 #pragma once
 
-#include "interaction/Properties.h"
+#include "interaction/Grootte.h"
 
 #include <QDialog>
 
@@ -12,14 +12,6 @@
 class CPluvoDoc;
 class QLineEdit;
 class QPushButton;
-
-struct ResizePercentages {
-    std::int32_t horizontal = 100;
-    std::int32_t vertical = 100;
-    friend bool operator==(const ResizePercentages&, const ResizePercentages&) = default;
-};
-
-inline constexpr IntegerRange kResizeRange{-200, 200};
 
 class CGrootteDlg final : public QDialog {
     Q_OBJECT
@@ -47,18 +39,7 @@ private:
     QPushButton* m_cancel;
 };
 
-// The resize command in two steps, so that the undo copy is taken only when
-// the user chose OK:
-//
-//     if (const auto chosen = AskGrootte(doc, this))
-//         RunEdit(doc, CommandId::Resize, [&](CPluvoDoc& d) {
-//             ApplyGrootte(d, *chosen);
-//             return Change::Made;
-//         });
-//
-// AskGrootte runs the dialog on ResizeX and ResizeY and changes nothing; it
-// returns the percentages on OK. ApplyGrootte remembers them in ResizeX and
-// ResizeY and scales the drawing (Schaal); RunEdit takes the snapshot before
-// it, marks the drawing modified and asks for the repaint.
+// Runs the dialog on ResizeX and ResizeY and changes nothing; returns the
+// percentages on OK. The resize command applies them as an edit
+// (ApplyGrootte), so that the undo copy is taken only when the user chose OK.
 std::optional<ResizePercentages> AskGrootte(const CPluvoDoc& doc, QWidget* parent);
-void ApplyGrootte(CPluvoDoc& doc, ResizePercentages percentages);

@@ -74,8 +74,8 @@ std::int32_t Checked(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 
 } // namespace
 
-CKenmerkenDlg::CKenmerkenDlg(CPluvoDoc& doc, const KenmerkenValues& values, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_values(values) {
+CKenmerkenDlg::CKenmerkenDlg(const CPluvoDoc& doc, const KenmerkenValues& values, QWidget* parent)
+    : QDialog(parent), m_currentFont(doc.CurrentFont), m_values(values) {
     setWindowTitle(tr("Kenmerken venster, afdrukken, figuur"));
     setModal(true);
 
@@ -265,14 +265,14 @@ void CKenmerkenDlg::ChooseFont() {
     // The record starts from the current font whatever the dialog answers;
     // the current font itself changes only on OK, and stays changed even
     // when this dialog is cancelled afterwards.
-    m_values.font = m_doc.CurrentFont;
+    m_values.font = m_currentFont;
     bool ok = false;
     const QFont chosen =
         QFontDialog::getFont(&ok, QFontFromLogFont(m_values.font), this, tr("Lettertype"));
     if (!ok) return;
     m_values.font = LogFontFromQFont(chosen, m_values.font);
-    m_doc.CurrentFont = m_values.font;
-    m_doc.FontFace = std::string(m_values.font.FaceName());
+    m_currentFont = m_values.font;
+    m_fontChosen = true;
 }
 
 void CKenmerkenDlg::accept() {
@@ -300,11 +300,10 @@ void CKenmerkenDlg::accept() {
     QDialog::accept();
 }
 
-bool RunKenmerken(CPluvoDoc& doc, QWidget* parent, std::string* toolbarText) {
-    if (toolbarText) toolbarText->clear();
+KenmerkenResult AskKenmerken(const CPluvoDoc& doc, QWidget* parent) {
     CKenmerkenDlg dialog(doc, ReadKenmerken(doc), parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    const bool showText = ApplyKenmerken(doc, dialog.values());
-    if (toolbarText && showText) *toolbarText = dialog.values().text;
-    return true;
+    KenmerkenResult result;
+    if (dialog.exec() == QDialog::Accepted) result.values = dialog.values();
+    result.currentFont = dialog.chosenFont();
+    return result;
 }

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 #include <array>
 #include <string>
 
@@ -21,12 +23,16 @@ class CKenmerkenDlg final : public QDialog {
     Q_OBJECT
 
 public:
-    // The dialog edits a copy of `values`; the document is only for the Font
-    // button, which changes the document's current font at once.
-    CKenmerkenDlg(CPluvoDoc& doc, const KenmerkenValues& values, QWidget* parent = nullptr);
+    // The dialog edits a copy of `values`; the document gives the font that
+    // the Font button starts from.
+    CKenmerkenDlg(const CPluvoDoc& doc, const KenmerkenValues& values, QWidget* parent = nullptr);
 
     // The values as OK took them from the controls.
     const KenmerkenValues& values() const { return m_values; }
+    // The font the Font button chose, if it chose one.
+    std::optional<LogFont> chosenFont() const {
+        return m_fontChosen ? std::optional<LogFont>(m_currentFont) : std::nullopt;
+    }
 
     // Checks the integer fields and closes with OK; a wrong field is reported
     // and keeps the dialog open.
@@ -60,7 +66,9 @@ private:
     void ChooseFont();
     QWidget* BuildFigureGroup();
 
-    CPluvoDoc& m_doc;
+    // The font offered for new texts, as the Font button last chose it.
+    LogFont m_currentFont;
+    bool m_fontChosen = false;
     KenmerkenValues m_values;
 
     QCheckBox* m_metRaster;
@@ -83,12 +91,7 @@ private:
     QPushButton* m_cancel;
 };
 
-// The properties command: fills the dialog from the document and runs it.
-// On OK writes the values back (ApplyKenmerken) and returns true; then the
-// caller moves the toolbar's tool list to doc.current.FiguurType and, when
-// `toolbarText` is not empty, shows it (Windows-1252 bytes) in the toolbar's
-// text edit. Cancel returns false and changes nothing, except what the Font
-// button already did to CurrentFont and FontFace. The caller runs this as the
-// change of RunEdit(doc, CommandId::Properties, ...), answering Change::None
-// on false, which marks and repaints on OK only.
-bool RunKenmerken(CPluvoDoc& doc, QWidget* parent, std::string* toolbarText = nullptr);
+// Fills the dialog from the document and runs it; the document is only
+// read. The properties command applies the answer as its edit
+// (ApplyKenmerkenResult).
+KenmerkenResult AskKenmerken(const CPluvoDoc& doc, QWidget* parent);

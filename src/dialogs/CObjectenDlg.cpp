@@ -23,8 +23,8 @@ constexpr double kListPointSize = 8.0;
 
 } // namespace
 
-CObjectenDlg::CObjectenDlg(CPluvoDoc& doc, QWidget* parent, std::function<void()> repaint)
-    : QDialog(parent), m_doc(doc), m_repaint(std::move(repaint)), m_list(new QTreeWidget(this)) {
+CObjectenDlg::CObjectenDlg(EditRoad& road, QWidget* parent)
+    : QDialog(parent), m_road(road), m_doc(road.Doc()), m_list(new QTreeWidget(this)) {
     setWindowTitle(tr("Objecten"));
     setModal(true);
 
@@ -87,18 +87,19 @@ CObjectenDlg::CObjectenDlg(CPluvoDoc& doc, QWidget* parent, std::function<void()
 
     // The figure operations the view's commands share, bound to buttons that
     // stay hidden. Each changes the drawing only: no refill, no repaint.
-    const std::pair<QString, void (*)(CPluvoDoc&)> operations[] = {
-        {tr("WegVulling"), [](CPluvoDoc& doc) { doc.WegVulling(); }},
-        {tr("ZetVulling"), [](CPluvoDoc& doc) { doc.ZetVulling(); }},
-        {tr("Lijndikte++"), [](CPluvoDoc& doc) { doc.LijndikteMeer(); }},
-        {tr("Lijndikte--"), [](CPluvoDoc& doc) { doc.LijndikteMinder(); }},
-        {tr("VerwisselXY"), [](CPluvoDoc& doc) { doc.VerwisselXY(); }},
+    const std::pair<QString, FigureOperation> operations[] = {
+        {tr("WegVulling"), FigureOperation::WegVulling},
+        {tr("ZetVulling"), FigureOperation::ZetVulling},
+        {tr("Lijndikte++"), FigureOperation::LijndikteMeer},
+        {tr("Lijndikte--"), FigureOperation::LijndikteMinder},
+        {tr("VerwisselXY"), FigureOperation::VerwisselXY},
     };
     for (const auto& [caption, operation] : operations) {
         auto* button = new QPushButton(caption, this);
         button->setAutoDefault(false);
         button->hide();
-        connect(button, &QPushButton::clicked, this, [this, run = operation] { run(m_doc); });
+        connect(button, &QPushButton::clicked, this,
+                [this, op = operation] { m_road.Apply(FigureOperationEdit(op)); });
         column->addWidget(button);
         m_hidden.push_back(button);
     }
@@ -157,7 +158,7 @@ std::vector<std::size_t> CObjectenDlg::HighlightedRows() const {
 }
 
 void CObjectenDlg::accept() {
-    SelectFigures(m_doc, HighlightedRows());
+    m_chosen = HighlightedRows();
     QDialog::accept();
 }
 
@@ -172,9 +173,8 @@ void CObjectenDlg::Delete() {
                         QMessageBox::Ok | QMessageBox::Cancel, this);
     confirm.setDefaultButton(QMessageBox::Ok);
     if (confirm.exec() != QMessageBox::Ok) return;
-    RemoveFigures(m_doc, rows);
+    m_road.Apply(RemoveFiguresEdit(rows));
     FillList();
-    if (m_repaint) m_repaint();
 }
 
 void CObjectenDlg::HeaderClicked(int column) {
@@ -186,7 +186,8 @@ void CObjectenDlg::HeaderClicked(int column) {
     m_headerToggle = 1 - m_headerToggle;
 }
 
-void RunObjecten(CPluvoDoc& doc, QWidget* parent, std::function<void()> repaint) {
-    CObjectenDlg dialog(doc, parent, std::move(repaint));
-    dialog.exec();
+std::optional<std::vector<std::size_t>> RunObjecten(EditRoad& road, QWidget* parent) {
+    CObjectenDlg dialog(road, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.chosenRows();
 }

@@ -4,10 +4,11 @@
 
 #include <QDialog>
 
-#include <functional>
+#include <optional>
 #include <vector>
 
 class CPluvoDoc;
+class EditRoad;
 class QPushButton;
 class QTreeWidget;
 
@@ -15,13 +16,15 @@ class CObjectenDlg final : public QDialog {
     Q_OBJECT
 
 public:
-    // `repaint` repaints the drawing's views after a Delete, while the list
-    // stays open; it may be empty.
-    explicit CObjectenDlg(CPluvoDoc& doc, QWidget* parent = nullptr,
-                          std::function<void()> repaint = {});
+    // The list reads the drawing; a Delete, and each hidden operation, is
+    // an edit that it hands to the road at once, so the canvas behind it
+    // shows it while the list stays open.
+    explicit CObjectenDlg(EditRoad& road, QWidget* parent = nullptr);
 
-    // Makes the highlighted rows the selection and closes.
+    // Keeps the highlighted rows as the answer and closes.
     void accept() override;
+    // The highlighted rows as OK took them.
+    const std::vector<std::size_t>& chosenRows() const { return m_chosen; }
 
     // Rebuilds the rows from the figure list, highlighting the selected figures.
     void FillList();
@@ -39,8 +42,9 @@ private:
     void Delete();
     void HeaderClicked(int column);
 
-    CPluvoDoc& m_doc;
-    std::function<void()> m_repaint;
+    EditRoad& m_road;
+    const CPluvoDoc& m_doc;
+    std::vector<std::size_t> m_chosen;
     QTreeWidget* m_list;
     QPushButton* m_ok;
     QPushButton* m_cancel;
@@ -50,10 +54,7 @@ private:
     int m_headerToggle = 0;
 };
 
-// The objects list command: runs the dialog on the document. OK makes the
-// highlighted rows the selection; Delete inside the dialog removes figures at
-// once (without an undo copy) and stays in effect after Cancel. The caller
-// repaints and marks the drawing modified whatever button closed it: run it
-// as the change of RunEdit(doc, CommandId::ObjectList, ...) answering
-// Change::Made.
-void RunObjecten(CPluvoDoc& doc, QWidget* parent, std::function<void()> repaint = {});
+// Runs the dialog on the road's drawing. Returns the highlighted rows on
+// OK, which the objects list command makes the selection; nothing on Cancel.
+// A Delete inside the dialog stays in effect after Cancel.
+std::optional<std::vector<std::size_t>> RunObjecten(EditRoad& road, QWidget* parent);

@@ -4,11 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace {
 
 const std::array kRules = {
-    EditRule{CommandId::Undo, Snapshot::No, Modified::No, Repaint::Yes,
+    EditRule{CommandId::Undo, UndoRule::Keep, Modified::No, Repaint::Yes,
              // The command is disabled without an undo copy; an accelerator
              // that reaches it anyway must not empty the drawing.
              [](CPluvoDoc& doc) {
@@ -16,89 +17,90 @@ const std::array kRules = {
                  doc.RestoreSnapshot();
                  return Change::Made;
              }},
-    EditRule{CommandId::Properties, Snapshot::No, Modified::Yes, Repaint::Yes, nullptr},
-    EditRule{CommandId::ObjectList, Snapshot::No, Modified::Yes, Repaint::Yes, nullptr},
-    EditRule{CommandId::RemoveLast, Snapshot::No, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::Properties, UndoRule::Keep, Modified::Yes, Repaint::Yes, nullptr},
+    EditRule{CommandId::ObjectList, UndoRule::Keep, Modified::Yes, Repaint::Yes, nullptr},
+    EditRule{CommandId::RemoveLast, UndoRule::Keep, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) { return doc.RemoveLastFigure() ? Change::Made : Change::None; }},
-    EditRule{CommandId::Resize, Snapshot::Yes, Modified::Yes, Repaint::Yes, nullptr},
-    EditRule{CommandId::MoveLeft, Snapshot::No, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::Resize, UndoRule::Take, Modified::Yes, Repaint::Yes, nullptr},
+    EditRule{CommandId::MoveLeft, UndoRule::Keep, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.Verschuif(-1, 0);
                  return Change::Made;
              }},
-    EditRule{CommandId::MoveRight, Snapshot::No, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::MoveRight, UndoRule::Keep, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.Verschuif(1, 0);
                  return Change::Made;
              }},
-    EditRule{CommandId::MoveUp, Snapshot::No, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::MoveUp, UndoRule::Keep, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.Verschuif(0, -1);
                  return Change::Made;
              }},
-    EditRule{CommandId::MoveDown, Snapshot::No, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::MoveDown, UndoRule::Keep, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.Verschuif(0, 1);
                  return Change::Made;
              }},
-    EditRule{CommandId::Rotate, Snapshot::Yes, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::Rotate, UndoRule::Take, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.Draai90();
                  return Change::Made;
              }},
-    EditRule{CommandId::SelectAll, Snapshot::No, Modified::No, Repaint::Yes,
+    EditRule{CommandId::SelectAll, UndoRule::Keep, Modified::No, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.SelectAll();
-                 return Change::Made;
+                 return Change::Unmarked;
              }},
-    EditRule{CommandId::SelectNone, Snapshot::No, Modified::No, Repaint::Yes,
+    EditRule{CommandId::SelectNone, UndoRule::Keep, Modified::No, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.SelectNone();
-                 return Change::Made;
+                 return Change::Unmarked;
              }},
-    EditRule{CommandId::RemoveSelected, Snapshot::Yes, Modified::No, Repaint::Yes,
+    EditRule{CommandId::RemoveSelected, UndoRule::Take, Modified::No, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.RemoveSelectedFigures();
                  return Change::Made;
              }},
-    EditRule{CommandId::Thicker, Snapshot::No, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::Thicker, UndoRule::Keep, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.LijndikteMeer();
                  return Change::Made;
              }},
-    EditRule{CommandId::Thinner, Snapshot::No, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::Thinner, UndoRule::Keep, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.LijndikteMinder();
                  return Change::Made;
              }},
-    EditRule{CommandId::FillToggle, Snapshot::No, Modified::Yes, Repaint::Yes,
+    EditRule{CommandId::FillToggle, UndoRule::Keep, Modified::Yes, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.ToggleFill();
                  return Change::Made;
              }},
-    EditRule{CommandId::ShowGrid, Snapshot::No, Modified::No, Repaint::Yes,
+    EditRule{CommandId::ShowGrid, UndoRule::Keep, Modified::No, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.MetRaster = 1 - doc.MetRaster;
                  return Change::Made;
              }},
-    EditRule{CommandId::ShowCoordinates, Snapshot::No, Modified::No, Repaint::Yes,
+    EditRule{CommandId::ShowCoordinates, UndoRule::Keep, Modified::No, Repaint::Yes,
              [](CPluvoDoc& doc) {
                  doc.MetCoord = 1 - doc.MetCoord;
                  return Change::Made;
              }},
-    EditRule{CommandId::GridPoints, Snapshot::No, Modified::No, Repaint::No,
+    EditRule{CommandId::GridPoints, UndoRule::Keep, Modified::No, Repaint::No,
              [](CPluvoDoc& doc) {
                  doc.current.RsterPnt = 1 - doc.current.RsterPnt;
                  return Change::Made;
              }},
-    EditRule{CommandId::Redraw, Snapshot::No, Modified::No, Repaint::Yes,
+    EditRule{CommandId::Redraw, UndoRule::Keep, Modified::No, Repaint::Yes,
              [](CPluvoDoc&) { return Change::Made; }},
     // A fill colour of the colour bar: the caller brings the colour.
-    EditRule{CommandId::FillColour1, Snapshot::No, Modified::No, Repaint::WhenSelected, nullptr},
-    // Reading a text file replaces the drawing; merging adds to it. Both
-    // repaint also when the file was refused.
-    EditRule{CommandId::ReadText, Snapshot::No, Modified::No, Repaint::Yes, nullptr},
-    EditRule{CommandId::Merge, Snapshot::No, Modified::No, Repaint::Yes, nullptr},
+    EditRule{CommandId::FillColour1, UndoRule::Keep, Modified::No, Repaint::WhenSelected, nullptr},
+    // Reading a text file replaces the drawing, and repaints also when the
+    // file was refused (the drawing is then the new one). Merging adds to
+    // the drawing and marks it when it added anything.
+    EditRule{CommandId::ReadText, UndoRule::Keep, Modified::No, Repaint::Yes, nullptr},
+    EditRule{CommandId::Merge, UndoRule::Keep, Modified::Yes, Repaint::Yes, nullptr},
 };
 
 bool IsFillColour(CommandId id) {
@@ -118,20 +120,14 @@ const EditRule* FindEditRule(CommandId id) {
     return it == kRules.end() ? nullptr : &*it;
 }
 
-EditOutcome RunEdit(CPluvoDoc& doc, CommandId id) {
+EditOutcome RunEdit(EditRoad& road, CommandId id) {
     const EditRule* rule = FindEditRule(id);
     if (!rule || !rule->action) return {};
-    return RunEdit(doc, id, rule->action);
+    return RunEdit(road, id, rule->action);
 }
 
-EditOutcome RunEdit(CPluvoDoc& doc, CommandId id, const ChangeFunction& change) {
+EditOutcome RunEdit(EditRoad& road, CommandId id, const ChangeFunction& change) {
     const EditRule* rule = FindEditRule(id);
     if (!rule) return {};
-    const bool selected = !doc.selection.empty();
-    if (rule->snapshot == Snapshot::Yes) doc.TakeSnapshot();
-    if (change(doc) == Change::None) return {};
-    if (rule->modified == Modified::Yes) doc.MarkModified();
-    const bool repaint =
-        rule->repaint == Repaint::Yes || (rule->repaint == Repaint::WhenSelected && selected);
-    return {true, repaint};
+    return road.Apply({rule->undo, rule->modified, rule->repaint, change});
 }

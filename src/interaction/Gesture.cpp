@@ -1,8 +1,8 @@
 #include "Gesture.h"
 
+#include "Placing.h"
 #include "model/CPluvoDoc.h"
 #include "model/Int32.h"
-#include "render/SchilderFiguur.h"
 #include "render/ViewGeometry.h"
 
 #include <algorithm>
@@ -40,7 +40,14 @@ std::string TwoDecimals(double value) {
     return error == std::errc{} ? std::string(text, end) : std::string("?");
 }
 
-Gesture::Gesture(CPluvoDoc& doc, GestureStatus& status) : m_doc(doc), m_status(status) {}
+Gesture::Gesture(CPluvoDoc& doc, EditRoad& road, GestureStatus& status)
+    : m_doc(doc), m_road(road), m_status(status) {
+    // An edit from elsewhere (an Undo, a merge) may take the points of the
+    // polygon being entered away.
+    road.AddListener([this](const EditOutcome&) {
+        if (!m_applyingOwn) CheckPolygon();
+    });
+}
 
 // --- Snapping ---------------------------------------------------------------
 
@@ -62,32 +69,38 @@ void Gesture::SnapToGrid(POINT& p) const {
 
 const LineEndIndex& Gesture::LineEnds() {
     const std::vector<Figuur>& figures = m_doc.figures;
-    if (!m_lineEndsValid || m_indexedList != figures.data() ||
-        m_indexedSnap != m_doc.SnapDistance || figures.size() < m_lineEnds.Covered()) {
+    if (m_indexedRevision != m_doc.Revision() || m_indexedSnap != m_doc.SnapDistance ||
+        m_lineEnds.Covered() != figures.size()) {
         m_lineEnds.Build(figures, m_doc.SnapDistance);
-        m_lineEndsValid = true;
-        m_indexedList = figures.data();
+        m_indexedRevision = m_doc.Revision();
         m_indexedSnap = m_doc.SnapDistance;
         ++m_lineEndBuilds;
-    } else if (figures.size() > m_lineEnds.Covered()) {
-        // Figures were appended in place; the indexed ones are as they were
-        // (a command that changes figures calls DrawingChanged).
-        m_lineEnds.Extend(figures);
     }
     return m_lineEnds;
 }
 
-void Gesture::TakeInOwnAppends() {
-    // Only called right after LineEnds() and this machine's own appends: the
-    // indexed figures are unchanged, even when the list moved to grow.
+EditOutcome Gesture::ApplyOwn(Edit edit) {
+    LineEnds();
+    m_applyingOwn = true;
+    const EditOutcome outcome = m_road.Apply(edit);
+    m_applyingOwn = false;
+    // The figures indexed before are unchanged: the edit only appended.
     m_lineEnds.Extend(m_doc.figures);
-    m_indexedList = m_doc.figures.data();
+    m_indexedRevision = m_doc.Revision();
+    return outcome;
 }
 
-bool Gesture::Place(Surface& surface) {
-    const bool stored = DrawAndAppend(surface, m_doc, &LineEnds());
-    TakeInOwnAppends();
-    return stored;
+GestureOutcome Gesture::Place(Surface& surface) {
+    // Placing a figure drops the undo copy; one that may not be stored (a
+    // quarter arc of radius 2 or less, a text without a text) changes
+    // nothing: Undo stays and the drawing is not marked. A paint draws the
+    // selection marks over the figures, and a flood fill must not stop at
+    // them, so a selection asks for a repaint.
+    const EditOutcome outcome =
+        ApplyOwn({UndoRule::Drop, Modified::Yes, Repaint::WhenSelected, [&](CPluvoDoc& doc) {
+                      return DrawAndAppend(surface, doc, m_lineEnds) ? Change::Made : Change::None;
+                  }});
+    return {outcome.repaint};
 }
 
 // --- The band ---------------------------------------------------------------
@@ -96,58 +109,51 @@ void Gesture::DrawBand(Surface& surface, POINT p) {
     Figuur& current = m_doc.current;
     current.p2 = p;
     // The copy preview pulls onto the same line ends as the clicks do.
-    m_band.ownerLineEnds = &LineEnds();
-    Rubberband(surface, m_doc, m_band, BandPass::EraseOnly); // one pass: the band at p2
+    Rubberband(surface, m_doc, current, m_MetShift, LineEnds());
     m_bandFigure = current;
     // p2 holds the band's end, Shift constraint included.
-    current.p2 = BandEnd(current, p, m_band.MetShift);
-    m_band.LaatstPunt = p;
+    current.p2 = BandEnd(current, p, m_MetShift);
+    m_LaatstPunt = p;
     m_bandShown = true;
 }
 
 void Gesture::EraseBand(Surface& surface) {
     if (!m_bandShown) return;
-    {
-        // Drawn again exactly as it was drawn, even when the tool or the
-        // snap flag changed since.
-        const KeepCurrent keep(m_doc);
-        m_doc.current = m_bandFigure;
-        m_band.ownerLineEnds = &LineEnds();
-        Rubberband(surface, m_doc, m_band, BandPass::EraseOnly);
-    }
+    // Drawn again exactly as it was drawn, even when the tool or the snap
+    // flag changed since.
+    Rubberband(surface, m_doc, m_bandFigure, m_MetShift, LineEnds());
     m_bandShown = false;
-    m_band.LaatstPunt = {-1, -1};
+    m_LaatstPunt = {-1, -1};
 }
 
 // --- Events -----------------------------------------------------------------
 
 GestureOutcome Gesture::LeftButtonDown(Surface& surface, POINT p, KeyFlags keys) {
+    CheckPolygon();
     p = SnapToLineEnd(p);
-    if (m_Bezig) return Voltooien(surface, p);
+    if (Bezig()) return Voltooien(surface, p);
     Figuur& current = m_doc.current;
     if (current.FiguurType == Opvullen) {
         current.p1 = p;
         return Voltooien(surface, p);
     }
-    if (current.FiguurType == Polygoon) {
-        m_NPunten = 0;
-        PolygoonPunt(surface, p);
-    }
+    m_phase = GesturePhase::TwoPoint;
+    if (current.FiguurType == Polygoon) StartPolygon(surface, p);
     current.p1 = p;
     SnapToGrid(current.p1);
-    m_band.MetShift = keys.shift;
+    m_MetShift = keys.shift;
     m_MetCtrl = keys.ctrl;
     m_status.SetPaneText(0, Position(p));
-    m_band.LaatstPunt = {-1, -1};
+    m_LaatstPunt = {-1, -1};
     m_bandShown = false;
-    m_Bezig = true;
     // The band shows at once.
     return MouseMove(surface, p);
 }
 
 GestureOutcome Gesture::MouseMove(Surface& surface, POINT p) {
+    CheckPolygon();
     p = SnapToLineEnd(p);
-    if (!m_Bezig) {
+    if (!Bezig()) {
         m_status.SetPaneText(1, Position(p));
         return {};
     }
@@ -165,40 +171,55 @@ GestureOutcome Gesture::MouseMove(Surface& surface, POINT p) {
 }
 
 GestureOutcome Gesture::Escape(Surface& surface) {
-    if (!m_Bezig) return {};
-    m_Afbreken = true;
-    return Voltooien(surface, {0, 0});
+    CheckPolygon();
+    if (!Bezig()) return {};
+    Figuur& current = m_doc.current;
+    current.p2 = {0, 0};
+    // A polygon with its corners on the canvas takes them away. ESC before
+    // its first corner (the tool was changed to polygoon during another
+    // gesture) is a plain cancel and starts no polygon.
+    if (current.FiguurType == Polygoon && m_phase == GesturePhase::Polygon)
+        return CancelPolygon(surface);
+    m_phase = GesturePhase::Idle;
+    if (m_bandShown) {
+        const POINT last = m_LaatstPunt;
+        EraseBand(surface);
+        current.p2 = BandEnd(current, last, m_MetShift);
+    }
+    return {DropPolygon(surface)};
 }
 
 GestureOutcome Gesture::Voltooien(Surface& surface, POINT p) {
-    CPluvoDoc& doc = m_doc;
-    Figuur& current = doc.current;
+    Figuur& current = m_doc.current;
     current.p2 = p;
 
-    // A polygon decides itself when its gesture ends. ESC before its first
-    // point (the tool was changed to polygoon during another gesture) is a
-    // plain cancel and starts no polygon.
-    if (current.FiguurType == Polygoon && !(m_Afbreken && m_NPunten == 0)) {
+    // A polygon decides itself when its gesture ends.
+    if (current.FiguurType == Polygoon) {
         // The band leaves before a new corner becomes its anchor.
         EraseBand(surface);
-        const GestureOutcome outcome = PolygoonPunt(surface, p);
-        m_Afbreken = false;
-        return outcome;
+        if (m_phase != GesturePhase::Polygon) {
+            // The tool became polygoon during another gesture: this click
+            // is the polygon's first corner.
+            StartPolygon(surface, p);
+            return {};
+        }
+        if (!PolygonIntact()) {
+            // A change to the point list that no revision told of.
+            EndPolygonUnseen();
+            return {true};
+        }
+        return PolygoonPunt(surface, p);
     }
 
-    m_Bezig = false;
+    m_phase = GesturePhase::Idle;
     if (m_bandShown) {
         // The figure ends where the band was last drawn, not at the click.
-        const POINT last = m_band.LaatstPunt;
+        const POINT last = m_LaatstPunt;
         EraseBand(surface);
-        current.p2 = BandEnd(current, last, m_band.MetShift);
+        current.p2 = BandEnd(current, last, m_MetShift);
     }
     GestureOutcome outcome;
     outcome.repaint = DropPolygon(surface);
-    if (m_Afbreken) {
-        m_Afbreken = false;
-        return outcome;
-    }
     if (current.FiguurType == Selecteer) return SelecteerOmsloten(current.p1, current.p2);
 
     SnapToGrid(current.p2);
@@ -207,48 +228,51 @@ GestureOutcome Gesture::Voltooien(Surface& surface, POINT p) {
     const bool mayBeAPoint = current.FiguurType == Opvullen || current.FiguurType == Tekst ||
                              current.FiguurType == Kopieer;
     if (current.p1 == current.p2 && !mayBeAPoint) return outcome;
-    current.p2 = BandEnd(current, current.p2, m_band.MetShift);
+    current.p2 = BandEnd(current, current.p2, m_MetShift);
 
-    if (current.FiguurType != Kopieer) {
-        // A figure that may not be stored (a quarter arc of radius 2 or
-        // less, a text without a text) changes nothing: Undo stays and the
-        // drawing is not marked.
-        if (!Place(surface)) return outcome;
-        doc.undoFigures.clear();
-        // A paint draws the selection marks over the figures, and a flood
-        // fill must not stop at them.
-        if (!doc.selection.empty()) outcome.repaint = true;
-    } else if (!doc.selection.empty()) {
-        PlaceCopies(surface);
-        outcome.repaint = true;
-    }
-    doc.MarkModified();
+    GestureOutcome placed;
+    if (current.FiguurType != Kopieer)
+        placed = Place(surface);
+    else if (!m_doc.selection.empty())
+        placed = PlaceCopies(surface);
+    else // the copy tool without a selection copies nothing, yet marks
+        ApplyOwn(
+            {UndoRule::Keep, Modified::Yes, Repaint::No, [](CPluvoDoc&) { return Change::Made; }});
+    outcome.repaint = outcome.repaint || placed.repaint;
     return outcome;
 }
 
 // --- Copies and selection -----------------------------------------------------
 
-void Gesture::PlaceCopies(Surface& surface) {
-    CPluvoDoc& doc = m_doc;
-    doc.TakeSnapshot();
-    const std::size_t n = doc.figures.size();
-    const std::uint32_t first = doc.selection.front();
-    if (first >= n) return;
-    const KeepCurrent keep(doc);
-    // The first selected figure's p1 lands on the finishing point; the
-    // others keep their offsets to it.
-    const POINT anchor = doc.figures[first].p1;
-    const std::int32_t dx = i32::sub(doc.current.p2.x, anchor.x);
-    const std::int32_t dy = i32::sub(doc.current.p2.y, anchor.y);
-    for (std::size_t k = 0; k < doc.selection.size(); ++k) {
-        const std::uint32_t i = doc.selection[k];
-        if (i >= n) continue; // no figure, or a copy made just now
-        Figuur& copy = doc.current;
-        copy = doc.figures[i];
-        copy.p1 = {i32::add(copy.p1.x, dx), i32::add(copy.p1.y, dy)};
-        copy.p2 = {i32::add(copy.p2.x, dx), i32::add(copy.p2.y, dy)};
-        Place(surface);
-    }
+GestureOutcome Gesture::PlaceCopies(Surface& surface) {
+    // Copies take the undo copy first; the drawing is marked even when the
+    // selection names no figure.
+    const EditOutcome outcome =
+        ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::Yes, [&](CPluvoDoc& doc) {
+                      const std::size_t n = doc.figures.size();
+                      const std::uint32_t first = doc.selection.front();
+                      if (first >= n) return Change::Made;
+                      const KeepCurrent keep(doc);
+                      // The first selected figure's p1 lands on the finishing
+                      // point; the others keep their offsets to it.
+                      const POINT anchor = doc.figures[first].p1;
+                      const std::int32_t dx = i32::sub(doc.current.p2.x, anchor.x);
+                      const std::int32_t dy = i32::sub(doc.current.p2.y, anchor.y);
+                      for (std::size_t k = 0; k < doc.selection.size(); ++k) {
+                          const std::uint32_t i = doc.selection[k];
+                          if (i >= n) continue; // no figure, or a copy made just now
+                          Figuur& copy = doc.current;
+                          copy = doc.figures[i];
+                          copy.p1 = {i32::add(copy.p1.x, dx), i32::add(copy.p1.y, dy)};
+                          copy.p2 = {i32::add(copy.p2.x, dx), i32::add(copy.p2.y, dy)};
+                          // Later copies are pulled onto the line ends of
+                          // earlier ones.
+                          DrawAndAppend(surface, doc, m_lineEnds);
+                          m_lineEnds.Extend(doc.figures);
+                      }
+                      return Change::Made;
+                  }});
+    return {outcome.repaint};
 }
 
 GestureOutcome Gesture::SelecteerOmsloten(POINT a, POINT b) {
@@ -264,7 +288,7 @@ GestureOutcome Gesture::SelecteerOmsloten(POINT a, POINT b) {
             enclosed.push_back(static_cast<std::uint32_t>(i));
 
     std::vector<std::uint32_t>& selection = m_doc.selection;
-    if (m_band.MetShift == ShiftHeld::No && m_MetCtrl == CtrlHeld::No) {
+    if (m_MetShift == ShiftHeld::No && m_MetCtrl == CtrlHeld::No) {
         // Emptied, then every enclosed figure toggled on.
         selection = std::move(enclosed);
         return {true};
@@ -296,21 +320,16 @@ GestureOutcome Gesture::SelecteerOmsloten(POINT a, POINT b) {
 // --- The view's calls -------------------------------------------------------
 
 void Gesture::Reset() {
-    m_Bezig = false;
-    m_Afbreken = false;
+    m_phase = GesturePhase::Idle;
     m_NPunten = 0;
     m_bandShown = false;
-    m_band.LaatstPunt = {-1, -1};
-    m_lineEndsValid = false;
+    m_LaatstPunt = {-1, -1};
+    m_indexedRevision = kNoRevision;
 }
 
 void Gesture::DrawFeedback(Surface& surface) {
-    if (!m_Bezig) return;
+    CheckPolygon();
+    if (!Bezig()) return;
     if (PolygonIntact()) DrawPolygonMarks(surface);
-    if (m_bandShown) DrawBand(surface, m_band.LaatstPunt);
-}
-
-void Gesture::DrawingChanged() {
-    m_lineEndsValid = false;
-    if (m_NPunten > 0 && !PolygonIntact()) EndPolygonUnseen();
+    if (m_bandShown) DrawBand(surface, m_LaatstPunt);
 }

@@ -5,12 +5,14 @@
 // over the surface of its canvas and repaints when an outcome asks for it.
 #pragma once
 
+#include "EditRoad.h"
 #include "render/LineEndIndex.h"
 #include "render/Rubberband.h"
 #include "render/Surface.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 class CPluvoDoc;
@@ -34,11 +36,16 @@ struct KeyFlags {
 
 // What an operation asks of the view.
 struct GestureOutcome {
-    // Paint the whole canvas again (OnDraw with NPunten 0, then
-    // DrawFeedback): the selection changed, or a figure was drawn over the
-    // canvas while selection marks are shown, which a paint draws last.
+    // Paint the whole canvas again (OnDraw, then DrawFeedback): the
+    // selection changed, or a figure was drawn over the canvas while
+    // selection marks are shown, which a paint draws last.
     bool repaint = false;
 };
+
+// Where a gesture stands: nothing in progress, the band of a two-point
+// figure (or of the copy or selection tool) following the pointer, or a
+// free polygon whose corners are being entered.
+enum class GesturePhase { Idle, TwoPoint, Polygon };
 
 // A value with two decimals and a decimal point, as the status texts show
 // distances and areas whatever the locale ("%.2f" in the C locale).
@@ -46,7 +53,9 @@ std::string TwoDecimals(double value);
 
 class Gesture {
 public:
-    Gesture(CPluvoDoc& doc, GestureStatus& status);
+    // The machine reads the drawing and uses the current figure as its work
+    // record; every change to the drawing goes through the road.
+    Gesture(CPluvoDoc& doc, EditRoad& road, GestureStatus& status);
     Gesture(const Gesture&) = delete;
     Gesture& operator=(const Gesture&) = delete;
 
@@ -64,18 +73,6 @@ public:
     // ESC: cancels the gesture in progress; nothing otherwise.
     GestureOutcome Escape(Surface& surface);
 
-    // Finishes the gesture at p (or at the band's last position), or cancels
-    // it while Afbreken is set. For the polygon tool, one more click.
-    GestureOutcome Voltooien(Surface& surface, POINT p);
-    // One click of the free polygon: a new corner, or the click on the first
-    // point that closes it (placed, a square tree for two points, nothing
-    // for one).
-    GestureOutcome PolygoonPunt(Surface& surface, POINT p);
-    // Selects the figures whose p1 and p2 both lie in the rectangle of a and
-    // b (right and bottom edges outside), by the modifiers of the first
-    // click: none replaces the selection, Shift toggles, Ctrl only adds.
-    GestureOutcome SelecteerOmsloten(POINT a, POINT b);
-
     // The view's initial update (a new or opened drawing): a gesture in
     // progress is dropped without drawing, since the view paints anew.
     void Reset();
@@ -84,20 +81,17 @@ public:
     // later restores the canvas exactly. The view calls it after every full
     // paint.
     void DrawFeedback(Surface& surface);
-    // A command or dialog changed the drawing: line ends are looked up
-    // afresh (lines may have moved in place), and a polygon being entered
-    // whose points are no longer the last ones of the point list (an Undo
-    // took them away, a merge added points after them) is dropped. Call it
-    // before the repaint that follows the change.
-    void DrawingChanged();
 
-    bool Bezig() const { return m_Bezig; }
-    bool Afbreken() const { return m_Afbreken; }
+    GesturePhase Phase() const { return m_phase; }
+    bool Bezig() const { return m_phase != GesturePhase::Idle; }
+    // The corners of the free polygon entered so far.
     std::int32_t NPunten() const { return m_NPunten; }
+    // Those corners, as their marks show them; empty without a polygon.
+    std::span<const POINT> PolygonPoints() const;
     // Where the band on the canvas was drawn for, before the Shift
     // constraint; (-1, -1) when there is none.
-    POINT LaatstPunt() const { return m_band.LaatstPunt; }
-    ShiftHeld MetShift() const { return m_band.MetShift; }
+    POINT LaatstPunt() const { return m_LaatstPunt; }
+    ShiftHeld MetShift() const { return m_MetShift; }
     CtrlHeld MetCtrl() const { return m_MetCtrl; }
     // The green step of the last square tree.
     std::int32_t KleurStap() const { return m_KleurStap; }
@@ -106,49 +100,73 @@ public:
     std::size_t LineEndBuilds() const { return m_lineEndBuilds; }
 
 private:
+    // Finishes the gesture at p (or at the band's last position).
+    GestureOutcome Voltooien(Surface& surface, POINT p);
+    // Selects the figures whose p1 and p2 both lie in the rectangle of a and
+    // b (right and bottom edges outside), by the modifiers of the first
+    // click: none replaces the selection, Shift toggles, Ctrl only adds.
+    GestureOutcome SelecteerOmsloten(POINT a, POINT b);
+
     POINT SnapToLineEnd(POINT p);
     void SnapToGrid(POINT& p) const;
 
+    // The line ends of the drawing as it is now, indexed again only when an
+    // edit other than this machine's own appends changed the drawing.
     const LineEndIndex& LineEnds();
-    void TakeInOwnAppends();
-    bool Place(Surface& surface);
-    void PlaceCopies(Surface& surface);
+    // Applies an edit of this machine's own, which only appends figures or
+    // changes the point list, and keeps the line-end index valid across it.
+    EditOutcome ApplyOwn(Edit edit);
+    GestureOutcome Place(Surface& surface);
+    GestureOutcome PlaceCopies(Surface& surface);
 
     void DrawBand(Surface& surface, POINT p);
     void EraseBand(Surface& surface);
 
+    // The free polygon (Gesture_Polygon.cpp).
+    // One click of the polygon being entered: a new corner, or the click on
+    // the first point that closes it.
+    GestureOutcome PolygoonPunt(Surface& surface, POINT p);
+    void StartPolygon(Surface& surface, POINT p);
+    void AddCorner(Surface& surface, POINT p);
+    GestureOutcome ClosePolygon(Surface& surface);
+    GestureOutcome CancelPolygon(Surface& surface);
+    GestureOutcome GrowTree(Surface& surface, POINT a, POINT b);
     bool PolygonIntact() const;
+    // A polygon whose points an edit from elsewhere took away or followed
+    // with other points ends unseen; checked whenever the drawing's
+    // revision moved.
+    void CheckPolygon();
     void DrawPolygonMarks(Surface& surface) const;
-    void DrawMarker(Surface& surface, POINT p) const;
-    void DrawSegment(Surface& surface, POINT from, POINT to) const;
     bool DropPolygon(Surface& surface);
     void EndPolygonUnseen();
     void RemovePolygonPoints();
-    GestureOutcome GrowTree(Surface& surface, POINT a, POINT b);
 
     CPluvoDoc& m_doc;
+    EditRoad& m_road;
     GestureStatus& m_status;
 
-    bool m_Bezig = false;
-    bool m_Afbreken = false;
+    GesturePhase m_phase = GesturePhase::Idle;
     std::int32_t m_NPunten = 0;
     CtrlHeld m_MetCtrl = CtrlHeld::No;
+    ShiftHeld m_MetShift = ShiftHeld::No;
     std::int32_t m_KleurStap = 0;
-    // LaatstPunt, MetShift and the copy preview's line ends.
-    BandGesture m_band;
-    // Whether the band is on the canvas, and the current figure it was drawn
-    // from: the tool or the snap flag may change before it is erased, and a
-    // band drawn at a negative x is on the canvas too.
+    // Whether the band is on the canvas, where it was drawn for, and the
+    // current figure it was drawn from: the tool or the snap flag may
+    // change before it is erased, and a band drawn at a negative x is on
+    // the canvas too.
     bool m_bandShown = false;
+    POINT m_LaatstPunt{-1, -1};
     Figuur m_bandFigure;
     // Where the points of the polygon being entered start in the point list.
     std::size_t m_polyStart = 0;
+    std::uint64_t m_polygonCheckedAt = 0;
+    bool m_applyingOwn = false;
 
     // The line ends for snapping clicks and moves and for placing, kept
-    // while only this machine appends to the figure list.
+    // while only this machine's edits change the drawing.
+    static constexpr std::uint64_t kNoRevision = ~std::uint64_t{0};
     LineEndIndex m_lineEnds;
-    bool m_lineEndsValid = false;
-    const Figuur* m_indexedList = nullptr;
+    std::uint64_t m_indexedRevision = kNoRevision;
     std::int32_t m_indexedSnap = 0;
     std::size_t m_lineEndBuilds = 0;
 };

@@ -95,3 +95,34 @@ void SelectFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers) {
     doc.selection.clear();
     for (std::size_t n : numbers) doc.selection.push_back(static_cast<std::uint32_t>(n));
 }
+
+Edit RemoveFiguresEdit(std::vector<std::size_t> numbers) {
+    return {UndoRule::Keep, Modified::Yes, Repaint::Yes,
+            [numbers = std::move(numbers)](CPluvoDoc& doc) {
+                RemoveFigures(doc, numbers);
+                return Change::Made;
+            }};
+}
+
+Edit FigureOperationEdit(FigureOperation operation) {
+    return {UndoRule::Keep, Modified::No, Repaint::No, [operation](CPluvoDoc& doc) {
+                switch (operation) {
+                case FigureOperation::WegVulling:
+                    doc.WegVulling();
+                    break;
+                case FigureOperation::ZetVulling:
+                    doc.ZetVulling();
+                    break;
+                case FigureOperation::LijndikteMeer:
+                    doc.LijndikteMeer();
+                    break;
+                case FigureOperation::LijndikteMinder:
+                    doc.LijndikteMinder();
+                    break;
+                case FigureOperation::VerwisselXY:
+                    doc.VerwisselXY();
+                    break;
+                }
+                return Change::Made;
+            }};
+}

@@ -2,10 +2,13 @@
 // Delete and OK do to the drawing.
 #pragma once
 
+#include "EditRoad.h"
+
 #include <array>
 #include <cstddef>
 #include <span>
 #include <string>
+#include <vector>
 
 class CPluvoDoc;
 
@@ -23,3 +26,14 @@ void RemoveFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers);
 
 // OK: the figures of the highlighted rows, ascending, become the selection.
 void SelectFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers);
+
+// The objects list's Delete as an edit: RemoveFigures of the rows, keeping
+// the undo copy, marking the drawing and repainting the canvas behind the
+// list.
+Edit RemoveFiguresEdit(std::vector<std::size_t> numbers);
+
+// The figure operations behind the list's hidden buttons.
+enum class FigureOperation { WegVulling, ZetVulling, LijndikteMeer, LijndikteMinder, VerwisselXY };
+// One of them as an edit: the change only; the list's own command marks and
+// repaints when it closes.
+Edit FigureOperationEdit(FigureOperation operation);

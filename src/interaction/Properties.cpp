@@ -142,3 +142,16 @@ bool ApplyKenmerken(CPluvoDoc& doc, const KenmerkenValues& v) {
     cur.FontIndex = doc.FindOrAddFont(font);
     return true;
 }
+
+Change ApplyKenmerkenResult(CPluvoDoc& doc, const KenmerkenResult& result,
+                            std::string* toolbarText) {
+    if (toolbarText) toolbarText->clear();
+    if (result.currentFont) {
+        doc.CurrentFont = *result.currentFont;
+        doc.FontFace = std::string(result.currentFont->FaceName());
+    }
+    if (!result.values) return result.currentFont ? Change::Unmarked : Change::None;
+    const bool showText = ApplyKenmerken(doc, *result.values);
+    if (toolbarText && showText) *toolbarText = result.values->text;
+    return Change::Made;
+}

@@ -4,6 +4,7 @@
 // direction become the next text figure's.
 #pragma once
 
+#include "EditRoad.h"
 #include "model/Figuur.h"
 
 #include <cstdint>
@@ -80,3 +81,17 @@ std::int32_t EscapementOf(std::int32_t degreesClockwise);
 // show `values.text` (it does whenever the text is not empty); the caller
 // also moves the tool list to the new FiguurType.
 bool ApplyKenmerken(CPluvoDoc& doc, const KenmerkenValues& values);
+
+// What the properties dialog answers: its values on OK, and the font that
+// its Font button chose, which becomes the font offered for new texts also
+// when the dialog is cancelled afterwards.
+struct KenmerkenResult {
+    std::optional<KenmerkenValues> values;
+    std::optional<LogFont> currentFont;
+};
+
+// The properties command's change: the chosen font, then the values.
+// Made on OK (the toolbar text to show, if any, in `toolbarText`), Unmarked
+// when only a font was chosen, None otherwise.
+Change ApplyKenmerkenResult(CPluvoDoc& doc, const KenmerkenResult& result,
+                            std::string* toolbarText);

@@ -182,7 +182,8 @@ std::string StoreBinary(const CPluvoDoc& doc) {
     return out.Take();
 }
 
-bool ParseBinary(std::string_view bytes, BinaryDrawing& out) {
+bool ParseBinary(std::string_view bytes, BinaryDrawing& file) {
+    Drawing& out = file.drawing;
     ByteReader in(bytes);
     std::int32_t length = 0;
     if (!in.Int(length) || length != static_cast<std::int32_t>(CPluvoDoc::VersionMagic.size()))
@@ -201,7 +202,7 @@ bool ParseBinary(std::string_view bytes, BinaryDrawing& out) {
         return false;
     out.KleurAchtergrond = static_cast<COLORREF>(achtergrond);
     out.KleurRaster = static_cast<COLORREF>(raster);
-    CopyWords(&out.current, current.data(), sizeof(Figuur));
+    CopyWords(&file.current, current.data(), sizeof(Figuur));
 
     if (!in.Records(out.figures) || !ReadTexts(in, out.texts) || !ReadFonts(in, out.fonts))
         return false;
@@ -217,17 +218,9 @@ bool LoadBinary(CPluvoDoc& doc, std::string_view bytes) {
         doc.OnNewDocument();
         return false;
     }
-    doc.FileReserved = file.FileReserved;
-    doc.SizeRaster = file.SizeRaster;
-    doc.MetCoord = file.MetCoord;
-    doc.MetRaster = file.MetRaster;
-    doc.KleurAchtergrond = file.KleurAchtergrond;
-    doc.KleurRaster = file.KleurRaster;
+    doc.drawing() = std::move(file.drawing);
     doc.current = file.current;
-    doc.figures = std::move(file.figures);
-    doc.texts = std::move(file.texts);
-    doc.fonts = std::move(file.fonts);
-    doc.points = std::move(file.points);
     doc.selection.clear();
+    doc.Revise();
     return true;
 }

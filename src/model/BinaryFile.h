@@ -10,17 +10,9 @@
 // Everything a binary drawing file carries, read into fresh lists so that a
 // rejected file leaves nothing half-loaded.
 struct BinaryDrawing {
-    std::int32_t FileReserved = 0;
-    std::int32_t SizeRaster = 0;
-    std::int32_t MetCoord = 0;
-    std::int32_t MetRaster = 0;
-    COLORREF KleurAchtergrond = 0;
-    COLORREF KleurRaster = 0;
+    Drawing drawing;
+    // The editor's current figure, which the file stores too.
     Figuur current;
-    std::vector<Figuur> figures;
-    std::vector<std::string> texts;
-    std::vector<LogFont> fonts;
-    std::vector<POINT> points;
 };
 
 // The whole drawing in the packed little-endian layout of the drawing file.

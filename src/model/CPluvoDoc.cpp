@@ -225,7 +225,7 @@ bool CPluvoDoc::OnNewDocument() {
     texts.assign(1, "Snelle tekst");
 
     figures.clear();
-    undoFigures.clear();
+    DropSnapshot();
     fonts.clear();
     points.clear();
 
@@ -237,25 +237,25 @@ bool CPluvoDoc::OnNewDocument() {
     current.FontIndex = 0;
     PrintFactor = 5;
     selection.clear();
+    Revise();
     return true;
 }
 
 void CPluvoDoc::TakeSnapshot() {
-    undoFigures = figures;
-    undoFonts = fonts;
-    undoPoints = points;
+    m_undo = std::make_shared<const UndoCopy>(UndoCopy{figures, fonts, points});
 }
 
 void CPluvoDoc::RestoreSnapshot() {
-    figures = std::move(undoFigures);
-    fonts = std::move(undoFonts);
-    points = std::move(undoPoints);
-    undoFigures.clear();
-    undoFonts.clear();
-    undoPoints.clear();
+    if (m_undo) {
+        figures = m_undo->figures;
+        fonts = m_undo->fonts;
+        points = m_undo->points;
+    } else {
+        figures.clear();
+        fonts.clear();
+        points.clear();
+    }
+    m_undo.reset();
 }
 
-int& FillToggleState() {
-    static int toggle = 0;
-    return toggle;
-}
+void CPluvoDoc::DropSnapshot() { m_undo.reset(); }

@@ -1,12 +1,16 @@
-// The drawing: its figure, point, text and font lists, its settings, the
-// current figure, the selection, the one-level undo copies and the values the
-// editor remembers for the run. Every view, dialog and command works on it.
+// The editor's document: the drawing (its lists and settings, a value of its
+// own) and the state around it: the current figure, the selection, the
+// one-level undo copies, the drawing's revision and the values the editor
+// remembers for the run. Views, dialogs and commands read it; changes reach
+// it through the edit road (interaction/EditRoad).
 #pragma once
 
+#include "Drawing.h"
 #include "Figuur.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,32 +28,30 @@ struct PolygonAreaResult {
     double cells = 0.0;
 };
 
-class CPluvoDoc {
+// The one-level undo: copies of the figure, font and point lists, taken
+// together and given back together.
+struct UndoCopy {
+    std::vector<Figuur> figures;
+    std::vector<LogFont> fonts;
+    std::vector<POINT> points;
+};
+
+class CPluvoDoc : public Drawing {
 public:
     static constexpr std::string_view VersionMagic = "Pluvo Versie 1c Qrtz3B";
 
     CPluvoDoc();
 
-    // --- The lists ---------------------------------------------------------
-    std::vector<Figuur> figures;
-    std::vector<POINT> points;
-    std::vector<std::string> texts; // Windows-1252 bytes, as in the files
-    std::vector<LogFont> fonts;
+    // The figure, point, text and font lists and the stored settings come
+    // from Drawing.
+    Drawing& drawing() { return *this; }
+    const Drawing& drawing() const { return *this; }
+
+    // The selected figures' indices; entries that name no figure are ignored.
     std::vector<std::uint32_t> selection;
-    std::vector<Figuur> undoFigures;
-    std::vector<LogFont> undoFonts;
-    std::vector<POINT> undoPoints;
 
     // The template for the next placed figure; its FiguurType is the tool.
     Figuur current;
-
-    // --- Settings stored in the drawing -------------------------------------
-    std::int32_t SizeRaster = 32;
-    std::int32_t MetCoord = 0;
-    std::int32_t MetRaster = 1;
-    COLORREF KleurAchtergrond = 0xF0F0F0;
-    COLORREF KleurRaster = 0xFFFF96;
-    std::int32_t FileReserved = 0;
 
     // --- Values remembered for the run --------------------------------------
     std::int32_t SnapDistance = 5;
@@ -63,6 +65,11 @@ public:
 
     // The file the drawing was opened from or saved to; empty for a new one.
     std::string PathName;
+
+    // The fill toggle command's state: it belongs to the run, not to a
+    // drawing, and survives New and Open. 0: the next use fills, 1: it
+    // empties.
+    int FillToggle = 0;
 
     // --- Operations --------------------------------------------------------
     // Each operation makes its change only; whether a command takes the undo
@@ -81,9 +88,23 @@ public:
     void MarkModified();
     bool OnNewDocument();
 
+    // The one-level undo. Only the figure list of the copy decides whether
+    // Undo is available.
     void TakeSnapshot();
     void RestoreSnapshot();
-    bool CanUndo() const { return !undoFigures.empty(); }
+    void DropSnapshot();
+    bool CanUndo() const { return m_undo && !m_undo->figures.empty(); }
+    // The undo copies as a shared value, for the history of changes, which
+    // keeps the copies of each step without copying the lists; nullptr when
+    // there are none.
+    const std::shared_ptr<const UndoCopy>& UndoState() const { return m_undo; }
+    void SetUndoState(std::shared_ptr<const UndoCopy> undo) { m_undo = std::move(undo); }
+
+    // Counts the changes of the drawing: the edit road and every refill
+    // (New, Open, reading a text file) raise it, so caches that depend on
+    // the drawing compare it instead of guessing.
+    std::uint64_t Revision() const { return m_revision; }
+    void Revise() { ++m_revision; }
 
     // Scales figures, points and font heights by h percent horizontally and
     // v percent vertically; a mirrored drawing is moved back into positive
@@ -137,8 +158,6 @@ private:
 
     bool m_modified = false;
     TitleBinding m_title;
+    std::shared_ptr<const UndoCopy> m_undo;
+    std::uint64_t m_revision = 0;
 };
-
-// The fill toggle belongs to the running program, not to a drawing: it
-// survives New and Open. The first use fills, the next one empties.
-int& FillToggleState();

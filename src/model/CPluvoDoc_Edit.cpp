@@ -118,7 +118,7 @@ void CPluvoDoc::SelectAll() {
 void CPluvoDoc::SelectNone() { selection.clear(); }
 
 void CPluvoDoc::ToggleFill() {
-    int& toggle = FillToggleState();
+    int& toggle = FillToggle;
     if (!figures.empty()) {
         if (toggle == 1)
             WegVulling();

@@ -3,7 +3,6 @@
 #include "BinaryFile.h"
 #include "TextFormat.h"
 
-
 DrawingFormat FormatOfName(std::string_view path) {
     return path.ends_with(".txt") ? DrawingFormat::Text : DrawingFormat::Binary;
 }
@@ -29,9 +28,8 @@ OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view b
         doc.OnNewDocument();
         return result;
     }
-    doc.undoFigures.clear();
-    doc.undoFonts.clear();
-    doc.undoPoints.clear();
+    doc.DropSnapshot();
+    doc.Revise();
     doc.PathName = std::string(path);
     doc.SetModifiedFlag(false);
     return result;

@@ -3,11 +3,12 @@
 #include "BinaryFile.h"
 #include "Int32.h"
 
-bool Merge(CPluvoDoc& doc, std::string_view bytes) {
+MergeResult Merge(CPluvoDoc& doc, std::string_view bytes) {
     // The whole file is read before the drawing is touched, so a damaged file
     // cannot leave half a merge behind.
-    BinaryDrawing file;
-    if (!ParseBinary(bytes, file)) return false;
+    BinaryDrawing parsed;
+    if (!ParseBinary(bytes, parsed)) return MergeResult::Refused;
+    Drawing& file = parsed.drawing;
 
     const auto t0 = static_cast<std::int32_t>(doc.texts.size());
     const auto f0 = static_cast<std::int32_t>(doc.fonts.size());
@@ -31,5 +32,7 @@ bool Merge(CPluvoDoc& doc, std::string_view bytes) {
     doc.selection.reserve(file.figures.size());
     for (std::size_t i = n0; i < doc.figures.size(); ++i)
         doc.selection.push_back(static_cast<std::uint32_t>(i));
-    return true;
+    const bool added =
+        !file.figures.empty() || !file.texts.empty() || !file.fonts.empty() || !file.points.empty();
+    return added ? MergeResult::Added : MergeResult::Empty;
 }

@@ -9,5 +9,8 @@
 // fonts and points, shifting the figures' text, font and point indices past
 // the lists as they were, and selects exactly the appended figures. The
 // drawing's settings, current figure, undo copies and modified flag stay.
-// A file that is not a whole drawing changes nothing and gives false.
-bool Merge(CPluvoDoc& doc, std::string_view bytes);
+// A file that is not a whole drawing changes nothing and is Refused; a
+// drawing file with empty lists adds nothing but still empties the
+// selection.
+enum class MergeResult { Refused, Empty, Added };
+MergeResult Merge(CPluvoDoc& doc, std::string_view bytes);

@@ -74,7 +74,8 @@ CanvasSize DefaultCanvasSize(const CPluvoDoc& doc) {
     return {Clamp(extent.right + cell), Clamp(extent.bottom + cell)};
 }
 
-QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height, SelectionMarks marks) {
+QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,
+                   SelectionMarks marks, std::span<const POINT> polygonMarks) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -83,6 +84,7 @@ QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height
         view.width = width;
         view.height = height;
         view.marks = marks;
+        view.polygonMarks = polygonMarks;
         OnDraw(surface, doc, view);
     }
     return image;

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 class CPluvoDoc;
@@ -24,8 +25,10 @@ inline constexpr std::int32_t kMaxCanvasSide = 16384;
 CanvasSize DefaultCanvasSize(const CPluvoDoc& doc);
 
 // The canvas of the given size painted as on the screen: background, grid,
-// coordinates and figures, with or without the selection marks.
-QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height, SelectionMarks marks);
+// coordinates and figures, with or without the selection marks, and the
+// marks of a free polygon whose points are being entered.
+QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,
+                   SelectionMarks marks, std::span<const POINT> polygonMarks = {});
 
 // Paints the canvas (no selection marks) and writes it as a PNG at target
 // through the Bmp2Png converter. On failure returns false with the reason in

@@ -21,23 +21,6 @@ void DrawGridLine(Surface& surface, std::int64_t x0, std::int64_t y0, std::int64
     surface.LineTo(static_cast<std::int32_t>(x1), static_cast<std::int32_t>(y1));
 }
 
-// The marks of the free polygon being entered: a circle at its newest point
-// and the segments entered so far, with whatever pen and brush the surface has.
-void DrawPolygonInProgress(Surface& surface, const CPluvoDoc& doc, const Figuur& entry,
-                           std::int32_t nPunten) {
-    const POINT p = entry.p1;
-    surface.Ellipse(i32::sub(p.x, 5), i32::sub(p.y, 5), i32::add(p.x, 6), i32::add(p.y, 6));
-    if (entry.PolyPnt < 0) return;
-    const auto first = static_cast<std::size_t>(entry.PolyPnt);
-    for (std::size_t i = 0; i + 1 < static_cast<std::size_t>(nPunten); ++i) {
-        if (first + i + 1 >= doc.points.size()) break;
-        const POINT from = doc.points[first + i];
-        const POINT to = doc.points[first + i + 1];
-        surface.MoveToEx(from.x, from.y);
-        surface.LineTo(to.x, to.y);
-    }
-}
-
 } // namespace
 
 void SchilderRaster(Surface& surface, const CPluvoDoc& doc, std::int64_t g, std::int32_t width,
@@ -116,16 +99,8 @@ namespace {
 // passes through an enlarged state.
 CPluvoDoc EnlargedForPrinting(const CPluvoDoc& doc) {
     CPluvoDoc page;
-    page.figures = doc.figures;
-    page.points = doc.points;
-    page.texts = doc.texts;
-    page.fonts = doc.fonts;
+    page.drawing() = doc.drawing();
     page.selection = doc.selection;
-    page.SizeRaster = doc.SizeRaster;
-    page.MetCoord = doc.MetCoord;
-    page.MetRaster = doc.MetRaster;
-    page.KleurAchtergrond = doc.KleurAchtergrond;
-    page.KleurRaster = doc.KleurRaster;
     page.SnapDistance = doc.SnapDistance;
     page.PrintFactor = doc.PrintFactor;
     const auto percent = static_cast<std::int32_t>(PrintFactorOf(doc) * 100);
@@ -135,7 +110,7 @@ CPluvoDoc EnlargedForPrinting(const CPluvoDoc& doc) {
 
 void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const LineEndIndex lineEnds(doc.figures, doc.SnapDistance);
-    for (const Figuur& figure : doc.figures) SchilderFiguur(surface, doc, figure, &lineEnds);
+    for (const Figuur& figure : doc.figures) SchilderFiguur(surface, doc, figure, lineEnds);
     if (view.marks == SelectionMarks::Show) SchilderSelectie(surface, doc);
 }
 
@@ -160,5 +135,58 @@ void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     else
         PaintFigures(surface, doc, view);
 
-    if (view.NPunten > 0) DrawPolygonInProgress(surface, doc, doc.current, view.NPunten);
+    if (view.polygonMarks.empty()) return;
+    if (!printing) {
+        SchilderPolygoonMarks(surface, view.polygonMarks);
+        return;
+    }
+    std::vector<POINT> enlarged(view.polygonMarks.begin(), view.polygonMarks.end());
+    const auto factor = static_cast<std::int32_t>(PrintFactorOf(doc));
+    for (POINT& p : enlarged) p = {i32::mul(p.x, factor), i32::mul(p.y, factor)};
+    SchilderPolygoonMarks(surface, enlarged);
+}
+
+namespace {
+
+// The pen, brush and raster operation of the polygon marks for one drawing:
+// a solid black pen of one pixel and no fill under not-xor, so that drawing
+// the marks twice gives back exactly what the canvas held. The surface's
+// own are put back afterwards.
+class MarkPen {
+public:
+    explicit MarkPen(Surface& surface)
+        : m_surface(surface), m_pen(surface.SelectPen({PenStyle::Solid, 1, 0})),
+          m_brush(surface.SelectBrush(Brush::Hollow())), m_rop(surface.SetROP2(Rop2::NotXorPen)) {}
+    MarkPen(const MarkPen&) = delete;
+    MarkPen& operator=(const MarkPen&) = delete;
+    ~MarkPen() {
+        m_surface.SetROP2(m_rop);
+        m_surface.SelectBrush(m_brush);
+        m_surface.SelectPen(m_pen);
+    }
+
+private:
+    Surface& m_surface;
+    Pen m_pen;
+    Brush m_brush;
+    Rop2 m_rop;
+};
+
+} // namespace
+
+void SchilderPolygoonMarks(Surface& surface, std::span<const POINT> points) {
+    if (points.empty()) return;
+    const MarkPen pen(surface);
+    const POINT p = points.front();
+    surface.Ellipse(i32::sub(p.x, 5), i32::sub(p.y, 5), i32::add(p.x, 6), i32::add(p.y, 6));
+    for (std::size_t k = 1; k < points.size(); ++k) {
+        surface.MoveToEx(points[k - 1].x, points[k - 1].y);
+        surface.LineTo(points[k].x, points[k].y);
+    }
+}
+
+void SchilderPolygoonSegment(Surface& surface, POINT from, POINT to) {
+    const MarkPen pen(surface);
+    surface.MoveToEx(from.x, from.y);
+    surface.LineTo(to.x, to.y);
 }

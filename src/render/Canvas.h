@@ -6,6 +6,7 @@
 #include "Surface.h"
 
 #include <cstdint>
+#include <span>
 
 class CPluvoDoc;
 
@@ -15,8 +16,11 @@ enum class SelectionMarks { Show, Hide };
 struct CanvasView {
     std::int32_t width = 0; // the client area, for surfaces that do not print
     std::int32_t height = 0;
-    std::int32_t NPunten = 0; // points of the free polygon being entered
     SelectionMarks marks = SelectionMarks::Show;
+    // The points of a free polygon being entered, whose marks a capture of
+    // the canvas shows as the screen does; empty when the marks are drawn
+    // by their gesture (the screen) or there is no polygon.
+    std::span<const POINT> polygonMarks = {};
 };
 
 // Paints the whole canvas; the document is only read. On a printing surface
@@ -37,3 +41,11 @@ void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t wi
 
 // Small hollow circles around p1 and p2 of each selected figure.
 void SchilderSelectie(Surface& surface, const CPluvoDoc& doc);
+
+// The marks of a free polygon being entered: a small circle around its
+// first point and the segments between its points, in not-xor with a black
+// pen of one pixel, so that drawing them again removes them. The surface's
+// pen, brush and raster operation are given back.
+void SchilderPolygoonMarks(Surface& surface, std::span<const POINT> points);
+// One segment of those marks, for the corner that was just added.
+void SchilderPolygoonSegment(Surface& surface, POINT from, POINT to);

@@ -12,21 +12,7 @@
 
 namespace {
 
-// The line ends of the figure list as it is now, built once per gesture.
-const LineEndIndex& LineEndsOf(const CPluvoDoc& doc, BandGesture& gesture) {
-    if (gesture.ownerLineEnds) return *gesture.ownerLineEnds;
-    if (!gesture.lineEnds || gesture.indexedList != doc.figures.data() ||
-        gesture.indexedCount != doc.figures.size()) {
-        gesture.lineEnds.emplace(doc.figures, doc.SnapDistance);
-        gesture.indexedList = doc.figures.data();
-        gesture.indexedCount = doc.figures.size();
-        ++gesture.lineEndBuilds;
-    }
-    return *gesture.lineEnds;
-}
-
-void DrawTextBox(Surface& surface, const CPluvoDoc& doc, POINT p) {
-    const Figuur& f = doc.current;
+void DrawTextBox(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT p) {
     const std::string* text = doc.TextOf(f);
     const LogFont* fontOf = doc.FontOf(f);
     if (!text || !fontOf) return;
@@ -55,9 +41,8 @@ void DrawTextBox(Surface& surface, const CPluvoDoc& doc, POINT p) {
     surface.Rectangle(p.x, p.y, o.x, o.y);
 }
 
-void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT p, BandGesture& gesture) {
+void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT p, const LineEndIndex& lineEnds) {
     if (doc.selection.empty() || doc.selection.front() >= doc.figures.size()) return;
-    const LineEndIndex& lineEnds = LineEndsOf(doc, gesture);
     const POINT anchor = doc.figures[doc.selection.front()].p1;
     const std::int32_t dx = i32::sub(p.x, anchor.x);
     const std::int32_t dy = i32::sub(p.y, anchor.y);
@@ -67,12 +52,12 @@ void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT p, BandGesture& ge
         if (f.FiguurType == Tekst || f.FiguurType == Opvullen) continue;
         f.p1 = {i32::add(f.p1.x, dx), i32::add(f.p1.y, dy)};
         f.p2 = {i32::add(f.p2.x, dx), i32::add(f.p2.y, dy)};
-        SchilderFiguur(surface, doc, f, &lineEnds);
+        SchilderFiguur(surface, doc, f, lineEnds);
     }
 }
 
-void DrawShape(Surface& surface, const CPluvoDoc& doc, POINT p, BandGesture& gesture) {
-    const Figuur& f = doc.current;
+void DrawShape(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT p,
+               const LineEndIndex& lineEnds) {
     const POINT a = f.p1;
     switch (f.FiguurType) {
     case Lijn:
@@ -115,10 +100,10 @@ void DrawShape(Surface& surface, const CPluvoDoc& doc, POINT p, BandGesture& ges
         break;
     }
     case Tekst:
-        DrawTextBox(surface, doc, p);
+        DrawTextBox(surface, doc, f, p);
         break;
     case Kopieer:
-        DrawCopies(surface, doc, p, gesture);
+        DrawCopies(surface, doc, p, lineEnds);
         break;
     default:
         break;
@@ -145,16 +130,14 @@ POINT BandEnd(const Figuur& current, POINT p, ShiftHeld shift) {
     return p;
 }
 
-void Rubberband(Surface& surface, const CPluvoDoc& doc, BandGesture& gesture, BandPass pass) {
+void Rubberband(Surface& surface, const CPluvoDoc& doc, const Figuur& band, ShiftHeld shift,
+                const LineEndIndex& lineEnds) {
     const Pen previousPen =
-        surface.SelectPen({PenStyle::Dot, 1, static_cast<COLORREF>(doc.current.KleurRand)});
+        surface.SelectPen({PenStyle::Dot, 1, static_cast<COLORREF>(band.KleurRand)});
     // The band is drawn as on a fresh surface: white brush, not-xor.
     const Brush previousBrush = surface.SelectBrush(Brush::Solid(0xFFFFFF));
     const Rop2 previousRop = surface.SetROP2(Rop2::NotXorPen);
-    if (gesture.LaatstPunt.x >= 0 && pass == BandPass::Move)
-        DrawShape(surface, doc, BandEnd(doc.current, gesture.LaatstPunt, gesture.MetShift),
-                  gesture);
-    DrawShape(surface, doc, BandEnd(doc.current, doc.current.p2, gesture.MetShift), gesture);
+    DrawShape(surface, doc, band, BandEnd(band, band.p2, shift), lineEnds);
     surface.SetROP2(previousRop);
     surface.SelectBrush(previousBrush);
     surface.SelectPen(previousPen);

@@ -26,13 +26,10 @@ void AdjustEdges(POINT& a, POINT& b, std::int32_t c) {
         b.y = i32::add(b.y, c);
 }
 
-void PullOntoLineEnds(const CPluvoDoc& doc, Figuur& f, const LineEndIndex* lineEnds) {
-    const auto find = [&](POINT p) {
-        return lineEnds ? lineEnds->Find(p) : doc.FindLineEndpoint(p);
-    };
-    const POINT q1 = find(f.p1);
+void PullOntoLineEnds(Figuur& f, const LineEndIndex& lineEnds) {
+    const POINT q1 = lineEnds.Find(f.p1);
     if (q1.x >= 0) f.p1 = q1;
-    const POINT q2 = find(f.p2);
+    const POINT q2 = lineEnds.Find(f.p2);
     if (q2.x >= 0) f.p2 = q2;
 }
 
@@ -68,12 +65,12 @@ void DrawFreePolygon(Surface& surface, const CPluvoDoc& doc, const Figuur& f) {
 } // namespace
 
 DrawnFigure SchilderFiguur(Surface& surface, const CPluvoDoc& doc, const Figuur& figure,
-                           const LineEndIndex* lineEnds) {
+                           const LineEndIndex& lineEnds) {
     DrawnFigure drawn{figure, true};
     Figuur& f = drawn.figure;
     const Brush fill = Brush::Solid(static_cast<COLORREF>(f.KleurVul));
 
-    if (f.RsterPnt == 0) PullOntoLineEnds(doc, f, lineEnds);
+    if (f.RsterPnt == 0) PullOntoLineEnds(f, lineEnds);
 
     Pen pen{PenStyle::Null, 0, static_cast<COLORREF>(f.KleurRand)};
     if (f.MetRand != 0 || f.FiguurType == Lijn)
@@ -154,13 +151,4 @@ DrawnFigure SchilderFiguur(Surface& surface, const CPluvoDoc& doc, const Figuur&
     surface.SelectPen(previousPen);
     if (filled) surface.SelectBrush(previousBrush);
     return drawn;
-}
-
-bool DrawAndAppend(Surface& surface, CPluvoDoc& doc, const LineEndIndex* lineEnds) {
-    const DrawnFigure drawn = SchilderFiguur(surface, doc, doc.current, lineEnds);
-    doc.current.p1 = drawn.figure.p1;
-    doc.current.p2 = drawn.figure.p2;
-    if (!drawn.storable) return false;
-    doc.AppendFigure();
-    return true;
 }

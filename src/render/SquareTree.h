@@ -1,15 +1,15 @@
-// The square tree that a free polygon of two points grows: squares and
-// right-angled triangles, each drawn and stored as a polygoon figure. Unlike
-// painting, these functions add to the document on purpose.
+// The geometry of the square tree that a free polygon of two points grows:
+// squares and right-angled triangles, computed in the order they are drawn
+// and stored. Placing them (drawing and storing each one) is the edit
+// road's work (interaction/Placing).
 #pragma once
 
-#include "LineEndIndex.h"
-#include "Surface.h"
+#include "model/Figuur.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-
-class CPluvoDoc;
+#include <vector>
 
 // At most this many figures are added by one tree. A long start segment on a
 // small grid would otherwise add millions of figures (their number grows
@@ -17,12 +17,21 @@ class CPluvoDoc;
 // editor; the limit still allows trees of about 180 cells.
 inline constexpr std::size_t kBoomMaxFiguren = 65536;
 
+// One square or triangle: its p1 and p2 as stored, its corners as its own
+// points, and its level, which gives its green.
+struct BoomVorm {
+    POINT p1;
+    POINT p2;
+    std::array<POINT, 4> corners{};
+    std::int32_t nCorners = 0;
+    std::int32_t level = 0;
+};
+
 // What one tree carries through its steps.
 struct BoomState {
-    std::int32_t KleurStap = 0; // green step per level
-    std::size_t added = 0;      // figures added so far
+    std::int32_t g = 1; // the grid cell, at least 1
     std::size_t limit = kBoomMaxFiguren;
-    LineEndIndex lineEnds; // the tree adds no lines, so this stays valid
+    std::vector<BoomVorm> shapes; // depth first
 };
 
 // The green step per level for a start segment of length t on a grid of g:
@@ -32,26 +41,18 @@ struct BoomState {
 // the integer range, and 0 is returned instead.
 std::int32_t BoomKleurStap(std::int32_t t, std::int32_t g);
 
-// Grows the whole tree on the segment a->b with the given green step; the
-// figures are stored depth first. Draws on the surface with copy-pen and
-// gives its raster operation, pen and brush back afterwards. Returns the
-// number of figures.
-std::size_t GroeiBoom(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32_t kleurStap);
+// The fill colour of the shapes at level e: green (e * kleurStap + 56)
+// modulo 256.
+COLORREF BoomGroen(std::int32_t e, std::int32_t kleurStap);
 
-// The closing click of a free polygon of exactly the two points a and b:
-// fills the tree (MetVul 1) in greens of the step that BoomKleurStap gives
-// for the segment, and puts KleurVul and MetVul of the current figure back;
-// FiguurType, p1, p2, PolyPnt and nHoek keep the values of the last figure
-// made. The undo snapshot is the caller's to take. Returns the number of
-// figures. Like GroeiBoom, this adds figures to the document on purpose.
-std::size_t TwoPointTree(Surface& surface, CPluvoDoc& doc, POINT a, POINT b);
+// The whole tree on the segment a->b on a grid of sizeRaster (below 1 counts
+// as 1), depth first, at most kBoomMaxFiguren shapes.
+std::vector<BoomVorm> BoomVormen(POINT a, POINT b, std::int32_t sizeRaster);
 
 // The square on the side a->b at level e (above the side when it runs to the
 // right), then the triangle on its far side. Nothing when the side is no
 // longer than one grid cell.
-void BoomVierkant(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32_t e,
-                  BoomState& state);
+void BoomVierkant(POINT a, POINT b, std::int32_t e, BoomState& state);
 
 // The triangle on the side p->q at level e, then the squares on its legs.
-void BoomDriehoek(Surface& surface, CPluvoDoc& doc, POINT p, POINT q, std::int32_t e,
-                  BoomState& state);
+void BoomDriehoek(POINT p, POINT q, std::int32_t e, BoomState& state);

@@ -28,8 +28,12 @@ POINT PointOf(const QPointF& position) {
 
 } // namespace
 
-CPluvoView::CPluvoView(CPluvoDoc& doc, GestureStatus& status, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_gesture(doc, status) {
+CPluvoView::CPluvoView(CPluvoDoc& doc, EditRoad& road, GestureStatus& status, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_gesture(doc, road, status) {
+    road.AddListener([this](const EditOutcome& outcome) {
+        if (outcome.repaint) Invalidate();
+        emit DrawingTouched();
+    });
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -45,14 +49,12 @@ void CPluvoView::Invalidate() {
 
 void CPluvoView::InitialUpdate() {
     m_gesture.Reset();
-    m_gesture.DrawingChanged();
     Invalidate();
 }
 
-void CPluvoView::DrawingChanged() { m_gesture.DrawingChanged(); }
-
 QImage CPluvoView::CaptureCanvas() const {
-    return PaintCanvas(m_doc, std::max(width(), 1), std::max(height(), 1), SelectionMarks::Show);
+    return PaintCanvas(m_doc, std::max(width(), 1), std::max(height(), 1), SelectionMarks::Show,
+                       m_gesture.PolygonPoints());
 }
 
 const QImage& CPluvoView::Canvas() {
@@ -71,7 +73,6 @@ void CPluvoView::EnsureCanvas() {
     view.height = size.height();
     // The marks of a polygon being entered are the gesture's feedback and
     // are put back by it, drawn so that it can take them away again.
-    view.NPunten = 0;
     OnDraw(*m_surface, m_doc, view);
     m_gesture.DrawFeedback(*m_surface);
     m_invalid = false;

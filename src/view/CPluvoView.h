@@ -18,7 +18,8 @@ class QtSurface;
 class CPluvoView : public QWidget {
     Q_OBJECT
 public:
-    CPluvoView(CPluvoDoc& doc, GestureStatus& status, QWidget* parent = nullptr);
+    // The view repaints after every edit on the road that asks for it.
+    CPluvoView(CPluvoDoc& doc, EditRoad& road, GestureStatus& status, QWidget* parent = nullptr);
     ~CPluvoView() override;
 
     // The drawing changed: paint the whole canvas again before it is shown.
@@ -26,12 +27,10 @@ public:
     // After New or Open: a gesture in progress is dropped and the canvas is
     // painted again.
     void InitialUpdate();
-    // A command or dialog changed figures: the gesture's snapping must see
-    // them as they are now.
-    void DrawingChanged();
 
-    // The canvas of the view's size painted as the screen shows it (no
-    // rubber band), for the clipboard and the PNG export.
+    // The canvas of the view's size painted as the screen shows it (the
+    // marks of a polygon being entered included, no rubber band), for the
+    // clipboard and the PNG export.
     QImage CaptureCanvas() const;
     // The backing image, painted up to date.
     const QImage& Canvas();
@@ -41,7 +40,7 @@ public:
 signals:
     // The right mouse button asks for the properties dialog.
     void PropertiesRequested();
-    // A gesture step changed the drawing or its undo state.
+    // An edit or a gesture step changed the drawing or its undo state.
     void DrawingTouched();
 
 protected:

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer) {
+bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer, std::span<const POINT> polygonMarks) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     // The printable area in the printer's own pixels, and the same area at
@@ -26,6 +26,7 @@ bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer) {
         CanvasView view;
         view.width = width;
         view.height = height;
+        view.polygonMarks = polygonMarks;
         OnDraw(surface, doc, view);
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -1,6 +1,10 @@
 // The canvas on paper: one page, the drawing enlarged by its print factor.
 #pragma once
 
+#include "model/Figuur.h"
+
+#include <span>
+
 class CPluvoDoc;
 class QPrinter;
 
@@ -14,4 +18,6 @@ inline constexpr int kMaxPrintDpi = 300;
 // resolution, at most kMaxPrintDpi, and puts that image on one page, so that
 // flood fills print exactly as on the screen. The drawing is only read.
 // False when the printer could not be started.
-bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer);
+// `polygonMarks` are the points of a free polygon being entered, printed
+// enlarged as the screen shows their marks.
+bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer, std::span<const POINT> polygonMarks = {});

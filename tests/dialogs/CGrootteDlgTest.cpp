@@ -17,8 +17,9 @@ namespace {
 
 // The resize command as the window runs it.
 void ResizeCommand(CPluvoDoc& doc) {
+    EditRoad road(doc);
     if (const std::optional<ResizePercentages> chosen = AskGrootte(doc, nullptr))
-        RunEdit(doc, CommandId::Resize, [&chosen](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Resize, [&chosen](CPluvoDoc& d) {
             ApplyGrootte(d, *chosen);
             return Change::Made;
         });
@@ -48,7 +49,7 @@ TEST(CGrootteDlg, OffersTheLastAcceptedPercentages) {
     EXPECT_TRUE(doc.IsModified());
 
     SCOPED_TRACE("Cancel takes no undo copy and changes nothing");
-    doc.undoFigures.clear();
+    doc.DropSnapshot();
     doc.SetModifiedFlag(false);
     const std::vector<Figuur> figures = doc.figures;
     WhenModal<CGrootteDlg>([](CGrootteDlg& d) {

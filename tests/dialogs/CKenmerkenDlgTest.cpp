@@ -47,7 +47,7 @@ CPluvoDoc ThreeFigures() {
 bool RunDialog(CPluvoDoc& doc, std::function<void(CKenmerkenDlg&)> act,
                std::string* toolbarText = nullptr) {
     WhenModal<CKenmerkenDlg>(std::move(act));
-    return RunKenmerken(doc, nullptr, toolbarText);
+    return ApplyKenmerkenResult(doc, AskKenmerken(doc, nullptr), toolbarText) == Change::Made;
 }
 
 void ChooseColour(CKenmerkenDlg& dialog, Colour which, QColor colour) {

@@ -3,6 +3,8 @@
 #include "dialogs/CObjectenDlg.h"
 
 #include "DialogTestSupport.h"
+#include "interaction/EditCommands.h"
+#include "interaction/ObjectList.h"
 #include "model/CPluvoDoc.h"
 
 #include <QHeaderView>
@@ -52,6 +54,16 @@ std::vector<std::string> Column(const CObjectenDlg& dialog, int column) {
     return cells;
 }
 
+// The objects list command as the window runs it.
+void ObjectListCommand(CPluvoDoc& doc) {
+    EditRoad road(doc);
+    const auto rows = RunObjecten(road, nullptr);
+    RunEdit(road, CommandId::ObjectList, [&rows](CPluvoDoc& d) {
+        if (rows) SelectFigures(d, *rows);
+        return Change::Made;
+    });
+}
+
 } // namespace
 
 TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
@@ -64,7 +76,7 @@ TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
         ClickRow(d, 4); // Ctrl+click takes row 5 away again
         QTest::keyClick(d.list(), Qt::Key_Return);
     });
-    RunObjecten(doc, nullptr);
+    ObjectListCommand(doc);
     EXPECT_EQ(doc.selection, (std::vector<std::uint32_t>{0, 2})) << "ascending row order";
 
     SCOPED_TRACE("a plain click highlights one row; Escape keeps the selection");
@@ -75,7 +87,7 @@ TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
         EXPECT_EQ(Highlighted(d), (std::vector<std::size_t>{1, 2, 3}));
         QTest::keyClick(d.list(), Qt::Key_Escape);
     });
-    RunObjecten(doc, nullptr);
+    ObjectListCommand(doc);
     EXPECT_EQ(doc.selection, (std::vector<std::uint32_t>{0, 2}));
     EXPECT_EQ(doc.figures.size(), 5u);
 }
@@ -84,7 +96,9 @@ TEST(CObjectenDlg, DeleteRemovesTheHighlightedFiguresAfterConfirmation) {
     CPluvoDoc doc = FiveFigures();
     doc.selection = {1};
     int repaints = 0;
-    CObjectenDlg dialog(doc, nullptr, [&repaints] { ++repaints; });
+    EditRoad road(doc);
+    road.AddListener([&repaints](const EditOutcome& outcome) { repaints += outcome.repaint; });
+    CObjectenDlg dialog(road);
     dialog.show();
     ClickRow(dialog, 0, Qt::NoModifier);
     ClickRow(dialog, 2);
@@ -123,7 +137,8 @@ TEST(CObjectenDlg, HashHeaderHighlightsAllThenNone) {
     const std::vector<std::size_t> all = {0, 1, 2, 3, 4};
     for (int opening = 0; opening < 2; ++opening) {
         SCOPED_TRACE(opening);
-        CObjectenDlg dialog(doc);
+        EditRoad road(doc);
+        CObjectenDlg dialog(road);
         dialog.show();
         ClickHeader(dialog, 0);
         EXPECT_EQ(Highlighted(dialog), all) << "every opening starts with all";
@@ -134,8 +149,7 @@ TEST(CObjectenDlg, HashHeaderHighlightsAllThenNone) {
         ClickHeader(dialog, 0);
         EXPECT_EQ(Highlighted(dialog), all);
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-        EXPECT_EQ(doc.selection.size(), 5u);
-        doc.selection = {1};
+        EXPECT_EQ(dialog.chosenRows(), all);
     }
 }
 
@@ -147,14 +161,16 @@ TEST(CObjectenDlg, RowsShowTheTextsOfTheFigures) {
         doc.current.TekstIndex = k;
         doc.AppendFigure();
     }
-    CObjectenDlg dialog(doc);
+    EditRoad road(doc);
+    CObjectenDlg dialog(road);
     EXPECT_EQ(Column(dialog, 1), (std::vector<std::string>{"Tekst", "Tekst"}));
     EXPECT_EQ(Column(dialog, 5), (std::vector<std::string>{"Snelle tek...", "Café"}));
 }
 
 TEST(CObjectenDlg, EmptyDrawingShowsHeadersAndDeleteAsksForRows) {
     CPluvoDoc doc;
-    CObjectenDlg dialog(doc);
+    EditRoad road(doc);
+    CObjectenDlg dialog(road);
     dialog.show();
     QTreeWidget* list = dialog.list();
     EXPECT_EQ(list->topLevelItemCount(), 0);
@@ -178,7 +194,8 @@ TEST(CObjectenDlg, EmptyDrawingShowsHeadersAndDeleteAsksForRows) {
 TEST(CObjectenDlg, HiddenButtonsRunTheirOperationOnly) {
     CPluvoDoc doc = FiveFigures();
     doc.selection = {0};
-    CObjectenDlg dialog(doc);
+    EditRoad road(doc);
+    CObjectenDlg dialog(road);
     dialog.show();
     const std::vector<QPushButton*>& hidden = dialog.hiddenButtons();
     ASSERT_EQ(hidden.size(), 5u);
@@ -207,7 +224,8 @@ TEST(CObjectenDlg, HiddenButtonsRunTheirOperationOnly) {
 
 TEST(CObjectenDlg, FocusStartsOnTheListAndTabKeepsTheDialogsOrder) {
     CPluvoDoc doc = FiveFigures();
-    CObjectenDlg d(doc);
+    EditRoad road(doc);
+    CObjectenDlg d(road);
     d.show();
     EXPECT_EQ(d.windowTitle(), "Objecten");
     EXPECT_EQ(d.focusWidget(), d.list());

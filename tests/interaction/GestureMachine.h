@@ -4,6 +4,8 @@
 
 #include "../render/RecordingSurface.h"
 
+#include "../model/SampleDrawings.h"
+#include "interaction/EditRoad.h"
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
 
@@ -20,7 +22,8 @@ struct Machine {
     CPluvoDoc doc;
     Panes panes;
     RecordingSurface surface;
-    Gesture gesture{doc, panes};
+    EditRoad road{doc};
+    Gesture gesture{doc, road, panes};
 
     // A new drawing as it is: the line tool, snapping to the grid.
     Machine() = default;
@@ -56,6 +59,6 @@ struct Machine {
         f.FiguurType = Rechthoek;
         f.p1 = {500, 500};
         f.p2 = {520, 520};
-        doc.undoFigures = {f};
+        samples::GiveUndo(doc, {f});
     }
 };

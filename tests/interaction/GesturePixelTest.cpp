@@ -71,7 +71,8 @@ struct View {
     Panes panes;
     std::vector<Pixel> image = std::vector<Pixel>(std::size_t{kW} * kH, 0);
     RasterSurface surface{image.data(), kW, kH, kW};
-    Gesture gesture{doc, panes};
+    EditRoad road{doc};
+    Gesture gesture{doc, road, panes};
     int repaints = 0;
 
     View(std::int32_t tool, std::int32_t grid) {

@@ -25,7 +25,7 @@ using Calls = std::vector<std::string>;
 TEST(GesturePolygon, ClosesOnAClickWithin4PixelsOfTheFirstPointOnBothAxes) {
     PolygonMachine m;
     m.doc.points = {{1, 1}};
-    m.doc.undoFigures = {Figuur{}};
+    samples::GiveUndo(m.doc, {Figuur{}});
     m.Corners({{100, 100}, {200, 100}, {200, 200}});
     ASSERT_EQ(m.gesture.NPunten(), 3);
     m.Corners({{105, 100}}); // 5 to the right: a new corner
@@ -102,7 +102,6 @@ TEST(GesturePolygon, EscapeRemovesEveryPointOfThePolygon) {
     EXPECT_FALSE(m.doc.IsModified());
     EXPECT_FALSE(outcome.repaint);
     EXPECT_FALSE(m.gesture.Bezig());
-    EXPECT_FALSE(m.gesture.Afbreken());
     EXPECT_EQ(m.gesture.NPunten(), 0);
     EXPECT_EQ(m.surface.Calls("Ellipse"), Calls{"Ellipse(95,95,106,106)"});
     EXPECT_EQ(m.surface.Calls("LineTo"),
@@ -143,8 +142,9 @@ TEST(GesturePolygon, TwoPointsGrowTheSquareTreeWithAnUndoCopy) {
     EXPECT_EQ(m.doc.figures[1].MetVul, 1);
     EXPECT_EQ(m.doc.points.size(), 2u + 21u) << "the two points stay; the tree adds its own";
     EXPECT_EQ(m.doc.figures[1].PolyPnt, 2);
-    EXPECT_EQ(m.doc.undoFigures, std::vector<Figuur>{earlier}) << "the snapshot before the tree";
-    EXPECT_EQ(m.doc.undoPoints.size(), 2u);
+    EXPECT_EQ(samples::UndoFigures(m.doc), std::vector<Figuur>{earlier})
+        << "the snapshot before the tree";
+    EXPECT_EQ(samples::UndoPointCount(m.doc), 2u);
     EXPECT_EQ(m.doc.current.KleurVul, 0x0000FF) << "the fill is given back";
     EXPECT_EQ(m.doc.current.MetVul, 0);
     EXPECT_TRUE(m.doc.IsModified()) << "a tree is a change that the save prompt must offer";
@@ -188,8 +188,10 @@ TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     PolygonMachine told;
     told.doc.TakeSnapshot();
     told.Corners({{100, 100}, {200, 100}, {200, 200}});
-    told.doc.RestoreSnapshot();
-    told.gesture.DrawingChanged();
+    told.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](CPluvoDoc& d) {
+                         d.RestoreSnapshot();
+                         return Change::Made;
+                     }});
     EXPECT_FALSE(told.gesture.Bezig());
     EXPECT_EQ(told.gesture.NPunten(), 0);
     told.surface.calls.clear();
@@ -197,8 +199,8 @@ TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     told.gesture.Escape(told.surface);
     EXPECT_TRUE(told.surface.calls.empty());
 
-    // The same without DrawingChanged: the next click ends the polygon and
-    // asks for a paint instead of reading past the list.
+    // The same for a change that went around the edit road: the next click
+    // ends the polygon and asks for a paint instead of reading past the list.
     for (bool escape : {false, true}) {
         PolygonMachine untold;
         untold.Corners({{100, 100}, {200, 100}, {200, 200}});
@@ -214,14 +216,19 @@ TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     // Points added by a merge after the polygon's own: it cannot go on.
     PolygonMachine merged;
     merged.Corners({{100, 100}, {200, 100}});
-    merged.doc.points.push_back({7, 7});
-    merged.gesture.DrawingChanged();
+    merged.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](CPluvoDoc& d) {
+                           d.points.push_back({7, 7});
+                           return Change::Made;
+                       }});
     EXPECT_FALSE(merged.gesture.Bezig());
     EXPECT_EQ(merged.doc.points.size(), 3u) << "nothing is removed from a list it does not own";
 
     // A command that leaves the points as they are keeps the polygon.
     PolygonMachine kept;
     kept.Corners({{100, 100}, {200, 100}});
-    kept.gesture.DrawingChanged();
+    kept.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](CPluvoDoc& d) {
+                         d.MetRaster = 0;
+                         return Change::Made;
+                     }});
     EXPECT_EQ(kept.gesture.NPunten(), 2);
 }

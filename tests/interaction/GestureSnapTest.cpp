@@ -91,7 +91,7 @@ TEST(GestureSnap, ChangesByOthersAreSeen) {
 
     // Lines moved in place by a command: seen once the view says so.
     for (Figuur& f : m.doc.figures) f.p1 = {f.p1.y, f.p1.x};
-    m.gesture.DrawingChanged();
+    m.doc.Revise();
     ExpectIdleMovesSnapAsTheList(m, random, 200);
     EXPECT_EQ(m.gesture.LineEndBuilds(), builds + 1);
 
@@ -111,6 +111,6 @@ TEST(GestureSnap, ChangesByOthersAreSeen) {
     for (Figuur& f : m.doc.figures) f.p2 = {f.p2.x + 3, f.p2.y - 2};
     ExpectIdleMovesSnapAsTheList(m, random, 20);
     m.doc.RestoreSnapshot();
-    m.gesture.DrawingChanged();
+    m.doc.Revise();
     ExpectIdleMovesSnapAsTheList(m, random, 200);
 }

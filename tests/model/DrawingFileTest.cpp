@@ -36,8 +36,8 @@ TEST(DrawingFile, OpeningNamesTheDrawingAndDropsTheUndoCopies) {
                   OpenStatus::Opened);
         EXPECT_EQ(doc.PathName, name);
         EXPECT_FALSE(doc.CanUndo());
-        EXPECT_TRUE(doc.undoFonts.empty());
-        EXPECT_TRUE(doc.undoPoints.empty());
+        EXPECT_EQ(samples::UndoFontCount(doc), 0u);
+        EXPECT_EQ(samples::UndoPointCount(doc), 0u);
         EXPECT_FALSE(doc.IsModified());
         EXPECT_EQ(doc.figures, samples::EveryKind().figures);
     }

@@ -174,20 +174,22 @@ TEST(FigureOperations, ThickerAndThinnerOutlines) {
     EXPECT_EQ(doc.figures[0].LijnDikte, 15);
 }
 
-TEST(FigureOperations, FillToggleAlternatesPerProcess) {
-    FillToggleState() = 0;
-    CPluvoDoc empty;
-    empty.ToggleFill();
-    EXPECT_EQ(FillToggleState(), 0) << "an empty drawing keeps the toggle";
+TEST(FigureOperations, FillToggleAlternatesAndSurvivesNewAndOpen) {
+    CPluvoDoc doc;
+    doc.ToggleFill();
+    EXPECT_EQ(doc.FillToggle, 0) << "an empty drawing keeps the toggle";
 
-    CPluvoDoc doc = SampleDrawing();
+    doc = SampleDrawing();
     doc.ToggleFill();
     for (const Figuur& f : doc.figures) EXPECT_EQ(f.MetVul, 1);
-    CPluvoDoc other = SampleDrawing();
-    for (Figuur& f : other.figures) f.MetVul = 1;
-    other.ToggleFill(); // the toggle belongs to the program, not the drawing
-    for (const Figuur& f : other.figures) EXPECT_EQ(f.MetVul, 0);
-    FillToggleState() = 0;
+    // The toggle belongs to the run: a new drawing read into the same
+    // document is emptied by the next use.
+    const CPluvoDoc sample = SampleDrawing();
+    doc.OnNewDocument();
+    doc.figures = sample.figures;
+    for (Figuur& f : doc.figures) f.MetVul = 1;
+    doc.ToggleFill();
+    for (const Figuur& f : doc.figures) EXPECT_EQ(f.MetVul, 0);
 }
 
 TEST(FigureOperations, RotationTurnsClockwiseIntoPositiveCoordinates) {

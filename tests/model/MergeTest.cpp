@@ -31,7 +31,7 @@ TEST(Merge, AppendedFiguresPointPastTheListsAndAreSelected) {
     doc.SetModifiedFlag(true);
     const CPluvoDoc before = doc;
 
-    ASSERT_TRUE(Merge(doc, StoreBinary(other)));
+    ASSERT_EQ(Merge(doc, StoreBinary(other)), MergeResult::Added);
     ASSERT_EQ(doc.figures.size(), 5 + other.figures.size());
     std::vector<std::uint32_t> appended;
     for (std::uint32_t i = 5; i < doc.figures.size(); ++i) appended.push_back(i);
@@ -57,7 +57,7 @@ TEST(Merge, AppendedFiguresPointPastTheListsAndAreSelected) {
 
     EXPECT_EQ(doc.SizeRaster, 8) << "the merged file's settings are not taken";
     EXPECT_EQ(doc.current, before.current);
-    EXPECT_EQ(doc.undoFigures, before.undoFigures);
+    EXPECT_EQ(doc.UndoState(), before.UndoState());
     EXPECT_TRUE(doc.IsModified()) << "the modified flag is left as it was";
 }
 
@@ -68,13 +68,13 @@ TEST(Merge, EmptyTextsKeepTheLaterTextIndicesRight) {
     other.current.TekstIndex = 1;
     other.AppendFigure();
     CPluvoDoc doc;
-    ASSERT_TRUE(Merge(doc, StoreBinary(other)));
+    ASSERT_EQ(Merge(doc, StoreBinary(other)), MergeResult::Added);
     EXPECT_EQ(doc.texts[static_cast<std::size_t>(doc.figures[0].TekstIndex)], "second");
 }
 
 TEST(Merge, FileWithoutFiguresEmptiesTheSelection) {
     CPluvoDoc doc = FiveLines();
-    ASSERT_TRUE(Merge(doc, StoreBinary(CPluvoDoc())));
+    ASSERT_EQ(Merge(doc, StoreBinary(CPluvoDoc())), MergeResult::Added);
     EXPECT_EQ(doc.figures.size(), 5u);
     EXPECT_TRUE(doc.selection.empty());
 }
@@ -89,7 +89,7 @@ TEST(Merge, DamagedOrForeignFileChangesNothing) {
     for (const std::string& bytes : bad) {
         CPluvoDoc doc = FiveLines();
         const CPluvoDoc before = doc;
-        EXPECT_FALSE(Merge(doc, bytes)) << bytes.size() << " bytes";
+        EXPECT_EQ(Merge(doc, bytes), MergeResult::Refused) << bytes.size() << " bytes";
         EXPECT_EQ(doc.figures, before.figures);
         EXPECT_EQ(doc.texts, before.texts);
         EXPECT_EQ(doc.fonts, before.fonts);

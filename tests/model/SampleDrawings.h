@@ -4,9 +4,26 @@
 
 #include "model/CPluvoDoc.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace samples {
+
+// The figures of the one-level undo copy; empty when there is none.
+inline std::vector<Figuur> UndoFigures(const CPluvoDoc& doc) {
+    return doc.UndoState() ? doc.UndoState()->figures : std::vector<Figuur>{};
+}
+inline std::size_t UndoPointCount(const CPluvoDoc& doc) {
+    return doc.UndoState() ? doc.UndoState()->points.size() : 0;
+}
+inline std::size_t UndoFontCount(const CPluvoDoc& doc) {
+    return doc.UndoState() ? doc.UndoState()->fonts.size() : 0;
+}
+// Some earlier state that Undo could bring back.
+inline void GiveUndo(CPluvoDoc& doc, std::vector<Figuur> figures) {
+    doc.SetUndoState(std::make_shared<const UndoCopy>(UndoCopy{std::move(figures), {}, {}}));
+}
 
 // A new drawing with one line from (64, 32) to (192, 128).
 inline CPluvoDoc OneLine() {

@@ -1,12 +1,17 @@
 #include "RecordingSurface.h"
 
+#include "interaction/Placing.h"
 #include "model/CPluvoDoc.h"
 #include "model/SvgExport.h"
+#include "render/LineEndIndex.h"
 #include "render/SchilderFiguur.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// The line ends of the drawing as it is now, as painting and placing use them.
+LineEndIndex Ends(const CPluvoDoc& doc) { return LineEndIndex(doc.figures, doc.SnapDistance); }
 
 Figuur MakeFigure(std::int32_t type, POINT p1, POINT p2) {
     Figuur f;
@@ -27,9 +32,9 @@ std::vector<std::string> Draw(CPluvoDoc& doc, const Figuur& f, Append append = A
     RecordingSurface s;
     doc.current = f;
     if (append == Append::Yes)
-        DrawAndAppend(s, doc);
+        DrawAndAppend(s, doc, Ends(doc));
     else
-        SchilderFiguur(s, doc, f);
+        SchilderFiguur(s, doc, f, Ends(doc));
     return s.calls;
 }
 
@@ -126,7 +131,7 @@ TEST(SchilderFiguur, TextOnTheGridAndTheStateItLeavesBehind) {
     doc.SizeRaster = 10;
     RecordingSurface s;
     doc.current = text;
-    SchilderFiguur(s, doc, doc.current);
+    SchilderFiguur(s, doc, doc.current, Ends(doc));
     EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(42,34,xxxxx)"});
     EXPECT_EQ(s.TextColor(), 0x0000FFu) << "the text colour stays set";
     EXPECT_EQ(s.GetBkMode(), BkMode::Transparent);
@@ -138,7 +143,7 @@ TEST(SchilderFiguur, TextOnTheGridAndTheStateItLeavesBehind) {
     filled.KleurVul = 0x123456;
     RecordingSurface t;
     doc.current = filled;
-    SchilderFiguur(t, doc, doc.current);
+    SchilderFiguur(t, doc, doc.current, Ends(doc));
     EXPECT_EQ(t.CurrentBrush(), Brush::Solid(0xFFFFFF)) << "a fill brush is given back";
     Figuur fill = MakeFigure(Opvullen, {5, 6}, {5, 6});
     fill.KleurRand = 0xABCDEF;
@@ -231,7 +236,7 @@ TEST(SchilderFiguur, LineEndPullingSkipsNegativeEndsAndMovesBothPoints) {
     text.TekstIndex = 0;
     RecordingSurface s;
     doc.current = text;
-    SchilderFiguur(s, doc, doc.current);
+    SchilderFiguur(s, doc, doc.current, Ends(doc));
     EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(200,200,ab)"})
         << "every kind of figure is pulled";
 }
@@ -244,7 +249,7 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
     text.TekstIndex = 0;
     RecordingSurface s;
     doc.current = text;
-    SchilderFiguur(s, doc, doc.current);
+    SchilderFiguur(s, doc, doc.current, Ends(doc));
     EXPECT_EQ(s.Calls("TextOut"), std::vector<std::string>{"TextOut(-38,-26,xxxxx)"})
         << "-47 and -38 go toward zero to -40 and -30";
     EXPECT_EQ(doc.current.p1, (POINT{-47, -38})) << "the figure keeps its point";
@@ -256,7 +261,7 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
     text.FontIndex = 1;
     RecordingSurface r;
     doc.current = text;
-    SchilderFiguur(r, doc, doc.current);
+    SchilderFiguur(r, doc, doc.current, Ends(doc));
     EXPECT_EQ(r.Calls("TextOut"), std::vector<std::string>{"TextOut(44,68,xxxxx)"});
     ASSERT_EQ(r.selectedFonts.size(), 2u);
     EXPECT_EQ(r.selectedFonts[0], upright);
@@ -264,14 +269,14 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
     text.p1 = {47, 38};
     RecordingSurface free;
     doc.current = text;
-    SchilderFiguur(free, doc, doc.current);
+    SchilderFiguur(free, doc, doc.current, Ends(doc));
     EXPECT_EQ(free.Calls("TextOut"), std::vector<std::string>{"TextOut(47,38,xxxxx)"})
         << "without the grid the text stands at p1";
     doc.SizeRaster = 0;
     text.RsterPnt = 1;
     RecordingSurface noGrid;
     doc.current = text;
-    SchilderFiguur(noGrid, doc, doc.current);
+    SchilderFiguur(noGrid, doc, doc.current, Ends(doc));
     EXPECT_EQ(noGrid.Calls("TextOut"), std::vector<std::string>{"TextOut(47,38,xxxxx)"})
         << "a grid of 0 from a file must not divide";
 }
@@ -283,12 +288,12 @@ TEST(SchilderFiguur, StateLeftByATextCarriesOverToTheNextFigure) {
     Figuur text = MakeFigure(Tekst, {0, 0}, {0, 0});
     text.KleurRand = 0x00AA00;
     doc.current = text;
-    SchilderFiguur(s, doc, doc.current);
+    SchilderFiguur(s, doc, doc.current, Ends(doc));
     Figuur dotted = MakeFigure(Rechthoek, {0, 0}, {9, 9});
     dotted.Stippel = 1;
     dotted.MetVul = 1;
     doc.current = dotted;
-    SchilderFiguur(s, doc, doc.current);
+    SchilderFiguur(s, doc, doc.current, Ends(doc));
     EXPECT_EQ(s.GetBkMode(), BkMode::Transparent) << "pen gaps stay unpainted after a text";
     EXPECT_EQ(s.TextColor(), 0x00AA00u);
     EXPECT_EQ(s.CurrentBrush().style, BrushStyle::Hollow)

@@ -1,5 +1,6 @@
 #include "RecordingSurface.h"
 
+#include "interaction/Placing.h"
 #include "model/CPluvoDoc.h"
 #include "model/Geometry.h"
 #include "render/SquareTree.h"
@@ -127,13 +128,13 @@ TEST(SquareTree, DirectionOfTheSegmentChoosesTheSideAndTheApex) {
                                   std::tuple{POINT{90, 40}, POINT{0, 0}, POINT{0, 40}},
                                   std::tuple{POINT{0, 40}, POINT{90, 0}, POINT{0, 0}},
                                   std::tuple{POINT{90, 0}, POINT{0, 40}, POINT{90, 40}}}) {
-        CPluvoDoc doc = TreeDoc();
-        RecordingSurface r;
         BoomState state;
-        BoomDriehoek(r, doc, p, q, 1, state);
-        ASSERT_FALSE(doc.figures.empty());
-        EXPECT_EQ(doc.points[1], t) << "side " << p.x << "," << p.y << " -> " << q.x << "," << q.y;
-        EXPECT_EQ(doc.figures[0].nHoek, 3);
+        state.g = TreeDoc().SizeRaster;
+        BoomDriehoek(p, q, 1, state);
+        ASSERT_FALSE(state.shapes.empty());
+        EXPECT_EQ(state.shapes[0].corners[1], t)
+            << "side " << p.x << "," << p.y << " -> " << q.x << "," << q.y;
+        EXPECT_EQ(state.shapes[0].nCorners, 3);
     }
 }
 
@@ -243,16 +244,15 @@ TEST(SquareTree, LimitKeepsTheTreeConsistentAndAllowsLargeTrees) {
     ExpectPointsFollowFigures(doc, 1, 0);
 
     // A tree of 100 cells, which the limit is meant to allow, is whole.
-    CPluvoDoc whole = TreeDoc();
-    whole.SizeRaster = 10;
-    RecordingSurface w;
     BoomState unlimited;
+    unlimited.g = 10;
     unlimited.limit = std::numeric_limits<std::size_t>::max();
-    BoomVierkant(w, whole, {0, 5000}, {1000, 5000}, 0, unlimited);
+    BoomVierkant({0, 5000}, {1000, 5000}, 0, unlimited);
     CPluvoDoc limited = TreeDoc();
     limited.SizeRaster = 10;
-    EXPECT_EQ(GroeiBoom(w, limited, {0, 5000}, {1000, 5000}, 1), whole.figures.size());
-    EXPECT_LT(whole.figures.size(), kBoomMaxFiguren);
+    RecordingSurface w;
+    EXPECT_EQ(GroeiBoom(w, limited, {0, 5000}, {1000, 5000}, 1), unlimited.shapes.size());
+    EXPECT_LT(unlimited.shapes.size(), kBoomMaxFiguren);
 }
 
 TEST(SquareTree, DepthFirstOrderPutsTheLeftSubtreeBeforeTheRight) {

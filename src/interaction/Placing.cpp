@@ -1,0 +1,58 @@
+#include "Placing.h"
+
+#include "model/CPluvoDoc.h"
+#include "model/Geometry.h"
+#include "render/LineEndIndex.h"
+#include "render/SchilderFiguur.h"
+#include "render/SquareTree.h"
+#include "render/Surface.h"
+
+#include <vector>
+
+bool DrawAndAppend(Surface& surface, CPluvoDoc& doc, const LineEndIndex& lineEnds) {
+    const DrawnFigure drawn = SchilderFiguur(surface, doc, doc.current, lineEnds);
+    doc.current.p1 = drawn.figure.p1;
+    doc.current.p2 = drawn.figure.p2;
+    if (!drawn.storable) return false;
+    doc.AppendFigure();
+    return true;
+}
+
+std::size_t GroeiBoom(Surface& surface, CPluvoDoc& doc, POINT a, POINT b, std::int32_t kleurStap) {
+    const std::vector<BoomVorm> shapes = BoomVormen(a, b, doc.SizeRaster);
+    // The tree adds no lines, so one index of the line ends serves it all.
+    const LineEndIndex lineEnds(doc.figures, doc.SnapDistance);
+    // Every step draws as on a fresh surface, so nothing that drawing the
+    // figures selects may stay behind on the caller's surface.
+    const Rop2 previousRop = surface.SetROP2(Rop2::CopyPen);
+    const Pen previousPen = surface.CurrentPen();
+    const Brush previousBrush = surface.CurrentBrush();
+    doc.figures.reserve(doc.figures.size() + shapes.size());
+    for (const BoomVorm& shape : shapes) {
+        Figuur& f = doc.current;
+        f.FiguurType = Polygoon;
+        f.p1 = shape.p1;
+        f.p2 = shape.p2;
+        f.KleurVul = static_cast<std::int32_t>(BoomGroen(shape.level, kleurStap));
+        f.PolyPnt = static_cast<std::int32_t>(doc.points.size());
+        f.nHoek = shape.nCorners;
+        doc.points.insert(doc.points.end(), shape.corners.begin(),
+                          shape.corners.begin() + shape.nCorners);
+        DrawAndAppend(surface, doc, lineEnds);
+    }
+    surface.SelectBrush(previousBrush);
+    surface.SelectPen(previousPen);
+    surface.SetROP2(previousRop);
+    return shapes.size();
+}
+
+std::size_t TwoPointTree(Surface& surface, CPluvoDoc& doc, POINT a, POINT b) {
+    const std::int32_t kleurVul = doc.current.KleurVul;
+    const std::int32_t metVul = doc.current.MetVul;
+    doc.current.MetVul = 1;
+    const std::int32_t kleurStap = BoomKleurStap(Distance(a, b), doc.SizeRaster);
+    const std::size_t added = GroeiBoom(surface, doc, a, b, kleurStap);
+    doc.current.KleurVul = kleurVul;
+    doc.current.MetVul = metVul;
+    return added;
+}

@@ -37,6 +37,7 @@ public:
 
 private:
     void Delete();
+    void SizeColumns();
     void HeaderClicked(int column);
 
     CPluvoDoc& m_doc;

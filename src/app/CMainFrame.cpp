@@ -7,11 +7,14 @@
 #include "platform/LockKeys.h"
 #include "view/CPluvoView.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +22,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -29,6 +33,27 @@ namespace {
 constexpr const char* kIdleText = "Doe iets";
 
 QString Text(const char* text) { return CMainFrame::tr(text); }
+
+// The keys that edit the toolbar's text field while it has the focus, even
+// where a command has the same key: taking them away would, say, remove the
+// last figure while a word is being corrected.
+bool EditsText(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier;
+    case Qt::Key_A:
+    case Qt::Key_C:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return modifiers == Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -285,8 +310,30 @@ void CMainFrame::InitialUpdate() {
 
 // --- Events -----------------------------------------------------------------
 
+bool CMainFrame::IsCommandKey(const QKeyEvent& key) const {
+    const QKeySequence keys(
+        QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key())));
+    for (const auto& [id, action] : m_actions)
+        if (!action->shortcut().isEmpty() && action->shortcut() == keys) return true;
+    return false;
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_textEdit && event->type() == QEvent::FocusOut) OnTextEditLeft();
+    if (watched == m_textEdit && event->type() == QEvent::ShortcutOverride) {
+        // The field would take many command keys for itself (Ctrl+E moves
+        // its cursor): the frame's commands win, except the keys that edit
+        // text, which the field keeps.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (EditsText(*key)) {
+            key->accept();
+            return true;
+        }
+        if (IsCommandKey(*key)) {
+            key->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock)
@@ -346,12 +393,25 @@ void CMainFrame::ReadPosition() {
     settings.endGroup();
     // Negative values come from a window closed off the screen's edge, or
     // minimised or maximised: the default placement is better then.
-    if (x < 0 || y < 0 || cx < 0 || cy < 0) {
-        resize(900, 650);
+    const bool remembered = x >= 0 && y >= 0 && cx >= 0 && cy >= 0;
+    QScreen* screen = remembered ? QGuiApplication::screenAt(QPoint(x, y)) : nullptr;
+    if (!screen) screen = this->screen();
+    // The window fits the screen, whose logical size shrinks with a device
+    // pixel ratio above 1 (and was perhaps another screen when the position
+    // was kept). The frame the window manager adds is not known before the
+    // window shows: room is left for it.
+    const QSize frame(16, 48);
+    const QRect available = screen->availableGeometry();
+    const QSize room = (available.size() - frame).expandedTo(QSize(200, 150));
+    if (!remembered) {
+        resize(QSize(900, 650).boundedTo(room));
         return;
     }
-    resize(std::max(cx, 200), std::max(cy, 150));
-    move(x, y);
+    const QSize size = QSize(std::max(cx, 200), std::max(cy, 150)).boundedTo(room);
+    resize(size);
+    const QSize outer = size + frame;
+    move(std::max(available.left(), std::min(x, available.right() + 1 - outer.width())),
+         std::max(available.top(), std::min(y, available.bottom() + 1 - outer.height())));
 }
 
 void CMainFrame::WritePosition() {

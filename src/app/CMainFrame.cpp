@@ -1,32 +1,24 @@
+// Building the main window from the command table: the actions, the menus,
+// the main toolbar with its text field and tool list, and the colour bar.
 #include "CMainFrame.h"
 
 #include "Icons.h"
 #include "interaction/ToolOptions.h"
 #include "model/CPluvoDoc.h"
 #include "model/Win1252.h"
-#include "platform/LockKeys.h"
 #include "view/CPluvoView.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPrinter>
 #include <QSettings>
-#include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QToolBar>
 
 namespace {
-
-constexpr const char* kIdleText = "Doe iets";
 
 QString Text(const char* text) { return CMainFrame::tr(text); }
 
@@ -63,8 +55,6 @@ CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     m_doc.SetTitleHook({});
 }
-
-// --- Building from the command table ----------------------------------------
 
 void CMainFrame::BuildActions() {
     for (const CommandRow& row : CommandRows()) {
@@ -153,28 +143,6 @@ void CMainFrame::BuildToolBars() {
     addToolBar(Qt::LeftToolBarArea, m_colourBar);
 }
 
-void CMainFrame::BuildStatusBar() {
-    QStatusBar* bar = statusBar();
-    m_panes[0] = new QLabel(tr(kIdleText), bar);
-    bar->addWidget(m_panes[0], 1);
-    m_panes[1] = new QLabel(bar);
-    // 70 pixels, or as much as a position with its distance needs in the
-    // status bar's font, so that the text is never cut off.
-    m_panes[1]->setFixedWidth(
-        std::max(70, m_panes[1]->fontMetrics().horizontalAdvance("8888-8888 88.88") + 6));
-    bar->addPermanentWidget(m_panes[1]);
-    const char* indicators[] = {"CAP", "NUM", "SCRL"};
-    for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(bar);
-        label->setObjectName(indicators[i]);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance("SCRL") + 8);
-        label->setAlignment(Qt::AlignCenter);
-        bar->addPermanentWidget(label);
-        m_panes[2 + i] = label;
-    }
-    RefreshLockIndicators();
-}
-
 QAction* CMainFrame::Action(CommandId id) const {
     const auto it = m_actions.find(id);
     return it == m_actions.end() ? nullptr : it->second;
@@ -182,94 +150,6 @@ QAction* CMainFrame::Action(CommandId id) const {
 
 QLabel* CMainFrame::Pane(int index) const {
     return index >= 0 && index < 5 ? m_panes[index] : nullptr;
-}
-
-// --- Running commands ---------------------------------------------------------
-
-void CMainFrame::Run(CommandId id) {
-    const CommandRow* row = FindCommand(id);
-    if (!row || !row->handler) return;
-    QAction* action = Action(id);
-    if (action && !action->isEnabled()) return;
-    (this->*row->handler)(id);
-    RefreshCommandStates();
-    // The canvas holds the keyboard after every command, so that shortcuts
-    // and ESC reach it; after a dialog the window asks for the focus back,
-    // which a desktop without a window manager would not give it.
-    if (isVisible() && !QApplication::activeModalWidget()) {
-        if (!isActiveWindow()) activateWindow();
-        m_view->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void CMainFrame::RefreshCommandStates() {
-    for (const CommandRow& row : CommandRows()) {
-        QAction* action = Action(row.id);
-        if (!action) continue;
-        switch (row.update) {
-        case UpdateRule::Always:
-            break;
-        case UpdateRule::CanUndo:
-            action->setEnabled(m_doc.CanUndo());
-            break;
-        case UpdateRule::Tool:
-            action->setChecked(m_doc.current.FiguurType == row.value);
-            break;
-        case UpdateRule::ShowGrid:
-            action->setChecked(m_doc.MetRaster != 0);
-            break;
-        case UpdateRule::ShowCoordinates:
-            action->setChecked(m_doc.MetCoord != 0);
-            break;
-        case UpdateRule::GridPoints:
-            action->setChecked(m_doc.current.RsterPnt != 0);
-            break;
-        case UpdateRule::ToolBarShown:
-            action->setChecked(m_mainBar && !m_mainBar->isHidden());
-            break;
-        case UpdateRule::StatusBarShown:
-            action->setChecked(!statusBar()->isHidden());
-            break;
-        case UpdateRule::ColourBarShown:
-            action->setChecked(m_colourBar && !m_colourBar->isHidden());
-            break;
-        case UpdateRule::Unserved:
-            action->setEnabled(false);
-            break;
-        }
-    }
-}
-
-void CMainFrame::RefreshLockIndicators() {
-    const LockStates locks = ReadLockStates();
-    const bool on[] = {locks.caps, locks.num, locks.scroll};
-    const char* texts[] = {"CAP", "NUM", "SCRL"};
-    for (int i = 0; i < 3; ++i) {
-        QLabel* label = m_panes[2 + i];
-        if (!label) continue;
-        // The text shows while the lock is on, as keyboards' own lights do.
-        const QString text = on[i] ? QString::fromLatin1(texts[i]) : QString();
-        if (label->text() != text) label->setText(text);
-    }
-}
-
-void CMainFrame::SetPaneText(int pane, const std::string& text) {
-    if (QLabel* label = Pane(pane)) {
-        label->setText(QString::fromStdString(text));
-        label->repaint();
-    }
-}
-
-void CMainFrame::ZetFiguurType(int type) {
-    m_doc.current.FiguurType = type;
-    m_toolList->setCurrentIndex(type);
-}
-
-void CMainFrame::RebuildTitle() {
-    const QString name = m_doc.PathName.empty()
-                             ? QString()
-                             : QFileInfo(QString::fromStdString(m_doc.PathName)).fileName();
-    setWindowTitle(name + " - " + tr("Pluvo"));
 }
 
 void CMainFrame::InitialUpdate() {
@@ -281,94 +161,4 @@ void CMainFrame::InitialUpdate() {
     m_textEdit->setText(QString::fromStdString(Win1252ToUtf8(InitialToolbarText(m_doc))));
     m_view->InitialUpdate();
     RefreshCommandStates();
-}
-
-// --- Events -----------------------------------------------------------------
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_textEdit && event->type() == QEvent::FocusOut) OnTextEditLeft();
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock)
-            RefreshLockIndicators();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool CMainFrame::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        // A prompt shows while a command is highlighted; without one the
-        // message pane says it is idle.
-        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        m_panes[0]->setText(tip.isEmpty() ? tr(kIdleText) : tip);
-        return true;
-    }
-    if (event->type() == QEvent::WindowActivate) RefreshLockIndicators();
-    return QMainWindow::event(event);
-}
-
-void CMainFrame::closeEvent(QCloseEvent* event) {
-    // The position is kept whether or not the close goes on.
-    WritePosition();
-    if (!SaveModified()) {
-        event->ignore();
-        return;
-    }
-    QSettings settings;
-    m_recent.Save(settings);
-    event->accept();
-}
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void CMainFrame::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (!url.isLocalFile()) continue;
-        event->acceptProposedAction();
-        activateWindow();
-        OpenFile(url.toLocalFile());
-        RefreshCommandStates();
-        return;
-    }
-}
-
-// --- Window position ----------------------------------------------------------
-
-void CMainFrame::ReadPosition() {
-    QSettings settings;
-    settings.beginGroup("Position");
-    const int x = settings.value("x", -1).toInt();
-    const int y = settings.value("y", -1).toInt();
-    const int cx = settings.value("cx", -1).toInt();
-    const int cy = settings.value("cy", -1).toInt();
-    settings.endGroup();
-    // Negative values come from a window closed off the screen's edge, or
-    // minimised or maximised: the default placement is better then.
-    if (x < 0 || y < 0 || cx < 0 || cy < 0) {
-        resize(900, 650);
-        return;
-    }
-    resize(std::max(cx, 200), std::max(cy, 150));
-    move(x, y);
-}
-
-void CMainFrame::WritePosition() {
-    QSettings settings;
-    settings.beginGroup("Position");
-    settings.setValue("x", pos().x());
-    settings.setValue("y", pos().y());
-    settings.setValue("cx", width());
-    settings.setValue("cy", height());
-    settings.endGroup();
-}
-
-// --- Bars ---------------------------------------------------------------------
-
-void CMainFrame::OnToggleBar(CommandId id) {
-    QWidget* bar = id == CommandId::ToolBar     ? static_cast<QWidget*>(m_mainBar)
-                   : id == CommandId::StatusBar ? static_cast<QWidget*>(statusBar())
-                                                : static_cast<QWidget*>(m_colourBar);
-    bar->setVisible(bar->isHidden());
 }

@@ -21,6 +21,7 @@ class CPluvoDoc;
 class CPluvoView;
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -112,6 +113,8 @@ private:
     // with a message when it is gone.
     void OpenRecent(const QString& path);
     void RefreshLockIndicators();
+    // Whether the key is the shortcut of one of the window's commands.
+    bool IsCommandKey(const QKeyEvent& key) const;
     void ReadPosition();
     void WritePosition();
 

@@ -91,7 +91,10 @@ int RunEditor(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Brenlock Ostervaal");
     QApplication::setApplicationName("Pluvo");
-    QApplication::setApplicationDisplayName("Pluvo");
+    // No application display name: with one, Qt on X11 appends " — Pluvo" to
+    // every window title that does not already end in it, so a modified
+    // drawing would read "name - Pluvo* — Pluvo" and every dialog would carry
+    // the suffix. The titles are complete as the windows set them.
     QApplication::setDesktopFileName("pluvo");
     InitResources();
     QApplication::setWindowIcon(AppIcon());

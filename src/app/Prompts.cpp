@@ -7,16 +7,33 @@
 
 namespace {
 
-const PromptAnswers* g_standIn = nullptr;
-
 QString Tr(const char* text) { return QCoreApplication::translate("Prompts", text); }
 
+// The answers of the current stand-in for one kind of question, or nullptr.
+template <class Answer> const Answer* StandInFor(Answer PromptAnswers::*answer) {
+    const PromptStandIn* standIn = PromptStandIn::Current();
+    return standIn && standIn->Answers().*answer ? &(standIn->Answers().*answer) : nullptr;
+}
+
 } // namespace
+
+PromptStandIn::PromptStandIn(PromptAnswers answers)
+    : QObject(QCoreApplication::instance()), m_answers(std::move(answers)) {}
+
+PromptStandIn::~PromptStandIn() = default;
+
+const PromptStandIn* PromptStandIn::Current() {
+    const QCoreApplication* application = QCoreApplication::instance();
+    if (!application) return nullptr;
+    const QList<PromptStandIn*> standIns =
+        application->findChildren<PromptStandIn*>(Qt::FindDirectChildrenOnly);
+    return standIns.isEmpty() ? nullptr : standIns.constLast();
+}
 
 namespace prompts {
 
 QString ChooseFile(QWidget* parent, const FileQuestion& question) {
-    if (g_standIn && g_standIn->file) return g_standIn->file(question);
+    if (const auto* answer = StandInFor(&PromptAnswers::file)) return (*answer)(question);
     QFileDialog dialog(parent, question.caption);
     const bool open = question.kind == FileQuestion::Kind::Open;
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -29,7 +46,7 @@ QString ChooseFile(QWidget* parent, const FileQuestion& question) {
 }
 
 SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) {
-    if (g_standIn && g_standIn->saveChanges) return g_standIn->saveChanges(text);
+    if (const auto* answer = StandInFor(&PromptAnswers::saveChanges)) return (*answer)(text);
     QMessageBox box(QMessageBox::Warning, Tr("Pluvo"), text, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(Tr("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(Tr("&Nee"), QMessageBox::NoRole);
@@ -44,14 +61,12 @@ SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) {
 
 void Message(QWidget* parent, const QString& text, const QString& caption) {
     const QString title = caption.isEmpty() ? Tr("Pluvo") : caption;
-    if (g_standIn && g_standIn->message) {
-        g_standIn->message(text, title);
+    if (const auto* answer = StandInFor(&PromptAnswers::message)) {
+        (*answer)(text, title);
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
-
-void SetStandIn(const PromptAnswers* answers) { g_standIn = answers; }
 
 } // namespace prompts

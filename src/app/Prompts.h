@@ -3,6 +3,7 @@
 // a stand-in instead of a person.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -29,6 +30,24 @@ struct PromptAnswers {
     std::function<void(const QString& text, const QString& caption)> message;
 };
 
+// Answers every question through its answers instead of a person while it
+// lives (tests only). The application owns it: it is a child of the
+// application object, so it ends with the application at the latest, and
+// nothing outside the application keeps it. The newest one answers.
+class PromptStandIn final : public QObject {
+    Q_OBJECT
+public:
+    explicit PromptStandIn(PromptAnswers answers);
+    ~PromptStandIn() override;
+
+    // The stand-in that answers now, or nullptr: the dialogs ask a person.
+    static const PromptStandIn* Current();
+    const PromptAnswers& Answers() const { return m_answers; }
+
+private:
+    PromptAnswers m_answers;
+};
+
 namespace prompts {
 
 // Asks for a file; an empty string when the user cancelled. Open dialogs
@@ -40,9 +59,5 @@ SaveAnswer AskSaveChanges(QWidget* parent, const QString& text);
 
 // A message with an OK button; the caption is "Pluvo" unless one is given.
 void Message(QWidget* parent, const QString& text, const QString& caption = QString());
-
-// Answers every question through `answers` while it is set (tests only);
-// nullptr restores the dialogs.
-void SetStandIn(const PromptAnswers* answers);
 
 } // namespace prompts

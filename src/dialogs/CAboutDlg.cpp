@@ -20,7 +20,7 @@ QIcon ApplicationIcon() {
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("Over Pluvo"));
+    setWindowTitle(tr("About Pluvo"));
     setModal(true);
 
     auto* icon = new QLabel(this);

@@ -72,6 +72,21 @@ QCheckBox* Check(const QString& caption, std::int32_t value, QWidget* parent) {
 
 std::int32_t Checked(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 
+// Makes a radio group one stop of Tab, on its checked button (the first when
+// none is checked); the arrow keys move within the group. Follows the check
+// as it moves.
+void OneTabStop(QButtonGroup* group) {
+    const auto follow = [group] {
+        const QList<QAbstractButton*> buttons = group->buttons();
+        QAbstractButton* stop = group->checkedButton();
+        if (!stop && !buttons.isEmpty()) stop = buttons.constFirst();
+        for (QAbstractButton* button : buttons)
+            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    follow();
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, follow);
+}
+
 } // namespace
 
 CKenmerkenDlg::CKenmerkenDlg(const CPluvoDoc& doc, const KenmerkenValues& values, QWidget* parent)
@@ -165,7 +180,8 @@ CKenmerkenDlg::CKenmerkenDlg(const CPluvoDoc& doc, const KenmerkenValues& values
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab runs as it always has in this dialog: switches, numbers, colours,
-    // print factors, tools and their options, OK and Cancel.
+    // the print factor, the tool and its options, OK and Cancel. Each radio
+    // group is one stop, on its checked button.
     std::vector<QWidget*> order = {m_metRaster, m_metCoord,   m_rsterPnt, m_metRand,
                                    m_metVul,    m_sizeRaster, m_lijnDikte};
     order.insert(order.end(), m_colourButtons.begin(), m_colourButtons.end());
@@ -174,6 +190,8 @@ CKenmerkenDlg::CKenmerkenDlg(const CPluvoDoc& doc, const KenmerkenValues& values
     order.insert(order.end(),
                  {m_stippel, m_nHoek, m_text, m_fontButton, m_orientation, m_ok, m_cancel});
     for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
+    OneTabStop(m_printFactors);
+    OneTabStop(m_tools);
     m_metRaster->setFocus();
 }
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -49,13 +50,7 @@ CObjectenDlg::CObjectenDlg(EditRoad& road, QWidget* parent)
     header->setSectionsClickable(true);
     header->setSectionsMovable(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    int width = 0;
-    for (int c = 0; c < kColumns; ++c) {
-        header->resizeSection(c, kColumnWidths[c]);
-        width += kColumnWidths[c];
-    }
-    // Room for every column and the scroll bar beside them.
-    m_list->setMinimumSize(width + 2 * m_list->frameWidth() + 24, 480);
+    for (int c = 0; c < kColumns; ++c) header->resizeSection(c, kColumnWidths[c]);
     connect(header, &QHeaderView::sectionClicked, this, &CObjectenDlg::HeaderClicked);
 
     m_ok = new QPushButton(tr("OK"), this);
@@ -128,6 +123,7 @@ void CObjectenDlg::FillList() {
         rows << new QTreeWidgetItem(texts);
     }
     m_list->addTopLevelItems(rows);
+    SizeColumns();
 
     // One selection of runs of rows rather than one change per row, so that a
     // long list with many selected figures opens quickly.
@@ -147,6 +143,24 @@ void CObjectenDlg::FillList() {
         i = end + 1;
     }
     m_list->selectionModel()->select(runs, QItemSelectionModel::Select);
+}
+
+void CObjectenDlg::SizeColumns() {
+    // The number column is as wide as the largest number needs (the last
+    // row's), so that no number is cut off; the others keep their widths.
+    QHeaderView* header = m_list->header();
+    int numbers = kColumnWidths[0];
+    if (QTreeWidgetItem* last = m_list->topLevelItem(m_list->topLevelItemCount() - 1)) {
+        const int margin =
+            2 * (m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1);
+        numbers = std::max(numbers, QFontMetrics(m_list->font()).horizontalAdvance(last->text(0)) +
+                                        margin + 4);
+    }
+    header->resizeSection(0, numbers);
+    int width = 0;
+    for (int c = 0; c < kColumns; ++c) width += header->sectionSize(c);
+    // Room for every column and the scroll bar beside them.
+    m_list->setMinimumSize(width + 2 * m_list->frameWidth() + 24, 480);
 }
 
 std::vector<std::size_t> CObjectenDlg::HighlightedRows() const {

@@ -40,6 +40,7 @@ public:
 
 private:
     void Delete();
+    void SizeColumns();
     void HeaderClicked(int column);
 
     EditRoad& m_road;

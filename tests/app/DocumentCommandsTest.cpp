@@ -247,6 +247,7 @@ TEST_F(MainFrameTest, TheRealFileDialogsTakeATypedPath) {
     // No stand-in for the file dialogs here: the dialog itself is shown and
     // a full path is typed into it, as a user would.
     answers.file = nullptr;
+    standIn = std::make_unique<PromptStandIn>(answers);
     const auto typeInto = [](const QString& path) {
         QTimer::singleShot(0, [path] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

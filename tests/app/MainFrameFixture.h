@@ -34,7 +34,7 @@ protected:
         answers.message = [this](const QString& text, const QString& caption) {
             messages.push_back(caption + ": " + text);
         };
-        prompts::SetStandIn(&answers);
+        standIn = std::make_unique<PromptStandIn>(answers);
         frame = std::make_unique<CMainFrame>(doc);
         frame->resize(700, 500);
         frame->show();
@@ -45,7 +45,7 @@ protected:
     void TearDown() override {
         doc.SetModifiedFlag(false);
         frame.reset();
-        prompts::SetStandIn(nullptr);
+        standIn.reset();
     }
 
     QString Path(const QString& name) const { return dir.filePath(name); }
@@ -55,7 +55,8 @@ protected:
     CPluvoDoc doc;
     std::unique_ptr<CMainFrame> frame;
     PromptAnswers answers;
-    std::deque<QString> files; // the answers of the next file dialogs
+    std::unique_ptr<PromptStandIn> standIn; // answers with `answers` as they were set
+    std::deque<QString> files;              // the answers of the next file dialogs
     std::vector<FileQuestion> questions;
     SaveAnswer saveAnswer = SaveAnswer::No;
     QStringList saveQuestions;

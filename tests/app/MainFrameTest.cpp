@@ -2,6 +2,9 @@
 // table, check marks, the title, the window position and the tool controls.
 #include "MainFrameFixture.h"
 
+#include "../dialogs/DialogTestSupport.h"
+#include "dialogs/CKenmerkenDlg.h"
+
 #include "app/CommandTable.h"
 #include "interaction/ToolOptions.h"
 #include "model/TextFormat.h"
@@ -14,12 +17,24 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
+
+std::string Text(const QRect& r) {
+    return QString("%1,%2 %3x%4")
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .toStdString();
+}
 
 QStringList MenuTexts(QMenu* menu) {
     QStringList texts;
@@ -235,21 +250,114 @@ TEST_F(MainFrameTest, ToolListAndTextEditFollowTheirRules) {
     EXPECT_EQ(doc.current.KleurVul, static_cast<std::int32_t>(kVulkleuren[14]));
 }
 
+TEST_F(MainFrameTest, CommandKeysInTheTextFieldReachTheFrameExceptThoseThatEditText) {
+    QLineEdit* field = frame->TextEdit();
+    // Ctrl+E opens the properties dialog; the field's cursor stays.
+    bool opened = false;
+    dialogtest::WhenModal<CKenmerkenDlg>([&opened](CKenmerkenDlg& d) {
+        opened = true;
+        d.reject();
+    });
+    field->setFocus();
+    field->setCursorPosition(0);
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(opened);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    // Ctrl+Backspace corrects a word in the field and leaves the drawing.
+    doc.figures.push_back(Figuur{});
+    field->setFocus();
+    field->setText("Snelle tekst");
+    QTest::keyClick(field, Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "Snelle ");
+    EXPECT_EQ(doc.figures.size(), 1u);
+
+    // Every key of the command table, with the commands held back.
+    const QList<QKeySequence> textKeys = {
+        QKeySequence("Ctrl+A"),     QKeySequence("Ctrl+C"),         QKeySequence("Ctrl+Left"),
+        QKeySequence("Ctrl+Right"), QKeySequence("Ctrl+Up"),        QKeySequence("Ctrl+Down"),
+        QKeySequence("Backspace"),  QKeySequence("Ctrl+Backspace"), QKeySequence("Delete")};
+    int commandKeys = 0;
+    for (const CommandRow& row : CommandRows()) {
+        if (!row.keys) continue;
+        QAction* action = frame->Action(row.id);
+        ASSERT_NE(action, nullptr) << row.keys;
+        QObject::disconnect(action, &QAction::triggered, frame.get(), nullptr);
+        action->setEnabled(true);
+        QSignalSpy triggered(action, &QAction::triggered);
+        field->setFocus();
+        field->setText("tekst");
+        field->setCursorPosition(2);
+        QTest::keySequence(field, QKeySequence(QString::fromLatin1(row.keys)));
+        const bool keptByField = textKeys.contains(QKeySequence(QString::fromLatin1(row.keys)));
+        EXPECT_EQ(triggered.count(), keptByField ? 0 : 1) << row.keys;
+        if (!keptByField) {
+            EXPECT_EQ(field->text(), "tekst") << row.keys;
+            EXPECT_EQ(field->cursorPosition(), 2) << row.keys;
+        }
+        ++commandKeys;
+    }
+    EXPECT_GT(commandKeys, 10);
+}
+
+TEST_F(MainFrameTest, ThePrintPreviewRemembersOneOrTwoPages) {
+    // Opens the preview, reads whether it shows two pages, clicks the button
+    // of `choose` (if any) and closes it.
+    const auto preview = [this](const char* choose) {
+        bool two = false;
+        dialogtest::WhenModal<QPrintPreviewDialog>([&two, choose](QPrintPreviewDialog& d) {
+            two = d.findChild<QAction*>("facingModeAction")->isChecked();
+            if (choose) {
+                auto* bar = d.findChild<QToolBar*>();
+                QTest::mouseClick(bar->widgetForAction(d.findChild<QAction*>(choose)),
+                                  Qt::LeftButton);
+            }
+            d.reject();
+        });
+        frame->Run(CommandId::PrintPreview);
+        return two;
+    };
+    EXPECT_FALSE(preview("facingModeAction")) << "one page at first";
+    EXPECT_EQ(QSettings().value("Settings/PreviewPages").toInt(), 2);
+    EXPECT_TRUE(preview("singleModeAction"));
+    EXPECT_EQ(QSettings().value("Settings/PreviewPages").toInt(), 1);
+    EXPECT_FALSE(preview(nullptr));
+}
+
 TEST_F(MainFrameTest, ThePositionIsKeptAndOnlyValidValuesAreUsed) {
     frame->move(100, 50);
-    frame->resize(800, 600);
+    frame->resize(500, 400);
     frame->close();
     QSettings settings;
     EXPECT_EQ(settings.value("Position/x").toInt(), frame->pos().x());
-    EXPECT_EQ(settings.value("Position/cx").toInt(), 800);
-    EXPECT_EQ(settings.value("Position/cy").toInt(), 600);
+    EXPECT_EQ(settings.value("Position/cx").toInt(), 500);
+    EXPECT_EQ(settings.value("Position/cy").toInt(), 400);
 
     CPluvoDoc other;
     CMainFrame restored(other);
-    EXPECT_EQ(restored.size(), QSize(800, 600));
+    EXPECT_EQ(restored.size(), QSize(500, 400));
     EXPECT_EQ(restored.pos(), frame->pos());
 
     settings.setValue("Position/x", -8);
     CMainFrame fallback(other);
-    EXPECT_NE(fallback.size(), QSize(800, 600)) << "one negative value: the default placement";
+    EXPECT_NE(fallback.size(), QSize(500, 400)) << "one negative value: the default placement";
+}
+
+TEST_F(MainFrameTest, TheWindowFitsTheScreenAtFirstAndWhereItWasKept) {
+    // A device pixel ratio of 2 halves the screen's logical size; the
+    // offscreen screen is smaller than the first placement too.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    CPluvoDoc other;
+    QSettings settings;
+    settings.remove("Position");
+    CMainFrame first(other);
+    first.show();
+    EXPECT_TRUE(available.contains(first.frameGeometry())) << Text(first.frameGeometry());
+
+    settings.setValue("Position/x", available.right() - 100);
+    settings.setValue("Position/y", 20);
+    settings.setValue("Position/cx", available.width() * 2);
+    settings.setValue("Position/cy", available.height() * 2);
+    CMainFrame kept(other);
+    kept.show();
+    EXPECT_TRUE(available.contains(kept.frameGeometry())) << Text(kept.frameGeometry());
 }

@@ -11,15 +11,16 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 class StartUp : public ::testing::Test {
 protected:
     void SetUp() override {
         answers.message = [this](const QString& text, const QString&) { messages << text; };
-        prompts::SetStandIn(&answers);
+        standIn = std::make_unique<PromptStandIn>(answers);
     }
-    void TearDown() override { prompts::SetStandIn(nullptr); }
 
     QString Put(const QString& name, const std::string& bytes) {
         const QString path = dir.filePath(name);
@@ -31,6 +32,7 @@ protected:
 
     QTemporaryDir dir;
     PromptAnswers answers;
+    std::unique_ptr<PromptStandIn> standIn;
     QStringList messages;
 };
 

@@ -13,7 +13,7 @@ using namespace dialogtest;
 
 TEST(CAboutDlg, ShowsTheVersionLineAndClosesOnEnterAndEscape) {
     CAboutDlg dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Over Pluvo");
+    EXPECT_EQ(dialog.windowTitle(), "About Pluvo") << "the caption is English; the menu item stays Dutch";
     EXPECT_EQ(dialog.versionLabel()->text().toStdString(), VersionText)
         << "the line the text files carry";
     EXPECT_EQ(dialog.versionLabel()->textFormat(), Qt::PlainText);

@@ -167,6 +167,20 @@ TEST(CObjectenDlg, RowsShowTheTextsOfTheFigures) {
     EXPECT_EQ(Column(dialog, 5), (std::vector<std::string>{"Snelle tek...", "Café"}));
 }
 
+TEST(CObjectenDlg, FiveDigitFigureNumbersAreNotCutOff) {
+    CPluvoDoc doc;
+    doc.figures.assign(12345, Figuur{});
+    EditRoad road(doc);
+    CObjectenDlg dialog(road);
+    dialog.show();
+    QTreeWidget* list = dialog.list();
+    const QModelIndex last = list->model()->index(12344, 0);
+    ASSERT_EQ(last.data().toString(), "12345");
+    EXPECT_GE(list->header()->sectionSize(0), list->sizeHintForIndex(last).width())
+        << "the number needs no \"...\"";
+    EXPECT_GE(list->width(), list->header()->length()) << "every column still shows";
+}
+
 TEST(CObjectenDlg, EmptyDrawingShowsHeadersAndDeleteAsksForRows) {
     CPluvoDoc doc;
     EditRoad road(doc);

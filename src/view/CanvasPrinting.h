@@ -2,6 +2,8 @@
 #pragma once
 
 class CPluvoDoc;
+class QPageLayout;
+class QPainter;
 class QPrinter;
 
 // The highest resolution the page is painted at; a printer that offers more
@@ -15,3 +17,9 @@ inline constexpr int kMaxPrintDpi = 300;
 // flood fills print exactly as on the screen. The drawing is only read.
 // False when the printer could not be started.
 bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer);
+
+// The same page painted with a painter already begun on a paged device of
+// `resolution` dots per inch whose page has `layout` (a printer, a PDF
+// writer). The image goes out losslessly where the device compresses images.
+void PaintPrintedPage(const CPluvoDoc& doc, QPainter& painter, const QPageLayout& layout,
+                      int resolution);

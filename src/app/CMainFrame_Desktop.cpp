@@ -22,9 +22,9 @@ namespace {
 // The guide in the program's language, installed under share/doc/pluvo
 // beside bin/ (the build folder has the same layout); empty when missing.
 QString GuideFile(Language language) {
-    const QString path = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                         "/../share/doc/pluvo/guide/pluvo-" +
-                                         LanguageCode(language) + ".html");
+    const QString path =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                        "/../share/doc/pluvo/guide/pluvo-" + LanguageCode(language) + ".html");
     return QFileInfo::exists(path) ? path : QString();
 }
 

@@ -71,12 +71,13 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
 int CPluvoApp::PrintAndExit(const QString& path) {
     const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
     if (opened.status == OpenStatus::Unreadable) {
-        Complain(
-            Texts::tr("kan %1 niet lezen: %2").arg(path, QString::fromStdString(opened.error.Reason())));
+        Complain(Texts::tr("kan %1 niet lezen: %2")
+                     .arg(path, QString::fromStdString(opened.error.Reason())));
         return 1;
     }
     if (opened.status == OpenStatus::Rejected) {
-        for (const std::string& message : RejectionMessages(opened)) Complain(Texts::tr(message.c_str()));
+        for (const std::string& message : RejectionMessages(opened))
+            Complain(Texts::tr(message.c_str()));
         return 1;
     }
     if (QPrinterInfo::defaultPrinter().isNull()) {

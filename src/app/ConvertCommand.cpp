@@ -7,9 +7,9 @@
 #include "model/SvgExport.h"
 #include "platform/CanvasExport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -63,10 +63,11 @@ int UsageError(const std::string& reason) {
 }
 
 int OutputError(const std::string& path, const std::string& reason) {
-    std::fprintf(stderr, "pluvo convert: %s\n",
-                 Local8(ConvertCommand::tr("kan '%1' niet schrijven: %2")
-                          .arg(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(reason)))
-                     .c_str());
+    std::fprintf(
+        stderr, "pluvo convert: %s\n",
+        Local8(ConvertCommand::tr("kan '%1' niet schrijven: %2")
+                   .arg(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(reason)))
+            .c_str());
     return kUsage;
 }
 
@@ -108,20 +109,21 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Arguments& args
             args.size = ParseSize(value);
             if (!args.size)
                 return Local8(ConvertCommand::tr("ongeldige grootte '%1': verwacht BxH, zoals "
-                                               "800x600, elk 1 tot en met %2")
-                                .arg(QString::fromLocal8Bit(value.data(),
-                                                            static_cast<qsizetype>(value.size())))
-                                .arg(kMaxCanvasSide));
+                                                 "800x600, elk 1 tot en met %2")
+                                  .arg(QString::fromLocal8Bit(value.data(),
+                                                              static_cast<qsizetype>(value.size())))
+                                  .arg(kMaxCanvasSide));
         } else if (options && arg.starts_with("-") && arg != "-") {
-            return Local8(ConvertCommand::tr("onbekende optie '%1'")
-                            .arg(QString::fromLocal8Bit(arg.data(),
-                                                        static_cast<qsizetype>(arg.size()))));
+            return Local8(
+                ConvertCommand::tr("onbekende optie '%1'")
+                    .arg(QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size()))));
         } else {
             positional.emplace_back(arg);
         }
     }
     if (args.help) return std::nullopt;
-    if (positional.size() != 2) return Local8(ConvertCommand::tr("geef precies een invoer- en een uitvoerbestand"));
+    if (positional.size() != 2)
+        return Local8(ConvertCommand::tr("geef precies een invoer- en een uitvoerbestand"));
     args.input = positional[0];
     args.output = positional[1];
     return std::nullopt;
@@ -160,8 +162,8 @@ int Convert(int argc, char** argv) {
     if (opened.status == OpenStatus::Unreadable) {
         std::fprintf(stderr, "pluvo convert: %s\n",
                      Local8(ConvertCommand::tr("kan '%1' niet lezen: %2")
-                              .arg(QString::fromLocal8Bit(args.input.c_str()),
-                                   QString::fromStdString(opened.error.Reason())))
+                                .arg(QString::fromLocal8Bit(args.input.c_str()),
+                                     QString::fromStdString(opened.error.Reason())))
                          .c_str());
         return kUsage;
     }

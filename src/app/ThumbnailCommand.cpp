@@ -79,9 +79,11 @@ int RunThumbnail(int argc, char** argv) {
 
     const QFileInfo info(QFile::decodeName(input));
     if (!info.isFile()) return Fail(input, ThumbnailCommand::tr("geen bestand"));
-    if (info.size() > kMaxInputBytes) return Fail(input, ThumbnailCommand::tr("te groot voor een miniatuur"));
+    if (info.size() > kMaxInputBytes)
+        return Fail(input, ThumbnailCommand::tr("te groot voor een miniatuur"));
     CPluvoDoc doc;
-    if (OpenDrawing(doc, input).status != OpenStatus::Opened) return Fail(input, ThumbnailCommand::tr("geen tekening"));
+    if (OpenDrawing(doc, input).status != OpenStatus::Opened)
+        return Fail(input, ThumbnailCommand::tr("geen tekening"));
 
     CanvasSize canvas = DefaultCanvasSize(doc);
     const int longest = std::max(canvas.width, canvas.height);

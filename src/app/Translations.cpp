@@ -26,6 +26,18 @@ constexpr const char* kApplication = "Pluvo";
 
 Language g_installed = Language::Dutch;
 
+// Qt's Dutch texts, except the font styles: the font dialog looks a chosen
+// style up by its shown name, and a translated "Vet Cursief" finds no face,
+// so bold and italic would be lost. Styles stay as the fonts name them.
+class QtDialogTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        if (qstrcmp(context, "QFontDatabase") == 0) return {};
+        return QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
+
 } // namespace
 
 Language ChosenLanguage() {
@@ -46,17 +58,19 @@ bool InstallTranslations(Language language) {
     g_installed = language;
     for (auto& translator : Installed()) QCoreApplication::removeTranslator(translator.get());
     Installed().clear();
-    const auto install = [](const QString& name, const QString& folder) {
-        auto translator = std::make_unique<QTranslator>();
+    const auto install = [](const QString& name, const QString& folder,
+                            std::unique_ptr<QTranslator> translator) {
         if (!translator->load(name, folder)) return false;
         QCoreApplication::installTranslator(translator.get());
         Installed().push_back(std::move(translator));
         return true;
     };
-    if (language == Language::English) return install("pluvo_en", ":/i18n");
+    if (language == Language::English)
+        return install("pluvo_en", ":/i18n", std::make_unique<QTranslator>());
     // Pluvo's texts are Dutch in the source; Qt's own dialogs ("Open",
     // "Cancel", "Look in") need Qt's Dutch translation. Without it they stay
     // English, which is no reason to stop.
-    install("qtbase_nl", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install("qtbase_nl", QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+            std::make_unique<QtDialogTranslator>());
     return true;
 }

@@ -34,8 +34,14 @@ QStringList MenuTitles(QMainWindow& window) {
 // &omlaag" included.)
 TEST(Desktop, MenusSpeakTheChosenLanguageWithOneItemPerAccessKey) {
     const LanguageCase cases[] = {
-        {Language::Dutch, {"&Bestand", "B&eeld", "&Opties", "&Vorm", "&Hulp"}, "Schrijf P&DF...", false},
-        {Language::English, {"&File", "&View", "&Options", "&Shape", "&Help"}, "Write P&DF...", true},
+        {Language::Dutch,
+         {"&Bestand", "B&eeld", "&Opties", "&Vorm", "&Hulp"},
+         "Schrijf P&DF...",
+         false},
+        {Language::English,
+         {"&File", "&View", "&Options", "&Shape", "&Help"},
+         "Write P&DF...",
+         true},
     };
     for (const LanguageCase& c : cases) {
         SCOPED_TRACE(LanguageCode(c.language).toStdString());

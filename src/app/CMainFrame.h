@@ -90,6 +90,12 @@ public:
     void OnTool(CommandId id);
     void OnFillColour(CommandId id);
     void OnAbout(CommandId);
+    // Pluvo on the desktop (CMainFrame_Desktop.cpp): PDF, language, guide.
+    void OnWritePdf(CommandId);
+    void OnLanguage(CommandId);
+    void OnManual(CommandId);
+    // The folder of the drawing's file; empty for an unnamed drawing.
+    QString DrawingFolder() const;
 
     // Sets the tool and moves the tool list, nothing else.
     void ZetFiguurType(int type);

@@ -3,6 +3,7 @@
 #include "CMainFrame.h"
 #include "Icons.h"
 #include "Prompts.h"
+#include "Translations.h"
 #include "model/DrawingFile.h"
 #include "view/CPluvoView.h"
 #include "view/CanvasPrinting.h"
@@ -16,7 +17,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("CPluvoApp", text); }
+// The texts of start-up, in the interface's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CPluvoApp)
+};
 
 void Complain(const QString& text) {
     std::fprintf(stderr, "pluvo: %s\n", text.toLocal8Bit().constData());
@@ -37,7 +41,7 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
             files.append(argument);
     }
     if (files.size() > 1 || (print && files.isEmpty())) {
-        Complain(Tr("gebruik: pluvo [--print] [TEKENING] of pluvo convert INVOER UITVOER"));
+        Complain(Texts::tr("gebruik: pluvo [--print] [TEKENING] of pluvo convert INVOER UITVOER"));
         return 2;
     }
     if (print) return PrintAndExit(files.first());
@@ -48,7 +52,7 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
         const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
         if (opened.status == OpenStatus::Unreadable) {
             // A drawing that cannot be read ends start-up without a window.
-            const QString text = Tr("Kan %1 niet openen: %2.")
+            const QString text = Texts::tr("Kan %1 niet openen: %2.")
                                      .arg(path, QString::fromStdString(opened.error.Reason()));
             Complain(text);
             prompts::Message(nullptr, text);
@@ -67,21 +71,22 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
 int CPluvoApp::PrintAndExit(const QString& path) {
     const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
     if (opened.status == OpenStatus::Unreadable) {
-        Complain(
-            Tr("kan %1 niet lezen: %2").arg(path, QString::fromStdString(opened.error.Reason())));
+        Complain(Texts::tr("kan %1 niet lezen: %2")
+                     .arg(path, QString::fromStdString(opened.error.Reason())));
         return 1;
     }
     if (opened.status == OpenStatus::Rejected) {
-        for (const std::string& message : RejectionMessages(opened)) Complain(Tr(message.c_str()));
+        for (const std::string& message : RejectionMessages(opened))
+            Complain(Texts::tr(message.c_str()));
         return 1;
     }
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        Complain(Tr("er is geen printer; niets afgedrukt"));
+        Complain(Texts::tr("er is geen printer; niets afgedrukt"));
         return 2;
     }
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     if (!PrintCanvas(m_doc, printer)) {
-        Complain(Tr("het afdrukken op %1 kon niet beginnen").arg(printer.printerName()));
+        Complain(Texts::tr("het afdrukken op %1 kon niet beginnen").arg(printer.printerName()));
         return 2;
     }
     return 0;
@@ -96,6 +101,8 @@ int RunEditor(int argc, char** argv) {
     // drawing would read "name - Pluvo* — Pluvo" and every dialog would carry
     // the suffix. The titles are complete as the windows set them.
     QApplication::setDesktopFileName("pluvo");
+    // Dutch unless the settings say otherwise, whatever the locale.
+    InstallTranslations(ChosenLanguage());
     InitResources();
     QApplication::setWindowIcon(AppIcon());
     CPluvoApp app;

@@ -1,10 +1,13 @@
 #include "app/ConvertCommand.h"
 
+#include "app/PdfExport.h"
+#include "app/Translations.h"
 #include "model/DrawingFile.h"
 #include "model/FileIo.h"
 #include "model/SvgExport.h"
 #include "platform/CanvasExport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,12 +28,22 @@ constexpr int kOk = 0;
 constexpr int kRejected = 1;
 constexpr int kUsage = 2;
 
-constexpr const char* kUsageText =
-    "gebruik: pluvo convert INVOER UITVOER [--size BxH]\n"
-    "  INVOER   een tekening; een naam op .txt wordt als tekstbestand gelezen\n"
-    "  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, anders een tekening\n"
-    "  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384\n"
-    "           (zonder --size: de tekening plus een rastervak)\n";
+// The texts of the command, in the interface's language.
+struct ConvertCommand {
+    Q_DECLARE_TR_FUNCTIONS(ConvertCommand)
+};
+
+std::string Local8(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+std::string UsageText() {
+    return Local8(ConvertCommand::tr(
+        "gebruik: pluvo convert INVOER UITVOER [--size BxH]\n"
+        "  INVOER   een tekening; een naam op .txt wordt als tekstbestand gelezen\n"
+        "  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, .pdf de afgedrukte pagina,\n"
+        "           anders een tekening\n"
+        "  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384\n"
+        "           (zonder --size: de tekening plus een rastervak)\n"));
+}
 
 struct Size {
     int width = 0;
@@ -45,13 +58,16 @@ struct Arguments {
 };
 
 int UsageError(const std::string& reason) {
-    std::fprintf(stderr, "pluvo convert: %s\n%s", reason.c_str(), kUsageText);
+    std::fprintf(stderr, "pluvo convert: %s\n%s", reason.c_str(), UsageText().c_str());
     return kUsage;
 }
 
 int OutputError(const std::string& path, const std::string& reason) {
-    std::fprintf(stderr, "pluvo convert: kan '%s' niet schrijven: %s\n", path.c_str(),
-                 reason.c_str());
+    std::fprintf(
+        stderr, "pluvo convert: %s\n",
+        Local8(ConvertCommand::tr("kan '%1' niet schrijven: %2")
+                   .arg(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(reason)))
+            .c_str());
     return kUsage;
 }
 
@@ -84,24 +100,30 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Arguments& args
         } else if (options && (arg == "--size" || arg.starts_with("--size="))) {
             std::string_view value;
             if (arg == "--size") {
-                if (i + 1 >= argc) return "--size verwacht een grootte als 800x600";
+                if (i + 1 >= argc)
+                    return Local8(ConvertCommand::tr("--size verwacht een grootte als 800x600"));
                 value = argv[++i];
             } else {
                 value = arg.substr(7);
             }
             args.size = ParseSize(value);
             if (!args.size)
-                return "ongeldige grootte '" + std::string(value) +
-                       "': verwacht BxH, zoals 800x600, elk 1 tot en met " +
-                       std::to_string(kMaxCanvasSide);
+                return Local8(ConvertCommand::tr("ongeldige grootte '%1': verwacht BxH, zoals "
+                                                 "800x600, elk 1 tot en met %2")
+                                  .arg(QString::fromLocal8Bit(value.data(),
+                                                              static_cast<qsizetype>(value.size())))
+                                  .arg(kMaxCanvasSide));
         } else if (options && arg.starts_with("-") && arg != "-") {
-            return "onbekende optie '" + std::string(arg) + "'";
+            return Local8(
+                ConvertCommand::tr("onbekende optie '%1'")
+                    .arg(QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size()))));
         } else {
             positional.emplace_back(arg);
         }
     }
     if (args.help) return std::nullopt;
-    if (positional.size() != 2) return "geef precies een invoer- en een uitvoerbestand";
+    if (positional.size() != 2)
+        return Local8(ConvertCommand::tr("geef precies een invoer- en een uitvoerbestand"));
     args.input = positional[0];
     args.output = positional[1];
     return std::nullopt;
@@ -114,17 +136,8 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QS
     std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().data());
 }
 
-// Paints the canvas offscreen and writes it through the PNG converter. Text
-// needs a GUI application for its fonts; a conversion never needs a display,
-// so the offscreen platform is used whatever QT_QPA_PLATFORM says.
+// Paints the canvas offscreen and writes it through the PNG converter.
 int ConvertToPng(CPluvoDoc& doc, const Arguments& args) {
-    qInstallMessageHandler(QuietQtMessages);
-    char name[] = "pluvo";
-    char platformOption[] = "-platform";
-    char platform[] = "offscreen";
-    char* argv[] = {name, platformOption, platform, nullptr};
-    int argc = 3;
-    QGuiApplication app(argc, argv);
     const CanvasSize size =
         args.size ? CanvasSize{args.size->width, args.size->height} : DefaultCanvasSize(doc);
     std::string error;
@@ -135,21 +148,23 @@ int ConvertToPng(CPluvoDoc& doc, const Arguments& args) {
     return kOk;
 }
 
-} // namespace
-
-int RunConvert(int argc, char** argv) {
+// The conversion itself, inside the application.
+int Convert(int argc, char** argv) {
     Arguments args;
     if (const auto problem = ParseArguments(argc, argv, args)) return UsageError(*problem);
     if (args.help) {
-        std::fputs(kUsageText, stdout);
+        std::fputs(UsageText().c_str(), stdout);
         return kOk;
     }
 
     CPluvoDoc doc;
     const OpenResult opened = OpenDrawing(doc, args.input);
     if (opened.status == OpenStatus::Unreadable) {
-        std::fprintf(stderr, "pluvo convert: kan '%s' niet lezen: %s\n", args.input.c_str(),
-                     opened.error.Reason().c_str());
+        std::fprintf(stderr, "pluvo convert: %s\n",
+                     Local8(ConvertCommand::tr("kan '%1' niet lezen: %2")
+                                .arg(QString::fromLocal8Bit(args.input.c_str()),
+                                     QString::fromStdString(opened.error.Reason())))
+                         .c_str());
         return kUsage;
     }
     if (opened.status == OpenStatus::Rejected) {
@@ -162,6 +177,11 @@ int RunConvert(int argc, char** argv) {
 
     const std::string_view output = args.output;
     if (output.ends_with(".png")) return ConvertToPng(doc, args);
+    if (output.ends_with(".pdf")) {
+        if (const FileError error = ExportPdf(doc, DefaultPrintLayout(), args.output))
+            return OutputError(args.output, error.Reason());
+        return kOk;
+    }
 
     ByteProducer produce;
     if (output.ends_with(".svg")) {
@@ -177,4 +197,21 @@ int RunConvert(int argc, char** argv) {
     if (const FileError error = ReplaceFile(args.output, produce))
         return OutputError(args.output, error.Reason());
     return kOk;
+}
+
+} // namespace
+
+// Text and PDF need a GUI application for their fonts, and the messages
+// need one for their translation; a conversion never needs a display, so the
+// offscreen platform is used whatever QT_QPA_PLATFORM says.
+int RunConvert(int argc, char** argv) {
+    qInstallMessageHandler(QuietQtMessages);
+    char name[] = "pluvo";
+    char platformOption[] = "-platform";
+    char platform[] = "offscreen";
+    char* appArgv[] = {name, platformOption, platform, nullptr};
+    int appArgc = 3;
+    QGuiApplication app(appArgc, appArgv);
+    InstallTranslations(ChosenLanguage());
+    return Convert(argc, argv);
 }

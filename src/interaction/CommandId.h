@@ -67,4 +67,9 @@ enum class CommandId : std::int32_t {
     TextEditPlaceholder = 32823,
     ToolListPlaceholder = 32828,
     Unserved = 32848,
+    // Pluvo on the desktop: the PDF export ("&Bestand"), the language
+    // ("B&eeld") and the user guide ("&Hulp").
+    WritePdf = 32860,
+    Language = 32861,
+    Manual = 32862,
 };

@@ -3,6 +3,7 @@
 #include "platform/QtSurface.h"
 #include "render/Canvas.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -12,11 +13,17 @@
 bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer, std::span<const POINT> polygonMarks) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    // The printable area in the printer's own pixels, and the same area at
+    PaintPrintedPage(doc, painter, printer.pageLayout(), printer.resolution(), polygonMarks);
+    return painter.end();
+}
+
+void PaintPrintedPage(const CPluvoDoc& doc, QPainter& painter, const QPageLayout& layout,
+                      int resolution, std::span<const POINT> polygonMarks) {
+    // The printable area in the device's own pixels, and the same area at
     // the resolution the page is painted at.
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int dpi = std::clamp(printer.resolution(), 1, kMaxPrintDpi);
-    const double scale = static_cast<double>(dpi) / printer.resolution();
+    const QRect page = layout.paintRectPixels(resolution);
+    const int dpi = std::clamp(resolution, 1, kMaxPrintDpi);
+    const double scale = static_cast<double>(dpi) / resolution;
     const int width = std::max(1, static_cast<int>(std::lround(page.width() * scale)));
     const int height = std::max(1, static_cast<int>(std::lround(page.height() * scale)));
     QImage image(width, height, QImage::Format_RGB32);
@@ -30,6 +37,6 @@ bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer, std::span<const POINT>
         OnDraw(surface, doc, view);
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.drawImage(QRect(0, 0, page.width(), page.height()), image);
-    return painter.end();
 }

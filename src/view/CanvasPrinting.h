@@ -6,6 +6,8 @@
 #include <span>
 
 class CPluvoDoc;
+class QPageLayout;
+class QPainter;
 class QPrinter;
 
 // The highest resolution the page is painted at; a printer that offers more
@@ -21,3 +23,9 @@ inline constexpr int kMaxPrintDpi = 300;
 // `polygonMarks` are the points of a free polygon being entered, printed
 // enlarged as the screen shows their marks.
 bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer, std::span<const POINT> polygonMarks = {});
+
+// The same page painted with a painter already begun on a paged device of
+// `resolution` dots per inch whose page has `layout` (a printer, a PDF
+// writer). The image goes out losslessly where the device compresses images.
+void PaintPrintedPage(const CPluvoDoc& doc, QPainter& painter, const QPageLayout& layout,
+                      int resolution, std::span<const POINT> polygonMarks = {});

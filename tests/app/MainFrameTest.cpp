@@ -51,15 +51,30 @@ TEST_F(MainFrameTest, MenusFollowTheCommandTable) {
     for (QAction* menu : menus) titles << menu->text();
     EXPECT_EQ(titles, (QStringList{"&Bestand", "B&eeld", "&Opties", "&Vorm", "&Hulp"}));
 
-    EXPECT_EQ(
-        MenuTexts(menus[0]->menu()),
-        (QStringList{"&Nieuw\tCtrl+N", "&Open...\tCtrl+O", "&Op&slaan\tCtrl+S",
-                     "Opslaan &als...\tF12", "|", "Schrijf als &tekst...", "Lees a&ls tekst...",
-                     "|", "S&chrijf SVG...", "|", "&Voeg tekening toe...", "|", "&Print...\tCtrl+P",
-                     "A&fdrukvoorbeeld...", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
+    EXPECT_EQ(MenuTexts(menus[0]->menu()), (QStringList{"&Nieuw\tCtrl+N",
+                                                        "&Open...\tCtrl+O",
+                                                        "&Op&slaan\tCtrl+S",
+                                                        "Opslaan &als...\tF12",
+                                                        "|",
+                                                        "Schrijf als &tekst...",
+                                                        "Lees a&ls tekst...",
+                                                        "|",
+                                                        "S&chrijf SVG...",
+                                                        "Schrijf P&DF...",
+                                                        "|",
+                                                        "&Voeg tekening toe...",
+                                                        "|",
+                                                        "&Print...\tCtrl+P",
+                                                        "A&fdrukvoorbeeld...",
+                                                        "P&rint Setup...",
+                                                        "|",
+                                                        "Recent File",
+                                                        "|",
+                                                        "E&xit"}));
     EXPECT_EQ(MenuTexts(menus[1]->menu()),
               (QStringList{"&Werkbalk", "&Statusbalk", "&Kleurenbalk", "|", "Toon &raster",
-                           "Toon &coördinaten", "&Op roosterpunt", "Alles opnieuw &tekenen"}));
+                           "Toon &coördinaten", "&Op roosterpunt", "Alles opnieuw &tekenen", "|",
+                           "Taa&l / Language..."}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()), (QStringList{"&Undo\tAlt+Bksp",
                                                         "|",
                                                         "&Kenmerken...\tCtrl+E",
@@ -85,7 +100,7 @@ TEST_F(MainFrameTest, MenusFollowTheCommandTable) {
               (QStringList{"&Lijn", "&Ellips", "&Cirkel", "&BoogKwart", "&Rechthoek", "&Veelhoek",
                            "&Opvullen", "&Tekst", "&Kopie", "&Selecteer", "&Polygoon", "|",
                            "&Dikker", "D&unner", "Vul &ja/nee"}));
-    EXPECT_EQ(MenuTexts(menus[4]->menu()), QStringList{"&Over Pluvo..."});
+    EXPECT_EQ(MenuTexts(menus[4]->menu()), (QStringList{"&Handleiding\tF1", "&Over Pluvo..."}));
 
     // Every row's action carries the row's keys, prompt and tooltip.
     for (const CommandRow& row : CommandRows()) {

@@ -1,0 +1,1140 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="nl">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Over Pluvo</source>
+        <translation>About Pluvo</translation>
+    </message>
+    <message>
+        <source>Een kleine vectortekenaar met raster.
+© 2026 Brenlock Ostervaal</source>
+        <translation>A small vector drawing program with a grid.
+© 2026 Brenlock Ostervaal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CGrootteDlg</name>
+    <message>
+        <source>Grootte veranderen</source>
+        <translation>Change Size</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vergroot of verklein alle objecten met een percentage horizontaal en verticaal, 100 geeft geen wijziging.</source>
+        <translation>Enlarge or reduce all objects by a percentage horizontally and vertically; 100 changes nothing.</translation>
+    </message>
+    <message>
+        <source>Horizontaal:</source>
+        <translation>Horizontal:</translation>
+    </message>
+    <message>
+        <source>Verticaal:</source>
+        <translation>Vertical:</translation>
+    </message>
+</context>
+<context>
+    <name>CKenmerkenDlg</name>
+    <message>
+        <source>Kenmerken venster, afdrukken, figuur</source>
+        <translation>Properties of window, printing, figure</translation>
+    </message>
+    <message>
+        <source>Met raster</source>
+        <translation>With grid</translation>
+    </message>
+    <message>
+        <source>Met coördinaten</source>
+        <translation>With coordinates</translation>
+    </message>
+    <message>
+        <source>Alleen met roosterpunten werken</source>
+        <translation>Work on grid points only</translation>
+    </message>
+    <message>
+        <source>Met rand</source>
+        <translation>With outline</translation>
+    </message>
+    <message>
+        <source>Met vulling</source>
+        <translation>With fill</translation>
+    </message>
+    <message>
+        <source>Kleuren</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Achtergr.</source>
+        <translation>Backgr.</translation>
+    </message>
+    <message>
+        <source>Raster</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>Outline</translation>
+    </message>
+    <message>
+        <source>Vul</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Factor vergroten:</source>
+        <translation>Enlargement factor:</translation>
+    </message>
+    <message>
+        <source>2x</source>
+        <translation>2x</translation>
+    </message>
+    <message>
+        <source>4x</source>
+        <translation>4x</translation>
+    </message>
+    <message>
+        <source>5x</source>
+        <translation>5x</translation>
+    </message>
+    <message>
+        <source>10x</source>
+        <translation>10x</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Grootte rasterhokje:</source>
+        <translation>Grid cell size:</translation>
+    </message>
+    <message>
+        <source>Randdikte:</source>
+        <translation>Outline width:</translation>
+    </message>
+    <message>
+        <source>Te tekenen figuur</source>
+        <translation>Figure to draw</translation>
+    </message>
+    <message>
+        <source>Lijn</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Ellips</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Cirkel</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>BoogKwart</source>
+        <translation>Quarter Arc</translation>
+    </message>
+    <message>
+        <source>Rechthoek</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Veelhoek</source>
+        <translation>Regular Polygon</translation>
+    </message>
+    <message>
+        <source>Opvullen</source>
+        <translation>Flood Fill</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Kopieer</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Selecteer</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Polygoon</source>
+        <translation>Free Polygon</translation>
+    </message>
+    <message>
+        <source>Gestippeld</source>
+        <translation>Dotted</translation>
+    </message>
+    <message>
+        <source>Met SHIFT altijd cirkel; via omsl. rechthoek</source>
+        <translation>With SHIFT always a circle; by bounding rect.</translation>
+    </message>
+    <message>
+        <source>Middelpunt - cirkelpunt</source>
+        <translation>Centre - point on the circle</translation>
+    </message>
+    <message>
+        <source>Via omsluitende rechthoek</source>
+        <translation>By its bounding rectangle</translation>
+    </message>
+    <message>
+        <source>Met SHIFT altijd vierkant</source>
+        <translation>With SHIFT always a square</translation>
+    </message>
+    <message>
+        <source>Gelijkzijdige n-hoek</source>
+        <translation>Regular n-gon</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Oriëntatie (0,90,180,270):</source>
+        <translation>Orientation (0,90,180,270):</translation>
+    </message>
+    <message>
+        <source>Kopieer geselecteerde objecten</source>
+        <translation>Copy the selected objects</translation>
+    </message>
+    <message>
+        <source>Eventueel met Ctrl en/of Shift</source>
+        <translation>Optionally with Ctrl and/or Shift</translation>
+    </message>
+    <message>
+        <source>Willekeurige veelhoek</source>
+        <translation>Free polygon</translation>
+    </message>
+    <message>
+        <source>Kleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Lettertype</source>
+        <translation>Font</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Werkbalk</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Plaatsmaker</source>
+        <translation>Placeholder</translation>
+    </message>
+    <message>
+        <source>Kleurenbalk</source>
+        <translation>Colour Bar</translation>
+    </message>
+    <message>
+        <source>Pluvo</source>
+        <translation>Pluvo</translation>
+    </message>
+    <message>
+        <source>PDF-bestand (*.pdf);;Alle bestanden (*)</source>
+        <translation>PDF File (*.pdf);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Schrijf de tekening als PDF-bestand</source>
+        <translation>Write the drawing as a PDF file</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet schrijven: %2.</source>
+        <translation>Cannot write %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kies de taal van Pluvo.
+Choose the language of Pluvo.</source>
+        <translation>Kies de taal van Pluvo.
+Choose the language of Pluvo.</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Pluvo gebruikt de gekozen taal vanaf de volgende start.
+Pluvo uses the chosen language from its next start on.</source>
+        <translation>Pluvo gebruikt de gekozen taal vanaf de volgende start.
+Pluvo uses the chosen language from its next start on.</translation>
+    </message>
+    <message>
+        <source>De handleiding is niet gevonden.</source>
+        <translation>The user guide was not found.</translation>
+    </message>
+    <message>
+        <source>Kan de handleiding %1 niet openen.</source>
+        <translation>Cannot open the user guide %1.</translation>
+    </message>
+    <message>
+        <source>png-file (*.png);;All files (*)</source>
+        <translation>PNG File (*.png);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Sla veld op als png-bestand</source>
+        <translation>Save the field as a PNG file</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet schrijven.</source>
+        <translation>Cannot write %1.</translation>
+    </message>
+    <message>
+        <source>Pluvo Files (*.plv);;Alle bestanden (*)</source>
+        <translation>Pluvo Files (*.plv);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Tekstbestand (*.txt);;Alle bestanden (*)</source>
+        <translation>Text File (*.txt);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>SVG-bestand (*.svg);;Alle bestanden (*)</source>
+        <translation>SVG File (*.svg);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Pluvobestand (*.plv);;Alle bestanden (*)</source>
+        <translation>Pluvo File (*.plv);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Naamloos</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Wijzigingen in %1 opslaan?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet openen: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet opslaan: %2.</source>
+        <translation>Cannot save %1: %2.</translation>
+    </message>
+    <message>
+        <source>Open dit document</source>
+        <translation>Open this document</translation>
+    </message>
+    <message>
+        <source>Fout in bestand op regel %1</source>
+        <translation>Error in the file at line %1</translation>
+    </message>
+    <message>
+        <source>Bestand incorrect</source>
+        <translation>Incorrect file</translation>
+    </message>
+    <message>
+        <source>Jammer</source>
+        <translation>Sorry</translation>
+    </message>
+    <message>
+        <source>Het afdrukken kon niet beginnen.</source>
+        <translation>Printing could not start.</translation>
+    </message>
+    <message>
+        <source>Zet vulkleur, ook voor geselecteerde objecten</source>
+        <translation>Set the fill colour, also of the selected objects</translation>
+    </message>
+    <message>
+        <source>Vulkleur</source>
+        <translation>Fill Colour</translation>
+    </message>
+    <message>
+        <source>&amp;Nieuw	Ctrl+N</source>
+        <translation>&amp;New	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Open nieuw document</source>
+        <translation>Open a new document</translation>
+    </message>
+    <message>
+        <source>Nieuw</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open bestaand document</source>
+        <translation>Open an existing document</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Op&amp;slaan	Ctrl+S</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Sla document opt</source>
+        <translation>Save the document</translation>
+    </message>
+    <message>
+        <source>Opslaan</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Opslaan &amp;als...	F12</source>
+        <translation>Save &amp;As...	F12</translation>
+    </message>
+    <message>
+        <source>Sla document op met nieuwe naam</source>
+        <translation>Save the document under a new name</translation>
+    </message>
+    <message>
+        <source>Opslaan als</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Schrijf als &amp;tekst...</source>
+        <translation>Write as &amp;Text...</translation>
+    </message>
+    <message>
+        <source>Alle objecten als tekst naar tekstbestand</source>
+        <translation>Write all objects as text to a text file</translation>
+    </message>
+    <message>
+        <source>Lees a&amp;ls tekst...</source>
+        <translation>R&amp;ead as Text...</translation>
+    </message>
+    <message>
+        <source>Alle objecten als tekst lezen uit tekstbestand</source>
+        <translation>Read all objects as text from a text file</translation>
+    </message>
+    <message>
+        <source>S&amp;chrijf SVG...</source>
+        <translation>Write S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Schrijf Scaled Vector Graphics bestand</source>
+        <translation>Write a Scalable Vector Graphics file</translation>
+    </message>
+    <message>
+        <source>&amp;Voeg tekening toe...</source>
+        <translation>&amp;Merge Drawing...</translation>
+    </message>
+    <message>
+        <source>Voeg een andere tekening toe aan deze tekening</source>
+        <translation>Add another drawing to this drawing</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print het document</source>
+        <translation>Print the document</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>A&amp;fdrukvoorbeeld...</source>
+        <translation>Print Previe&amp;w...</translation>
+    </message>
+    <message>
+        <source>Toon afdrukvoorbeeld</source>
+        <translation>Show the print preview</translation>
+    </message>
+    <message>
+        <source>Afdrukvoorbeeld</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>Wijzig printer en afdrukopties</source>
+        <translation>Change the printer and the print options</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Printer Setup</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Recent File</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Programma beëindigen</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>&amp;Werkbalk</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>Toon/verberg werkbalk</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbalk</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>Toon/verberg statusbalkr</source>
+        <translation>Show or hide the status bar</translation>
+    </message>
+    <message>
+        <source>Statusbalk</source>
+        <translation>Status Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Kleurenbalk</source>
+        <translation>&amp;Colour Bar</translation>
+    </message>
+    <message>
+        <source>Toon/verberg kleurenbalk</source>
+        <translation>Show or hide the colour bar</translation>
+    </message>
+    <message>
+        <source>Toon &amp;raster</source>
+        <translation>Show &amp;Grid</translation>
+    </message>
+    <message>
+        <source>Toon raster</source>
+        <translation>Show the grid</translation>
+    </message>
+    <message>
+        <source>Raster</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Toon &amp;coördinaten</source>
+        <translation>Show Coor&amp;dinates</translation>
+    </message>
+    <message>
+        <source>Toon coördinaten</source>
+        <translation>Show the coordinates</translation>
+    </message>
+    <message>
+        <source>Coördinaten</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>&amp;Op roosterpunt</source>
+        <translation>Snap to Grid &amp;Points</translation>
+    </message>
+    <message>
+        <source>Op roosterpunten werken</source>
+        <translation>Work on grid points</translation>
+    </message>
+    <message>
+        <source>Roosterpunt</source>
+        <translation>Grid Points</translation>
+    </message>
+    <message>
+        <source>Alles opnieuw &amp;tekenen</source>
+        <translation>&amp;Redraw Everything</translation>
+    </message>
+    <message>
+        <source>Teken alle objecten opnieuw</source>
+        <translation>Draw all objects again</translation>
+    </message>
+    <message>
+        <source>Verversen</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Alt+Bksp</source>
+        <translation>&amp;Undo	Alt+Bksp</translation>
+    </message>
+    <message>
+        <source>Laatste bewerking ongedaan maken, indien mogelijk</source>
+        <translation>Undo the last change, if possible</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Kenmerken...	Ctrl+E</source>
+        <translation>Propert&amp;ies...	Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Geef kenmerken figuur, raster enz.</source>
+        <translation>Set the properties of the figure, the grid, etc.</translation>
+    </message>
+    <message>
+        <source>Kenmerken</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>&amp;Naar klembord	Ctrl+C</source>
+        <translation>&amp;Copy to Clipboard	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Gehele veld naar klembord als bitmap</source>
+        <translation>Copy the whole field to the clipboard as a bitmap</translation>
+    </message>
+    <message>
+        <source>Klembord</source>
+        <translation>Clipboard</translation>
+    </message>
+    <message>
+        <source>Gehele veld als png schrijven...</source>
+        <translation>Write Whole Field as PNG...</translation>
+    </message>
+    <message>
+        <source>Gehele veld als grafisch png-bestand schrijven</source>
+        <translation>Write the whole field as a PNG image file</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>&amp;Objectenlijst...	Ctrl+F</source>
+        <translation>&amp;Object List...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Toon objecten</source>
+        <translation>Show the objects</translation>
+    </message>
+    <message>
+        <source>Objecten</source>
+        <translation>Objects</translation>
+    </message>
+    <message>
+        <source>&amp;Laatste object verwijderen	Ctrl+BkSp</source>
+        <translation>Remove Las&amp;t Object	Ctrl+BkSp</translation>
+    </message>
+    <message>
+        <source>Laatst geplaatst object verwijderen</source>
+        <translation>Remove the object placed last</translation>
+    </message>
+    <message>
+        <source>Ver&amp;groot...	Ctrl+Q</source>
+        <translation>Re&amp;size...	Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Vergroot/verklein alle objecten</source>
+        <translation>Enlarge or reduce all objects</translation>
+    </message>
+    <message>
+        <source>Vergroot</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>Objecten naar l&amp;inks	Ctrl+Pijl Links</source>
+        <translation>Objects &amp;Left	Ctrl+Left Arrow</translation>
+    </message>
+    <message>
+        <source>Verschuif alle of alleen geselecteerde objecten naar links</source>
+        <translation>Move all objects, or only the selected ones, to the left</translation>
+    </message>
+    <message>
+        <source>Objecten naar &amp;rechts	Ctrl+Pijl Rechts</source>
+        <translation>Objects &amp;Right	Ctrl+Right Arrow</translation>
+    </message>
+    <message>
+        <source>Verschuif alle of alleen geselecteerde objecten naar rechts</source>
+        <translation>Move all objects, or only the selected ones, to the right</translation>
+    </message>
+    <message>
+        <source>Objecten om&amp;hoog	Ctrl+Pijl Op</source>
+        <translation>Objects U&amp;p	Ctrl+Up Arrow</translation>
+    </message>
+    <message>
+        <source>Verschuif alle of alleen geselecteerde objecten omhoog</source>
+        <translation>Move all objects, or only the selected ones, up</translation>
+    </message>
+    <message>
+        <source>Objecten &amp;omlaag	Ctrl+Pijl Neer</source>
+        <translation>Objects Do&amp;wn	Ctrl+Down Arrow</translation>
+    </message>
+    <message>
+        <source>Verschuif alle of alleen geselecteerde objecten omlaag</source>
+        <translation>Move all objects, or only the selected ones, down</translation>
+    </message>
+    <message>
+        <source>&amp;Draai 90 graden rechtsom	Ctrl+R</source>
+        <translation>Rotate 90 Degrees Cloc&amp;kwise	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Draai alle figuren 90 graden rechtsom</source>
+        <translation>Rotate all figures 90 degrees clockwise</translation>
+    </message>
+    <message>
+        <source>Selecteer &amp;alle objecten	Ctrl+A</source>
+        <translation>Select &amp;All Objects	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Selecteer alle objecten</source>
+        <translation>Select all objects</translation>
+    </message>
+    <message>
+        <source>Selecteer geen &amp;enkel object	Ctrl+0</source>
+        <translation>Select &amp;No Object	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Selecteer geen enkel object</source>
+        <translation>Select no object</translation>
+    </message>
+    <message>
+        <source>&amp;Verwijder	Alt+Delete</source>
+        <translation>&amp;Delete	Alt+Delete</translation>
+    </message>
+    <message>
+        <source>Verwijder geselecteerde objecten</source>
+        <translation>Delete the selected objects</translation>
+    </message>
+    <message>
+        <source>&amp;Lijn</source>
+        <translation>&amp;Line</translation>
+    </message>
+    <message>
+        <source>Teken een lijn</source>
+        <translation>Draw a line</translation>
+    </message>
+    <message>
+        <source>Lijn</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>&amp;Ellips</source>
+        <translation>&amp;Ellipse</translation>
+    </message>
+    <message>
+        <source>Teken een ellips, met SHIFT een cirkel</source>
+        <translation>Draw an ellipse, with SHIFT a circle</translation>
+    </message>
+    <message>
+        <source>Ellips</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>&amp;Cirkel</source>
+        <translation>&amp;Circle</translation>
+    </message>
+    <message>
+        <source>Teken een cirkel vanuit middelpunt en straal</source>
+        <translation>Draw a circle from its centre and radius</translation>
+    </message>
+    <message>
+        <source>Cirkel</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>&amp;BoogKwart</source>
+        <translation>&amp;Quarter Arc</translation>
+    </message>
+    <message>
+        <source>Teken een kwart boog</source>
+        <translation>Draw a quarter arc</translation>
+    </message>
+    <message>
+        <source>BoogKwart</source>
+        <translation>Quarter Arc</translation>
+    </message>
+    <message>
+        <source>&amp;Rechthoek</source>
+        <translation>&amp;Rectangle</translation>
+    </message>
+    <message>
+        <source>Teken een rechthoek, met SHIFT een vierkant</source>
+        <translation>Draw a rectangle, with SHIFT a square</translation>
+    </message>
+    <message>
+        <source>Rechthoek</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>&amp;Veelhoek</source>
+        <translation>Regular Poly&amp;gon</translation>
+    </message>
+    <message>
+        <source>Teken een regelmatige veelhoek</source>
+        <translation>Draw a regular polygon</translation>
+    </message>
+    <message>
+        <source>Veelhoek</source>
+        <translation>Regular Polygon</translation>
+    </message>
+    <message>
+        <source>&amp;Opvullen</source>
+        <translation>Flood &amp;Fill</translation>
+    </message>
+    <message>
+        <source>Vul ruimte begrensd door Kleur Rand met Kleur Vul</source>
+        <translation>Fill the area bounded by the outline colour with the fill colour</translation>
+    </message>
+    <message>
+        <source>Opvullen</source>
+        <translation>Flood Fill</translation>
+    </message>
+    <message>
+        <source>&amp;Tekst</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Zet tekst</source>
+        <translation>Place a text</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>&amp;Kopie</source>
+        <translation>C&amp;opy</translation>
+    </message>
+    <message>
+        <source>Teken een kopie van de geselecteerde objecten</source>
+        <translation>Draw a copy of the selected objects</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Selecteer</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>Selecteer door objecten te omsluiten</source>
+        <translation>Select objects by enclosing them</translation>
+    </message>
+    <message>
+        <source>Selecteer</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>&amp;Polygoon</source>
+        <translation>Free &amp;Polygon</translation>
+    </message>
+    <message>
+        <source>Teken een willekeurige veelhoek</source>
+        <translation>Draw a free polygon</translation>
+    </message>
+    <message>
+        <source>Polygoon</source>
+        <translation>Free Polygon</translation>
+    </message>
+    <message>
+        <source>&amp;Dikker</source>
+        <translation>T&amp;hicker</translation>
+    </message>
+    <message>
+        <source>Alle of alleen geselecteerde randen een pixel dikker</source>
+        <translation>Make all outlines, or only the selected ones, a pixel thicker</translation>
+    </message>
+    <message>
+        <source>Dikker</source>
+        <translation>Thicker</translation>
+    </message>
+    <message>
+        <source>D&amp;unner</source>
+        <translation>Thi&amp;nner</translation>
+    </message>
+    <message>
+        <source>Alle of alleen geselecteerde randen een pixel dunner</source>
+        <translation>Make all outlines, or only the selected ones, a pixel thinner</translation>
+    </message>
+    <message>
+        <source>Dunner</source>
+        <translation>Thinner</translation>
+    </message>
+    <message>
+        <source>Vul &amp;ja/nee</source>
+        <translation>Fill &amp;Yes/No</translation>
+    </message>
+    <message>
+        <source>Vullingen alle of alleen geselecteerde zetten/weghalen</source>
+        <translation>Fill or unfill all figures, or only the selected ones</translation>
+    </message>
+    <message>
+        <source>Vul</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>&amp;Over Pluvo...</source>
+        <translation>&amp;About Pluvo...</translation>
+    </message>
+    <message>
+        <source>Toon programma-informatie en versie</source>
+        <translation>Show the program information and version</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Schrijf P&amp;DF...</source>
+        <translation>Write P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Taa&amp;l / Language...</source>
+        <translation>Taa&amp;l / Language...</translation>
+    </message>
+    <message>
+        <source>Kies de taal van Pluvo / Choose Pluvo&apos;s language</source>
+        <translation>Kies de taal van Pluvo / Choose Pluvo&apos;s language</translation>
+    </message>
+    <message>
+        <source>&amp;Handleiding	F1</source>
+        <translation>User &amp;Guide	F1</translation>
+    </message>
+    <message>
+        <source>Open de handleiding in de browser</source>
+        <translation>Open the user guide in the browser</translation>
+    </message>
+    <message>
+        <source>&amp;Bestand</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>B&amp;eeld</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Opties</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Vorm</source>
+        <translation>&amp;Shape</translation>
+    </message>
+    <message>
+        <source>&amp;Hulp</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>CObjectenDlg</name>
+    <message>
+        <source>Objecten</source>
+        <translation>Objects</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Punt 1</source>
+        <translation>Point 1</translation>
+    </message>
+    <message>
+        <source>Punt 2</source>
+        <translation>Point 2</translation>
+    </message>
+    <message>
+        <source>Kleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Vulling</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Geselecteerde objecten verwijderen.
+Klik op nummer, voor meer dan een met CTRL of SHIFT</source>
+        <translation>Delete the selected objects.
+Click a number, for more than one with CTRL or SHIFT</translation>
+    </message>
+    <message>
+        <source>Klikken op # selecteert alles of niets.</source>
+        <translation>Clicking # selects all or nothing.</translation>
+    </message>
+    <message>
+        <source>WegVulling</source>
+        <translation>No Fill</translation>
+    </message>
+    <message>
+        <source>ZetVulling</source>
+        <translation>Set Fill</translation>
+    </message>
+    <message>
+        <source>Lijndikte++</source>
+        <translation>Line Width++</translation>
+    </message>
+    <message>
+        <source>Lijndikte--</source>
+        <translation>Line Width--</translation>
+    </message>
+    <message>
+        <source>VerwisselXY</source>
+        <translation>Swap XY</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Selecteer een of meer regels.
+Klik links in kolom #.</source>
+        <translation>Select one or more rows.
+Click on the left in column #.</translation>
+    </message>
+    <message>
+        <source>Pluvo</source>
+        <translation>Pluvo</translation>
+    </message>
+    <message>
+        <source>Weet u het zeker?</source>
+        <translation>Are you sure?</translation>
+    </message>
+</context>
+<context>
+    <name>CPluvoApp</name>
+    <message>
+        <source>gebruik: pluvo [--print] [TEKENING] of pluvo convert INVOER UITVOER</source>
+        <translation>usage: pluvo [--print] [DRAWING] or pluvo convert INPUT OUTPUT</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet openen: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet lezen: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>er is geen printer; niets afgedrukt</source>
+        <translation>there is no printer; nothing printed</translation>
+    </message>
+    <message>
+        <source>het afdrukken op %1 kon niet beginnen</source>
+        <translation>printing on %1 could not start</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>gebruik: pluvo convert INVOER UITVOER [--size BxH]
+  INVOER   een tekening; een naam op .txt wordt als tekstbestand gelezen
+  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, .pdf de afgedrukte pagina,
+           anders een tekening
+  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384
+           (zonder --size: de tekening plus een rastervak)
+</source>
+        <translation>usage: pluvo convert INPUT OUTPUT [--size WxH]
+  INPUT    a drawing; a name ending in .txt is read as a text file
+  OUTPUT   .txt text file, .svg SVG, .png image, .pdf the printed page,
+           anything else a drawing
+  --size   width x height of the image in pixels, each 1 to 16384
+           (without --size: the drawing plus one grid cell)
+</translation>
+    </message>
+    <message>
+        <source>kan &apos;%1&apos; niet schrijven: %2</source>
+        <translation>cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>--size verwacht een grootte als 800x600</source>
+        <translation>--size expects a size such as 800x600</translation>
+    </message>
+    <message>
+        <source>ongeldige grootte &apos;%1&apos;: verwacht BxH, zoals 800x600, elk 1 tot en met %2</source>
+        <translation>invalid size &apos;%1&apos;: expected WxH, such as 800x600, each 1 to %2</translation>
+    </message>
+    <message>
+        <source>onbekende optie &apos;%1&apos;</source>
+        <translation>unknown option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>geef precies een invoer- en een uitvoerbestand</source>
+        <translation>give exactly one input and one output file</translation>
+    </message>
+    <message>
+        <source>kan &apos;%1&apos; niet lezen: %2</source>
+        <translation>cannot read &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>IntegerField</name>
+    <message>
+        <source>Pluvo</source>
+        <translation>Pluvo</translation>
+    </message>
+    <message>
+        <source>Geef een geheel getal van %1 tot en met %2.</source>
+        <translation>Enter a whole number from %1 to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Pluvo</source>
+        <translation>Pluvo</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nee</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailCommand</name>
+    <message>
+        <source>geen bestand</source>
+        <translation>not a file</translation>
+    </message>
+    <message>
+        <source>te groot voor een miniatuur</source>
+        <translation>too large for a thumbnail</translation>
+    </message>
+    <message>
+        <source>geen tekening</source>
+        <translation>not a drawing</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven</source>
+        <translation>cannot write %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,110 @@
+#include "app/ThumbnailCommand.h"
+
+#include "app/Translations.h"
+#include "model/DrawingFile.h"
+#include "platform/CanvasExport.h"
+#include "platform/PngExport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
+
+namespace {
+
+// A file manager asks for thumbnails of every drawing in a folder; none may
+// hang it or eat its memory. A file above this size gives no thumbnail (a
+// drawing of thousands of figures is a few hundred kilobytes) ...
+constexpr qint64 kMaxInputBytes = 8 * 1024 * 1024;
+// ... the drawing is painted on a canvas no larger than this, shrunk first
+// when its extent is larger ...
+constexpr int kMaxCanvas = 1024;
+// ... and whatever takes longer than this ends the process before OUTPUT is
+// written (SIGALRM's default action).
+constexpr unsigned kMaxSeconds = 10;
+constexpr int kMaxSize = 1024;
+
+void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
+    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().data());
+}
+
+// The texts of the command, in the interface's language.
+struct ThumbnailCommand {
+    Q_DECLARE_TR_FUNCTIONS(ThumbnailCommand)
+};
+
+void Tell(const QString& text) {
+    std::fprintf(stderr, "pluvo thumbnail: %s\n", text.toLocal8Bit().constData());
+}
+
+int Fail(const char* input, const QString& reason) {
+    Tell(QStringLiteral("%1: %2").arg(QFile::decodeName(input), reason));
+    return 1;
+}
+
+} // namespace
+
+int RunThumbnail(int argc, char** argv) {
+    int size = 0;
+    if (argc == 5) {
+        const std::string_view text = argv[4];
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), size);
+        if (ec != std::errc{} || end != text.data() + text.size()) size = 0;
+    }
+    if (argc != 5 || size < 1 || size > kMaxSize) {
+        std::fprintf(stderr, "usage: pluvo thumbnail INPUT OUTPUT.png SIZE (1-%d)\n", kMaxSize);
+        return 2;
+    }
+    const char* input = argv[2];
+    const std::string output = argv[3];
+    ::alarm(kMaxSeconds);
+
+    qInstallMessageHandler(QuietQtMessages);
+    char name[] = "pluvo";
+    char platformOption[] = "-platform";
+    char platform[] = "offscreen";
+    char* appArgv[] = {name, platformOption, platform, nullptr};
+    int appArgc = 3;
+    QGuiApplication app(appArgc, appArgv);
+    InstallTranslations(ChosenLanguage());
+
+    const QFileInfo info(QFile::decodeName(input));
+    if (!info.isFile()) return Fail(input, ThumbnailCommand::tr("geen bestand"));
+    if (info.size() > kMaxInputBytes)
+        return Fail(input, ThumbnailCommand::tr("te groot voor een miniatuur"));
+    CPluvoDoc doc;
+    if (OpenDrawing(doc, input).status != OpenStatus::Opened)
+        return Fail(input, ThumbnailCommand::tr("geen tekening"));
+
+    CanvasSize canvas = DefaultCanvasSize(doc);
+    const int longest = std::max(canvas.width, canvas.height);
+    if (longest > kMaxCanvas) {
+        // Shrunk as "Vergroot" would, so that the whole drawing shows.
+        const int percent = std::max(1, kMaxCanvas * 100 / longest);
+        doc.Schaal(percent, percent);
+        canvas = DefaultCanvasSize(doc);
+        canvas.width = std::min(canvas.width, kMaxCanvas);
+        canvas.height = std::min(canvas.height, kMaxCanvas);
+    }
+    const QImage painted = PaintCanvas(doc, canvas.width, canvas.height, SelectionMarks::Hide);
+    const QImage thumbnail =
+        painted.scaled(size, size, Qt::KeepAspectRatio,
+                       std::max(canvas.width, canvas.height) > size ? Qt::SmoothTransformation
+                                                                    : Qt::FastTransformation);
+    // Writing is short and atomic; no thumbnail is left half written.
+    ::alarm(0);
+    if (WritePng(thumbnail, output,
+                 [](const std::string& message) { Tell(QString::fromStdString(message)); }))
+        return 0;
+    Tell(ThumbnailCommand::tr("kan %1 niet schrijven").arg(QFile::decodeName(output.c_str())));
+    return 2;
+}

@@ -1,0 +1,89 @@
+// Pluvo on the desktop inside the editor: the menus in both languages, and
+// the PDF the "&Bestand" menu writes.
+#include "MainFrameFixture.h"
+
+#include "app/Translations.h"
+#include "model/SampleDrawings.h"
+
+#include <QFile>
+#include <QMenuBar>
+
+#include <set>
+
+namespace {
+
+struct LanguageCase {
+    Language language;
+    QStringList menus;
+    QString pdfItem;
+    bool uniqueAccessKeys;
+};
+
+// The captions of the menu bar.
+QStringList MenuTitles(QMainWindow& window) {
+    QStringList titles;
+    for (QAction* menu : window.menuBar()->actions()) titles.append(menu->text());
+    return titles;
+}
+
+} // namespace
+
+// Both languages: the menus are translated, and within each English menu
+// every access key is taken once, so that a letter reaches one item. (The
+// Dutch menus keep their given texts, "&Objectenlijst" and "Objecten
+// &omlaag" included.)
+TEST(Desktop, MenusSpeakTheChosenLanguageWithOneItemPerAccessKey) {
+    const LanguageCase cases[] = {
+        {Language::Dutch,
+         {"&Bestand", "B&eeld", "&Opties", "&Vorm", "&Hulp"},
+         "Schrijf P&DF...",
+         false},
+        {Language::English,
+         {"&File", "&View", "&Options", "&Shape", "&Help"},
+         "Write P&DF...",
+         true},
+    };
+    for (const LanguageCase& c : cases) {
+        SCOPED_TRACE(LanguageCode(c.language).toStdString());
+        ASSERT_TRUE(InstallTranslations(c.language));
+        CPluvoDoc doc;
+        CMainFrame frame(doc);
+        EXPECT_EQ(MenuTitles(frame), c.menus);
+        EXPECT_EQ(frame.Action(CommandId::WritePdf)->text(), c.pdfItem);
+        EXPECT_EQ(frame.Action(CommandId::Manual)->shortcut(), QKeySequence(Qt::Key_F1));
+        for (QAction* title : frame.menuBar()->actions()) {
+            if (!c.uniqueAccessKeys) break;
+            std::set<QChar> keys;
+            for (QAction* item : title->menu()->actions()) {
+                const QString text = item->text();
+                const qsizetype amp = text.indexOf('&');
+                if (item->isSeparator() || amp < 0 || amp + 1 >= text.size()) continue;
+                EXPECT_TRUE(keys.insert(text.at(amp + 1).toLower()).second)
+                    << title->text().toStdString() << ": " << text.toStdString();
+            }
+        }
+    }
+    InstallTranslations(Language::Dutch);
+}
+
+// "Schrijf P&DF..." writes the printed page, offered beside the drawing,
+// and a failed write leaves the old file and says why.
+TEST_F(MainFrameTest, WritePdfWritesThePageBesideTheDrawing) {
+    doc = samples::EveryKind();
+    doc.PathName = Local("tekening.plv");
+    files.push_back(Path("tekening.pdf"));
+    frame->Run(CommandId::WritePdf);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].initial, Path("tekening.pdf"));
+    QFile pdf(Path("tekening.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_TRUE(bytes.contains("/FlateDecode")) << "the page image is compressed losslessly";
+    EXPECT_FALSE(bytes.contains("/DCTDecode"));
+
+    files.push_back(Path("no-such-folder/x.pdf"));
+    frame->Run(CommandId::WritePdf);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("Pluvo: Kan " + Path("no-such-folder/x.pdf")));
+}

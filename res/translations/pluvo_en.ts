@@ -4,10 +4,6 @@
 <context>
     <name>CAboutDlg</name>
     <message>
-        <source>Over Pluvo</source>
-        <translation>About Pluvo</translation>
-    </message>
-    <message>
         <source>Een kleine vectortekenaar met raster.
 © 2026 Brenlock Ostervaal</source>
         <translation>A small vector drawing program with a grid.
@@ -16,6 +12,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pluvo</source>
+        <translation>About Pluvo</translation>
     </message>
 </context>
 <context>

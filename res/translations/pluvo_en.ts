@@ -930,6 +930,30 @@ Pluvo uses the chosen language from its next start on.</translation>
         <source>&amp;Hulp</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>Stap &amp;terug	Ctrl+Z</source>
+        <translation>Step &amp;Back	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Maak de laatste wijziging van de tekening ongedaan</source>
+        <translation>Undo the last change to the drawing</translation>
+    </message>
+    <message>
+        <source>Stap terug</source>
+        <translation>Step back</translation>
+    </message>
+    <message>
+        <source>&amp;Stap vooruit	Ctrl+Y</source>
+        <translation>Step &amp;Forward	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Breng de laatst teruggenomen wijziging terug</source>
+        <translation>Bring back the change last undone</translation>
+    </message>
+    <message>
+        <source>Stap vooruit</source>
+        <translation>Step forward</translation>
+    </message>
 </context>
 <context>
     <name>CObjectenDlg</name>

@@ -82,6 +82,9 @@ public:
     void OnExit(CommandId);
     void OnToggleBar(CommandId id);
     void OnEdit(CommandId id);
+    // Ctrl+Z and Ctrl+Y: a step through the history of changes, after the
+    // gesture in progress is cancelled.
+    void OnStep(CommandId id);
     void OnProperties(CommandId);
     void OnObjectList(CommandId);
     void OnResize(CommandId);

@@ -66,6 +66,12 @@ void CMainFrame::RefreshCommandStates() {
         case UpdateRule::CanUndo:
             action->setEnabled(m_doc.CanUndo());
             break;
+        case UpdateRule::CanStepBack:
+            action->setEnabled(m_road.CanStepBack());
+            break;
+        case UpdateRule::CanStepForward:
+            action->setEnabled(m_road.CanStepForward());
+            break;
         case UpdateRule::Tool:
             action->setChecked(m_doc.current.FiguurType == row.value);
             break;
@@ -103,7 +109,7 @@ bool CMainFrame::IsCommandKey(const QKeyEvent& key) const {
     const QKeySequence keys(
         QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key())));
     for (const auto& [id, action] : m_actions)
-        if (!action->shortcut().isEmpty() && action->shortcut() == keys) return true;
+        if (action->shortcuts().contains(keys)) return true;
     return false;
 }
 

@@ -23,6 +23,14 @@ void CMainFrame::ApplyEdit(CommandId id, const ChangeFunction& change) {
 
 void CMainFrame::OnEdit(CommandId id) { RunEdit(m_road, id); }
 
+void CMainFrame::OnStep(CommandId id) {
+    m_view->CancelGesture();
+    if (id == CommandId::StepBack)
+        m_road.StepBack();
+    else
+        m_road.StepForward();
+}
+
 void CMainFrame::OnTool(CommandId id) { ZetFiguurType(FindCommand(id)->value); }
 
 void CMainFrame::OnFillColour(CommandId id) {

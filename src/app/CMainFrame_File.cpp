@@ -57,6 +57,7 @@ bool CMainFrame::SaveModified() {
 void CMainFrame::OnFileNew(CommandId) {
     if (!SaveModified()) return;
     m_doc.OnNewDocument();
+    m_road.ClearHistory();
     RebuildTitle();
     InitialUpdate();
 }
@@ -78,6 +79,9 @@ bool CMainFrame::OpenFile(const QString& path) {
 }
 
 void CMainFrame::ShowOpenResult(const QString& path, const OpenResult& result) {
+    // An opened drawing, or the new one a rejected file leaves, starts an
+    // empty history.
+    m_road.ClearHistory();
     // A rejected file says why; the drawing is then the new, unnamed one.
     for (const std::string& message : RejectionMessages(result))
         prompts::Message(this, tr(message.c_str()));

@@ -112,7 +112,17 @@ const std::array kRows = {
     // "&Opties"
     CommandRow{C::Undo, QT_TRANSLATE_NOOP("CMainFrame", "&Undo\tAlt+Bksp"), "Alt+Backspace",
                QT_TRANSLATE_NOOP("CMainFrame", "Laatste bewerking ongedaan maken, indien mogelijk"),
-               QT_TRANSLATE_NOOP("CMainFrame", "Undo"), "edit-undo", &F::OnEdit, U::CanUndo, 0},
+               QT_TRANSLATE_NOOP("CMainFrame", "Undo"), "document-revert", &F::OnEdit, U::CanUndo,
+               0},
+    CommandRow{
+        C::StepBack, QT_TRANSLATE_NOOP("CMainFrame", "Stap &terug\tCtrl+Z"), "Ctrl+Z",
+        QT_TRANSLATE_NOOP("CMainFrame", "Maak de laatste wijziging van de tekening ongedaan"),
+        QT_TRANSLATE_NOOP("CMainFrame", "Stap terug"), "edit-undo", &F::OnStep, U::CanStepBack, 0},
+    CommandRow{C::StepForward, QT_TRANSLATE_NOOP("CMainFrame", "&Stap vooruit\tCtrl+Y"),
+               "Ctrl+Y; Ctrl+Shift+Z",
+               QT_TRANSLATE_NOOP("CMainFrame", "Breng de laatst teruggenomen wijziging terug"),
+               QT_TRANSLATE_NOOP("CMainFrame", "Stap vooruit"), "edit-redo", &F::OnStep,
+               U::CanStepForward, 0},
     CommandRow{C::Properties, QT_TRANSLATE_NOOP("CMainFrame", "&Kenmerken...\tCtrl+E"), "Ctrl+E",
                QT_TRANSLATE_NOOP("CMainFrame", "Geef kenmerken figuur, raster enz."),
                QT_TRANSLATE_NOOP("CMainFrame", "Kenmerken"), "properties", &F::OnProperties,
@@ -270,6 +280,8 @@ constexpr std::array kViewMenu = {
 };
 constexpr std::array kOptionsMenu = {
     C::Undo,
+    C::StepBack,
+    C::StepForward,
     S,
     C::Properties,
     C::Clipboard,
@@ -317,6 +329,8 @@ constexpr std::array kMainToolBar = {
     C::Print,
     S,
     C::Undo,
+    C::StepBack,
+    C::StepForward,
     S,
     C::Resize,
     C::Properties,

@@ -14,6 +14,8 @@ class CMainFrame;
 enum class UpdateRule {
     Always,          // enabled, never checked
     CanUndo,         // enabled while the drawing has an undo copy
+    CanStepBack,     // enabled while the history has a step to take back
+    CanStepForward,  // enabled while the history has a step to bring back
     Tool,            // checked while the row's tool is chosen
     ShowGrid,        // checked by MetRaster
     ShowCoordinates, // checked by MetCoord
@@ -31,7 +33,8 @@ struct CommandRow {
     // The menu caption with "&" before the access key and, after a tab, the
     // shortcut as the menu shows it.
     const char* caption;
-    // The keys in QKeySequence's portable form, or nullptr.
+    // The keys in QKeySequence's portable form, or nullptr; "; " between
+    // the keys of a command that has more than one.
     const char* keys;
     const char* prompt;  // shown in the status bar while highlighted
     const char* tooltip; // shown on its button

@@ -69,6 +69,8 @@ enum class CommandId : std::int32_t {
     Unserved = 32848,
     // Pluvo on the desktop: the PDF export ("&Bestand"), the language
     // ("B&eeld") and the user guide ("&Hulp").
+    StepBack = 32863,
+    StepForward = 32864,
     WritePdf = 32860,
     Language = 32861,
     Manual = 32862,

@@ -109,6 +109,23 @@ bool IsFillColour(CommandId id) {
     return n >= 0 && n < 15;
 }
 
+// What a command may change, so that the history copies no more: the
+// selection and the next figure's settings are no part of the drawing, and a
+// merge only appends.
+Reach ReachOf(CommandId id) {
+    switch (id) {
+    case CommandId::SelectAll:
+    case CommandId::SelectNone:
+    case CommandId::Redraw:
+    case CommandId::GridPoints:
+        return Reach::Nothing;
+    case CommandId::Merge:
+        return Reach::Append;
+    default:
+        return Reach::Any;
+    }
+}
+
 } // namespace
 
 std::span<const EditRule> EditRules() { return kRules; }
@@ -129,5 +146,5 @@ EditOutcome RunEdit(EditRoad& road, CommandId id) {
 EditOutcome RunEdit(EditRoad& road, CommandId id, const ChangeFunction& change) {
     const EditRule* rule = FindEditRule(id);
     if (!rule) return {};
-    return road.Apply({rule->undo, rule->modified, rule->repaint, change});
+    return road.Apply({rule->undo, rule->modified, rule->repaint, change, ReachOf(id)});
 }

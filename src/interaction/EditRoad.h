@@ -6,6 +6,8 @@
 // whether the view must be painted again.
 #pragma once
 
+#include "History.h"
+
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -28,11 +30,19 @@ enum class Change { Made, Unmarked, None };
 
 using ChangeFunction = std::function<Change(CPluvoDoc&)>;
 
+// How an edit stands in the history of changes: a step of its own, or
+// joined to the next step (the corners of a polygon being entered become
+// part of the step that closes it).
+enum class HistoryStep { Own, JoinsNext };
+
 struct Edit {
     UndoRule undo = UndoRule::Keep;
     Modified modified = Modified::Yes;
     Repaint repaint = Repaint::Yes;
     ChangeFunction change;
+    // What the change may touch, so that the history copies no more.
+    Reach reach = Reach::Any;
+    HistoryStep step = HistoryStep::Own;
 };
 
 struct EditOutcome {
@@ -50,9 +60,26 @@ public:
 
     const CPluvoDoc& Doc() const { return m_doc; }
 
-    // Carries out the edit: the undo rule, the change, the modified mark and
-    // the revision, then the listener.
+    // Carries out the edit: the undo rule, the change, the modified mark,
+    // the revision and its step in the history, then the listeners.
     EditOutcome Apply(const Edit& edit);
+
+    // The history of changes: a step back or forward restores the drawing
+    // (and its undo copy) exactly as it was, marks it modified, drops the
+    // selection entries that name no figure and repaints. False when there
+    // is no step to take.
+    bool StepBack();
+    bool StepForward();
+    bool CanStepBack() const { return m_history.CanStepBack(); }
+    bool CanStepForward() const { return m_history.CanStepForward(); }
+    // New and Open start an empty history.
+    void ClearHistory() { m_history.Clear(); }
+    const History& GetHistory() const { return m_history; }
+    void SetHistoryLimit(std::size_t bytes) { m_history.SetLimit(bytes); }
+    // For edits that join the next step and may turn out to change nothing
+    // together (a polygon's corners that leave again).
+    History::Mark HistoryMark() const { return m_history.Here(); }
+    void WithdrawJoined(History::Mark mark) { m_history.Withdraw(mark); }
 
     // Told after every edit that made its change, in the order they were
     // added: the gesture machine checks the polygon being entered, the
@@ -60,6 +87,9 @@ public:
     void AddListener(Listener listener) { m_listeners.push_back(std::move(listener)); }
 
 private:
+    bool AfterStep(bool stepped);
+
     CPluvoDoc& m_doc;
     std::vector<Listener> m_listeners;
+    History m_history;
 };

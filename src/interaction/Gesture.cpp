@@ -79,7 +79,9 @@ const LineEndIndex& Gesture::LineEnds() {
     return m_lineEnds;
 }
 
-EditOutcome Gesture::ApplyOwn(Edit edit) {
+EditOutcome Gesture::ApplyOwn(Edit edit, Reach reach, HistoryStep step) {
+    edit.reach = reach;
+    edit.step = step;
     LineEnds();
     m_applyingOwn = true;
     const EditOutcome outcome = m_road.Apply(edit);

@@ -115,7 +115,8 @@ private:
     const LineEndIndex& LineEnds();
     // Applies an edit of this machine's own, which only appends figures or
     // changes the point list, and keeps the line-end index valid across it.
-    EditOutcome ApplyOwn(Edit edit);
+    EditOutcome ApplyOwn(Edit edit, Reach reach = Reach::Append,
+                         HistoryStep step = HistoryStep::Own);
     GestureOutcome Place(Surface& surface);
     GestureOutcome PlaceCopies(Surface& surface);
 
@@ -160,6 +161,9 @@ private:
     // Where the points of the polygon being entered start in the point list.
     std::size_t m_polyStart = 0;
     std::uint64_t m_polygonCheckedAt = 0;
+    // The history before the polygon's first corner: its corners join the
+    // step that closes it, or leave the history with it.
+    History::Mark m_polygonMark;
     bool m_applyingOwn = false;
 
     // The line ends for snapping clicks and moves and for placing, kept

@@ -48,10 +48,14 @@ void Gesture::DrawPolygonMarks(Surface& surface) const {
 void Gesture::RemovePolygonPoints() {
     // Its points, which no figure uses, leave the point list.
     const std::size_t start = m_polyStart;
-    ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No, [start](CPluvoDoc& doc) {
+    ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No,
+              [start](CPluvoDoc& doc) {
                   doc.points.resize(start);
                   return Change::Made;
-              }});
+              }},
+             Reach::Any, HistoryStep::JoinsNext);
+    // Corners that came and went are no step of the history.
+    m_road.WithdrawJoined(m_polygonMark);
     m_polygonCheckedAt = m_doc.Revision();
 }
 
@@ -83,10 +87,13 @@ void Gesture::StartPolygon(Surface& surface, POINT p) {
     current.p1 = p;
     m_polyStart = m_doc.points.size();
     current.PolyPnt = static_cast<std::int32_t>(m_polyStart);
-    ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No, [p](CPluvoDoc& doc) {
+    m_polygonMark = m_road.HistoryMark();
+    ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No,
+              [p](CPluvoDoc& doc) {
                   doc.points.push_back(p);
                   return Change::Made;
-              }});
+              }},
+             Reach::Append, HistoryStep::JoinsNext);
     m_polygonCheckedAt = m_doc.Revision();
     m_NPunten = 1;
     m_phase = GesturePhase::Polygon;
@@ -97,10 +104,12 @@ void Gesture::AddCorner(Surface& surface, POINT p) {
     // A new corner; the band now starts from it.
     SchilderPolygoonSegment(surface, m_doc.points.back(), p);
     m_doc.current.p1 = p;
-    ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No, [p](CPluvoDoc& doc) {
+    ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No,
+              [p](CPluvoDoc& doc) {
                   doc.points.push_back(p);
                   return Change::Made;
-              }});
+              }},
+             Reach::Append, HistoryStep::JoinsNext);
     m_polygonCheckedAt = m_doc.Revision();
     ++m_NPunten;
 }

@@ -52,6 +52,12 @@ void CPluvoView::InitialUpdate() {
     Invalidate();
 }
 
+void CPluvoView::CancelGesture() {
+    if (!m_gesture.Bezig()) return;
+    EnsureCanvas();
+    Handle(m_gesture.Escape(*m_surface));
+}
+
 QImage CPluvoView::CaptureCanvas() const {
     return PaintCanvas(m_doc, std::max(width(), 1), std::max(height(), 1), SelectionMarks::Show,
                        m_gesture.PolygonPoints());

@@ -27,6 +27,8 @@ public:
     // After New or Open: a gesture in progress is dropped and the canvas is
     // painted again.
     void InitialUpdate();
+    // Cancels the gesture in progress as ESC does.
+    void CancelGesture();
 
     // The canvas of the view's size painted as the screen shows it (the
     // marks of a polygon being entered included, no rubber band), for the

@@ -1,0 +1,38 @@
+// The window's command table and the command layer's edit rules name their
+// commands by number only; joined both ways, a command wired to the edit
+// handler without a rule, or a rule that no command reaches, shows here.
+#include "app/CommandTable.h"
+#include "app/CMainFrame.h"
+#include "interaction/EditCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+TEST(CommandTable, AgreesWithTheEditRulesBothWays) {
+    // The handlers that run a change of their own bringing under their row.
+    const std::array bringTheirChange = {&CMainFrame::OnProperties, &CMainFrame::OnObjectList,
+                                         &CMainFrame::OnResize,     &CMainFrame::OnFillColour,
+                                         &CMainFrame::OnReadText,   &CMainFrame::OnMerge};
+    for (const CommandRow& row : CommandRows()) {
+        const EditRule* rule = FindEditRule(row.id);
+        const int id = static_cast<int>(row.id);
+        if (row.handler == &CMainFrame::OnEdit) {
+            ASSERT_NE(rule, nullptr) << id << " runs the edit handler without a rule";
+            EXPECT_NE(rule->action, nullptr) << id << " has no change of its own";
+        } else if (std::find(bringTheirChange.begin(), bringTheirChange.end(), row.handler) !=
+                   bringTheirChange.end()) {
+            ASSERT_NE(rule, nullptr) << id << " changes the drawing without a rule";
+            EXPECT_EQ(rule->action, nullptr) << id;
+        } else {
+            EXPECT_EQ(rule, nullptr) << id << " has a rule that its handler never runs";
+        }
+    }
+    for (const EditRule& rule : EditRules()) {
+        const CommandRow* row = FindCommand(rule.id);
+        ASSERT_NE(row, nullptr) << static_cast<int>(rule.id) << " is in no menu or bar";
+        EXPECT_EQ(row->handler == &CMainFrame::OnEdit, rule.action != nullptr)
+            << static_cast<int>(rule.id);
+    }
+}

@@ -64,7 +64,7 @@ void CMainFrame::BuildActions() {
         // The prompt and the tooltip were one string, split at "\n".
         action->setStatusTip(Text(row.prompt));
         action->setToolTip(row.tooltip ? Text(row.tooltip) : QString(caption).remove('&'));
-        if (row.keys) action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
+        if (row.keys) action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.keys)));
         if (row.icon) action->setIcon(CommandIcon(row.icon));
         if (row.handler == &CMainFrame::OnFillColour)
             action->setIcon(ColourIcon(kVulkleuren[static_cast<std::size_t>(row.value)]));

@@ -103,7 +103,7 @@ bool CMainFrame::IsCommandKey(const QKeyEvent& key) const {
     const QKeySequence keys(
         QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key())));
     for (const auto& [id, action] : m_actions)
-        if (!action->shortcut().isEmpty() && action->shortcut() == keys) return true;
+        if (action->shortcuts().contains(keys)) return true;
     return false;
 }
 

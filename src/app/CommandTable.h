@@ -31,7 +31,8 @@ struct CommandRow {
     // The menu caption with "&" before the access key and, after a tab, the
     // shortcut as the menu shows it.
     const char* caption;
-    // The keys in QKeySequence's portable form, or nullptr.
+    // The keys in QKeySequence's portable form, or nullptr; a second key
+    // follows after "; ".
     const char* keys;
     const char* prompt;  // shown in the status bar while highlighted
     const char* tooltip; // shown on its button

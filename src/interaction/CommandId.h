@@ -72,4 +72,9 @@ enum class CommandId : std::int32_t {
     WritePdf = 32860,
     Language = 32861,
     Manual = 32862,
+    // The zoom ("B&eeld").
+    ZoomIn = 32863,
+    ZoomOut = 32864,
+    ZoomActual = 32865,
+    ZoomFit = 32866,
 };

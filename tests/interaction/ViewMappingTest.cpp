@@ -35,7 +35,9 @@ TEST(ViewMapping, WindowAndDrawingPointsMapBothWaysAtEveryStepAndScroll) {
                     const POINT back = map.ToWindow(map.ToDrawing(w));
                     EXPECT_TRUE(back.x <= w.x && w.x < back.x + square) << step << " " << w.x;
                     EXPECT_TRUE(back.y <= w.y && w.y < back.y + square) << step << " " << w.y;
-                    if (square == 1) EXPECT_EQ(back, w);
+                    if (square == 1) {
+                        EXPECT_EQ(back, w);
+                    }
                 }
             }
     // 800 %, scrolled: window (100, 40) shows canvas pixel ((100 + 60) / 8, (40 + 8) / 8).

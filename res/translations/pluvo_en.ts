@@ -954,6 +954,54 @@ Pluvo uses the chosen language from its next start on.</translation>
         <source>Stap vooruit</source>
         <translation>Step forward</translation>
     </message>
+    <message>
+        <source>&amp;Inzoomen	Ctrl++</source>
+        <translation>Zoom &amp;in	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Toon de tekening groter</source>
+        <translation>Show the drawing larger</translation>
+    </message>
+    <message>
+        <source>Inzoomen</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>&amp;Uitzoomen	Ctrl+-</source>
+        <translation>Zoom &amp;out	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Toon de tekening kleiner</source>
+        <translation>Show the drawing smaller</translation>
+    </message>
+    <message>
+        <source>Uitzoomen</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Ware &amp;grootte</source>
+        <translation>&amp;Actual size</translation>
+    </message>
+    <message>
+        <source>Toon de tekening op 100 %</source>
+        <translation>Show the drawing at 100 %</translation>
+    </message>
+    <message>
+        <source>Ware grootte</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>&amp;Hele tekening</source>
+        <translation>&amp;Whole drawing</translation>
+    </message>
+    <message>
+        <source>Toon de hele tekening zo groot als past</source>
+        <translation>Show the whole drawing as large as it fits</translation>
+    </message>
+    <message>
+        <source>Hele tekening</source>
+        <translation>Whole drawing</translation>
+    </message>
 </context>
 <context>
     <name>CObjectenDlg</name>

@@ -45,6 +45,8 @@ public:
     QToolBar* MainBar() const { return m_mainBar; }
     QToolBar* ColourBarWidget() const { return m_colourBar; }
     QLabel* Pane(int index) const;
+    // The status pane with the zoom step.
+    QLabel* ZoomPane() const { return m_zoomPane; }
     const RecentFileList& RecentFiles() const { return m_recent; }
 
     // Opens a drawing as Open does once the name is chosen, with the save
@@ -97,6 +99,8 @@ public:
     void OnWritePdf(CommandId);
     void OnLanguage(CommandId);
     void OnManual(CommandId);
+    // The zoom steps (CMainFrame_State.cpp).
+    void OnZoom(CommandId id);
     // The folder of the drawing's file; empty for an unnamed drawing.
     QString DrawingFolder() const;
 
@@ -157,6 +161,7 @@ private:
     QLineEdit* m_textEdit = nullptr;
     QComboBox* m_toolList = nullptr;
     QLabel* m_panes[5] = {};
+    QLabel* m_zoomPane = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentAnchor = nullptr;
     std::vector<QAction*> m_recentActions;

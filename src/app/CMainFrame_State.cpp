@@ -3,7 +3,9 @@
 #include "CMainFrame.h"
 
 #include "model/CPluvoDoc.h"
+#include "interaction/ViewMapping.h"
 #include "platform/LockKeys.h"
+#include "view/CPluvoView.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -39,6 +41,13 @@ void CMainFrame::BuildStatusBar() {
     m_panes[1]->setFixedWidth(
         std::max(70, m_panes[1]->fontMetrics().horizontalAdvance("8888-8888 88.88") + 6));
     bar->addPermanentWidget(m_panes[1]);
+    m_zoomPane = new QLabel(QString::fromStdString(ZoomText(m_view->ZoomStep())), bar);
+    m_zoomPane->setObjectName("zoom");
+    m_zoomPane->setAlignment(Qt::AlignCenter);
+    m_zoomPane->setMinimumWidth(m_zoomPane->fontMetrics().horizontalAdvance("12,5 %") + 8);
+    bar->addPermanentWidget(m_zoomPane);
+    connect(m_view, &CPluvoView::ZoomChanged, m_zoomPane,
+            [this](int step) { m_zoomPane->setText(QString::fromStdString(ZoomText(step))); });
     const char* indicators[] = {"CAP", "NUM", "SCRL"};
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(bar);
@@ -49,6 +58,23 @@ void CMainFrame::BuildStatusBar() {
         m_panes[2 + i] = label;
     }
     RefreshLockIndicators();
+}
+
+void CMainFrame::OnZoom(CommandId id) {
+    switch (id) {
+    case CommandId::ZoomIn:
+        m_view->SetZoomStep(m_view->ZoomStep() + 1);
+        break;
+    case CommandId::ZoomOut:
+        m_view->SetZoomStep(m_view->ZoomStep() - 1);
+        break;
+    case CommandId::ZoomActual:
+        m_view->SetZoomStep(kActualSize);
+        break;
+    default:
+        m_view->ZoomToFit();
+        break;
+    }
 }
 
 void CMainFrame::SetPaneText(int pane, const std::string& text) {

@@ -109,6 +109,21 @@ const std::array kRows = {
                QT_TRANSLATE_NOOP("CMainFrame", "Teken alle objecten opnieuw"),
                QT_TRANSLATE_NOOP("CMainFrame", "Verversen"), "view-refresh", &F::OnEdit, U::Always,
                0},
+    CommandRow{C::ZoomIn, QT_TRANSLATE_NOOP("CMainFrame", "&Inzoomen\tCtrl++"), "Ctrl++; Ctrl+=",
+               QT_TRANSLATE_NOOP("CMainFrame", "Toon de tekening groter"),
+               QT_TRANSLATE_NOOP("CMainFrame", "Inzoomen"), nullptr, &F::OnZoom, U::Always, 0},
+    CommandRow{C::ZoomOut, QT_TRANSLATE_NOOP("CMainFrame", "&Uitzoomen\tCtrl+-"), "Ctrl+-",
+               QT_TRANSLATE_NOOP("CMainFrame", "Toon de tekening kleiner"),
+               QT_TRANSLATE_NOOP("CMainFrame", "Uitzoomen"), nullptr, &F::OnZoom, U::Always,
+               0},
+    CommandRow{C::ZoomActual, QT_TRANSLATE_NOOP("CMainFrame", "Ware &grootte"), nullptr,
+               QT_TRANSLATE_NOOP("CMainFrame", "Toon de tekening op 100 %"),
+               QT_TRANSLATE_NOOP("CMainFrame", "Ware grootte"), nullptr, &F::OnZoom,
+               U::Always, 0},
+    CommandRow{C::ZoomFit, QT_TRANSLATE_NOOP("CMainFrame", "&Hele tekening"), nullptr,
+               QT_TRANSLATE_NOOP("CMainFrame", "Toon de hele tekening zo groot als past"),
+               QT_TRANSLATE_NOOP("CMainFrame", "Hele tekening"), nullptr, &F::OnZoom,
+               U::Always, 0},
     // "&Opties"
     CommandRow{C::Undo, QT_TRANSLATE_NOOP("CMainFrame", "&Undo\tAlt+Bksp"), "Alt+Backspace",
                QT_TRANSLATE_NOOP("CMainFrame", "Laatste bewerking ongedaan maken, indien mogelijk"),
@@ -276,7 +291,8 @@ constexpr std::array kFileMenu = {
 };
 constexpr std::array kViewMenu = {
     C::ToolBar,         C::StatusBar,  C::ColourBar, S, C::ShowGrid,
-    C::ShowCoordinates, C::GridPoints, C::Redraw,    S, C::Language,
+    C::ShowCoordinates, C::GridPoints, C::Redraw,    S, C::ZoomIn,
+    C::ZoomOut,         C::ZoomActual, C::ZoomFit,   S, C::Language,
 };
 constexpr std::array kOptionsMenu = {
     C::Undo,

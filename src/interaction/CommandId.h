@@ -69,9 +69,15 @@ enum class CommandId : std::int32_t {
     Unserved = 32848,
     // Pluvo on the desktop: the PDF export ("&Bestand"), the language
     // ("B&eeld") and the user guide ("&Hulp").
-    StepBack = 32863,
-    StepForward = 32864,
     WritePdf = 32860,
     Language = 32861,
     Manual = 32862,
+    // The zoom ("B&eeld").
+    ZoomIn = 32863,
+    ZoomOut = 32864,
+    ZoomActual = 32865,
+    ZoomFit = 32866,
+    // The history of changes ("&Opties").
+    StepBack = 32867,
+    StepForward = 32868,
 };

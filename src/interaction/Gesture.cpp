@@ -132,6 +132,7 @@ void Gesture::EraseBand(Surface& surface) {
 
 GestureOutcome Gesture::LeftButtonDown(Surface& surface, POINT p, KeyFlags keys) {
     CheckPolygon();
+    m_startPressHeld = false;
     p = SnapToLineEnd(p);
     if (Bezig()) return Voltooien(surface, p);
     Figuur& current = m_doc.current;
@@ -148,8 +149,16 @@ GestureOutcome Gesture::LeftButtonDown(Surface& surface, POINT p, KeyFlags keys)
     m_status.SetPaneText(0, Position(p));
     m_LaatstPunt = {-1, -1};
     m_bandShown = false;
+    m_startPressHeld = true;
     // The band shows at once.
     return MouseMove(surface, p);
+}
+
+GestureOutcome Gesture::LeftButtonUp(Surface& surface, POINT p, bool dragged) {
+    const bool finishes = m_startPressHeld && dragged && m_phase == GesturePhase::TwoPoint;
+    m_startPressHeld = false;
+    if (!finishes) return {};
+    return LeftButtonDown(surface, p, {m_MetShift, m_MetCtrl});
 }
 
 GestureOutcome Gesture::MouseMove(Surface& surface, POINT p) {

@@ -67,6 +67,12 @@ public:
     // The left button went down at p: the first click starts a gesture (a
     // flood fill is placed at once), the next one finishes it.
     GestureOutcome LeftButtonDown(Surface& surface, POINT p, KeyFlags keys);
+    // The left button came up at p. When it went down to start the gesture
+    // in progress and the pointer was dragged (moved farther than the
+    // platform's drag distance while it was held), the release finishes the
+    // gesture as a second click at p would; otherwise nothing happens, so
+    // click, move, click works as before.
+    GestureOutcome LeftButtonUp(Surface& surface, POINT p, bool dragged);
     // The pointer moved to p: the status text, and the band while a gesture
     // runs.
     GestureOutcome MouseMove(Surface& surface, POINT p);
@@ -165,6 +171,8 @@ private:
     // step that closes it, or leave the history with it.
     History::Mark m_polygonMark;
     bool m_applyingOwn = false;
+    // Whether the button that started the gesture in progress is still down.
+    bool m_startPressHeld = false;
 
     // The line ends for snapping clicks and moves and for placing, kept
     // while only this machine's edits change the drawing.

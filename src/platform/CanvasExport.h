@@ -2,6 +2,7 @@
 // as the screen shows it, and writing that image as a PNG file.
 #pragma once
 
+#include "interaction/ViewMapping.h"
 #include "render/Canvas.h"
 
 #include <QImage>
@@ -24,11 +25,16 @@ inline constexpr std::int32_t kMaxCanvasSide = 16384;
 // one grid cell, at least 1 x 1 and at most kMaxCanvasSide on each side.
 CanvasSize DefaultCanvasSize(const CPluvoDoc& doc);
 
+// The box that the figures may paint, reaching below (0, 0) where they do.
+DrawingBounds CanvasBounds(const CPluvoDoc& doc);
+
 // The canvas of the given size painted as on the screen: background, grid,
 // coordinates and figures, with or without the selection marks, and the
-// marks of a free polygon whose points are being entered.
+// marks of a free polygon whose points are being entered; origin is the
+// drawing point at the image's top-left pixel.
 QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,
-                   SelectionMarks marks, std::span<const POINT> polygonMarks = {});
+                   SelectionMarks marks, std::span<const POINT> polygonMarks = {},
+                   POINT origin = {0, 0});
 
 // Paints the canvas (no selection marks) and writes it as a PNG at target
 // through the Bmp2Png converter. On failure returns false with the reason in

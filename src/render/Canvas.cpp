@@ -21,36 +21,34 @@ void DrawGridLine(Surface& surface, std::int64_t x0, std::int64_t y0, std::int64
     surface.LineTo(static_cast<std::int32_t>(x1), static_cast<std::int32_t>(y1));
 }
 
+// The smallest k with k * g at or after v (g > 0).
+std::int64_t FirstMultiple(std::int64_t v, std::int64_t g) {
+    return v >= 0 ? (v + g - 1) / g : -((-v) / g);
+}
+
 } // namespace
 
 void SchilderRaster(Surface& surface, const CPluvoDoc& doc, std::int64_t g, std::int32_t width,
-                    std::int32_t height) {
+                    std::int32_t height, POINT origin) {
     if (g < 1) return;
     const Pen previous = surface.SelectPen({PenStyle::Solid, 1, doc.KleurRaster});
     const int n = g <= 10 ? 10 : 5;
-    int i = 0;
-    for (std::int64_t x = 0; x < width; x += g) {
-        if (i == n) {
-            DrawGridLine(surface, x - 1, 0, x - 1, height);
-            i = 0;
-        }
-        DrawGridLine(surface, x, 0, x, height);
-        ++i;
+    // Every n-th line from the drawing's (0, 0) on is doubled, on both sides.
+    const std::int64_t left = origin.x, top = origin.y;
+    const std::int64_t right = left + width, bottom = top + height;
+    for (std::int64_t k = FirstMultiple(left, g); k * g < right; ++k) {
+        if (k != 0 && k % n == 0) DrawGridLine(surface, k * g - 1, top, k * g - 1, bottom);
+        DrawGridLine(surface, k * g, top, k * g, bottom);
     }
-    i = 0;
-    for (std::int64_t y = 0; y < height; y += g) {
-        if (i == n) {
-            DrawGridLine(surface, 0, y - 1, width, y - 1);
-            i = 0;
-        }
-        DrawGridLine(surface, 0, y, width, y);
-        ++i;
+    for (std::int64_t k = FirstMultiple(top, g); k * g < bottom; ++k) {
+        if (k != 0 && k % n == 0) DrawGridLine(surface, left, k * g - 1, right, k * g - 1);
+        DrawGridLine(surface, left, k * g, right, k * g);
     }
     surface.SelectPen(previous);
 }
 
 void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t width,
-                         std::int32_t height) {
+                         std::int32_t height, POINT origin) {
     const std::int64_t g = doc.SizeRaster;
     if (g < 1) return;
     const std::int64_t factor = surface.IsPrinting() ? PrintFactorOf(doc) : 1;
@@ -68,10 +66,11 @@ void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t wi
     font.SetFaceName("Tahoma");
     const LogFont previous = surface.SelectFont(font);
     surface.SetBkMode(BkMode::Transparent);
-    for (std::int64_t x = 0; x < width; x += step)
-        surface.TextOut(static_cast<std::int32_t>(x), 0, std::to_string(x));
-    for (std::int64_t y = 0; y < height; y += step)
-        surface.TextOut(0, static_cast<std::int32_t>(y), std::to_string(y));
+    const std::int64_t left = origin.x, top = origin.y;
+    for (std::int64_t x = FirstMultiple(left, step) * step; x < left + width; x += step)
+        surface.TextOut(static_cast<std::int32_t>(x), origin.y, std::to_string(x));
+    for (std::int64_t y = FirstMultiple(top, step) * step; y < top + height; y += step)
+        surface.TextOut(origin.x, static_cast<std::int32_t>(y), std::to_string(y));
     surface.SelectFont(previous);
 }
 
@@ -125,10 +124,12 @@ void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
         if (doc.MetRaster != 0)
             SchilderRaster(surface, doc, doc.SizeRaster * PrintFactorOf(doc), width, height);
     } else {
-        surface.FillSolidRect(0, 0, width, height, doc.KleurAchtergrond);
-        if (doc.MetRaster != 0) SchilderRaster(surface, doc, doc.SizeRaster, width, height);
+        surface.FillSolidRect(view.origin.x, view.origin.y, width, height, doc.KleurAchtergrond);
+        if (doc.MetRaster != 0)
+            SchilderRaster(surface, doc, doc.SizeRaster, width, height, view.origin);
     }
-    if (doc.MetCoord != 0) SchilderCoordinaten(surface, doc, width, height);
+    if (doc.MetCoord != 0)
+        SchilderCoordinaten(surface, doc, width, height, printing ? POINT{0, 0} : view.origin);
 
     if (printing)
         PaintFigures(surface, EnlargedForPrinting(doc), view);

@@ -21,6 +21,11 @@ struct CanvasView {
     // the canvas shows as the screen does; empty when the marks are drawn
     // by their gesture (the screen) or there is no polygon.
     std::span<const POINT> polygonMarks = {};
+    // The drawing coordinates of the canvas's top-left pixel: below (0, 0)
+    // when the drawing reaches there. The surface takes drawing coordinates
+    // (an OriginSurface over the canvas); the background, the grid and the
+    // labels cover the canvas from here. Printing ignores it.
+    POINT origin{0, 0};
 };
 
 // Paints the whole canvas; the document is only read. On a printing surface
@@ -30,14 +35,17 @@ void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view);
 
 // The grid of cell size g with every n-th line doubled (n = 10 for cells of
 // at most 10 pixels, else 5). Nothing when g is below 1.
+// The lines continue from the drawing's (0, 0) over a canvas whose top-left
+// pixel is at origin.
 void SchilderRaster(Surface& surface, const CPluvoDoc& doc, std::int64_t g, std::int32_t width,
-                    std::int32_t height);
+                    std::int32_t height, POINT origin = {0, 0});
 
 // The coordinate labels along the top and left edges, at the multiple of the
 // grid size nearest to 100 pixels (100 x PrintFactor when printing). Nothing
-// when that step would be 0.
+// when that step would be 0. The edges are those of a canvas whose top-left
+// pixel is at origin.
 void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t width,
-                         std::int32_t height);
+                         std::int32_t height, POINT origin = {0, 0});
 
 // Small hollow circles around p1 and p2 of each selected figure.
 void SchilderSelectie(Surface& surface, const CPluvoDoc& doc);

@@ -1,11 +1,15 @@
 // The canvas of the main window. It keeps the painted canvas in a backing
-// image: a paint event only copies that image to the screen, the drawing is
-// painted into it again only when the view was invalidated, and the feedback
-// of a gesture (rubber band, polygon marks) and each placed figure are drawn
-// straight into it. Mouse and key events are handed to the gesture machine.
+// image: a paint event only shows a part of that image, enlarged or reduced
+// by the zoom step, the drawing is painted into it again only when the view
+// was invalidated or the canvas changed size, and the feedback of a gesture
+// (rubber band, polygon marks) and each placed figure are drawn straight
+// into it. The canvas covers the window and the drawing; scroll bars show
+// when it does not fit. Mouse events are mapped to drawing coordinates and
+// handed to the gesture machine.
 #pragma once
 
 #include "interaction/Gesture.h"
+#include "interaction/ViewMapping.h"
 
 #include <QImage>
 #include <QWidget>
@@ -13,6 +17,8 @@
 #include <memory>
 
 class CPluvoDoc;
+class OriginSurface;
+class QScrollBar;
 class QtSurface;
 
 class CPluvoView : public QWidget {
@@ -30,12 +36,26 @@ public:
     // Cancels the gesture in progress as ESC does.
     void CancelGesture();
 
-    // The canvas of the view's size painted as the screen shows it (the
-    // marks of a polygon being entered included, no rubber band), for the
-    // clipboard and the PNG export.
-    QImage CaptureCanvas() const;
+    // The whole canvas at 100 % painted as the screen shows it (the marks of
+    // a polygon being entered included, no rubber band), for the clipboard
+    // and the PNG export.
+    QImage CaptureCanvas();
     // The backing image, painted up to date.
     const QImage& Canvas();
+    // The drawing point at the canvas's top-left pixel.
+    POINT CanvasOrigin();
+
+    // The zoom: a step of kZoomSteps (kActualSize is 100 %), kept around the
+    // window point `anchor` (the window's centre when none is given).
+    int ZoomStep() const { return m_map.step; }
+    void SetZoomStep(int step);
+    void ZoomAround(int step, QPoint anchor);
+    // The largest step that shows the whole drawing, scrolled to its start.
+    void ZoomToFit();
+    // Where the window shows the drawing now.
+    const ViewMapping& Mapping() const { return m_map; }
+    QScrollBar* HorizontalBar() const { return m_hbar; }
+    QScrollBar* VerticalBar() const { return m_vbar; }
 
     Gesture& GestureMachine() { return m_gesture; }
 
@@ -44,29 +64,68 @@ signals:
     void PropertiesRequested();
     // An edit or a gesture step changed the drawing or its undo state.
     void DrawingTouched();
+    // The zoom step changed.
+    void ZoomChanged(int step);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
 
 private:
+    // Sizes the canvas for the drawing and the window, and places the
+    // scroll bars; the canvas is painted again only when its size or origin
+    // changed.
+    void Layout();
+    void PlaceScrollBars();
+    // The part of the widget that shows the canvas (without the bars).
+    QRect Viewport() const;
     // Paints the drawing into the backing image when it was invalidated or
-    // the view changed size, and puts a running gesture's feedback back.
+    // the canvas changed, and puts a running gesture's feedback back.
     void EnsureCanvas();
+    // The surface in drawing coordinates over the backing image, for a step
+    // of the gesture machine, which may draw on it.
+    Surface& Target();
+    POINT ToDrawing(const QPointF& position) const;
+    void Scrolled();
     void Handle(const GestureOutcome& outcome);
     void UpdateCursor();
 
     CPluvoDoc& m_doc;
     Gesture m_gesture;
     QImage m_canvas;
+    // The canvas reduced for a zoom step below 100 %, made when shown.
+    QImage m_reduced;
+    bool m_reducedValid = false;
     // The surface over the backing image, kept from one paint to the next so
     // that what a placed figure finds on it (the background mode after texts,
-    // for one) is what it would find in a fresh paint.
+    // for one) is what it would find in a fresh paint; in drawing coordinates
+    // through m_shifted when the canvas starts below (0, 0).
     std::unique_ptr<QtSurface> m_surface;
+    std::unique_ptr<OriginSurface> m_shifted;
     bool m_invalid = true;
+
+    CanvasLayout m_layout;
+    POINT m_paintedOrigin{0, 0};
+    DrawingBounds m_bounds;
+    std::uint64_t m_boundsRevision = ~std::uint64_t{0};
+    ViewMapping m_map;
+    QScrollBar* m_hbar = nullptr;
+    QScrollBar* m_vbar = nullptr;
+    int m_zoomWheel = 0;
+
+    // The pointer's last position over the canvas, for a gesture that
+    // follows a scroll; where the left button went down and whether it was
+    // dragged from there.
+    QPointF m_pointer{-1, -1};
+    bool m_pointerInside = false;
+    QPoint m_pressAt;
+    bool m_leftHeld = false;
+    bool m_dragged = false;
 };

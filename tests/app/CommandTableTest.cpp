@@ -9,6 +9,16 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
+
+TEST(CommandTable, EveryCommandHasANumberOfItsOwn) {
+    // Two rows with one number would share one action: one of them could
+    // never be chosen.
+    std::vector<CommandId> ids;
+    for (const CommandRow& row : CommandRows()) ids.push_back(row.id);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
+}
 
 TEST(CommandTable, AgreesWithTheEditRulesBothWays) {
     // The handlers that run a change of their own bringing under their row.

@@ -239,7 +239,7 @@ TEST_F(MainFrameTest, PngExportWritesTheCanvasOrSaysWhyNot) {
     EXPECT_EQ(questions.back().caption, "Sla veld op als png-bestand");
     EXPECT_EQ(questions.back().filter, "png-file (*.png);;All files (*)");
     const QImage written(Path("canvas.png"));
-    EXPECT_EQ(written.size(), frame->View()->size());
+    EXPECT_EQ(written.size(), frame->View()->Canvas().size()) << "the whole canvas";
     EXPECT_EQ(doc.PngPath, Local("canvas.png"));
 }
 
@@ -278,7 +278,7 @@ TEST_F(MainFrameTest, TheClipboardGetsTheCanvasAndTheDrawingStaysAsItWas) {
     const std::string before = StoreBinary(doc);
     QTest::keyClick(frame->View(), Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QApplication::clipboard()->image();
-    EXPECT_EQ(copied.size(), frame->View()->size());
+    EXPECT_EQ(copied.size(), frame->View()->Canvas().size()) << "the whole canvas";
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), frame->View()->Canvas())
         << "as on the screen, selection marks included";
     EXPECT_EQ(StoreBinary(doc), before);

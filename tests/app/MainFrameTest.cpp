@@ -74,7 +74,8 @@ TEST_F(MainFrameTest, MenusFollowTheCommandTable) {
     EXPECT_EQ(MenuTexts(menus[1]->menu()),
               (QStringList{"&Werkbalk", "&Statusbalk", "&Kleurenbalk", "|", "Toon &raster",
                            "Toon &coördinaten", "&Op roosterpunt", "Alles opnieuw &tekenen", "|",
-                           "Taa&l / Language..."}));
+                           "&Inzoomen\tCtrl++", "&Uitzoomen\tCtrl+-", "Ware &grootte",
+                           "&Hele tekening", "|", "Taa&l / Language..."}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()), (QStringList{"&Undo\tAlt+Bksp",
                                                         "Stap &terug\tCtrl+Z",
                                                         "&Stap vooruit\tCtrl+Y",

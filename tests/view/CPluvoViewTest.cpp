@@ -6,7 +6,10 @@
 #include "model/TextFormat.h"
 #include "platform/CanvasExport.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QProcess>
 #include <QTest>
 
@@ -22,9 +25,12 @@ void Click(QWidget* view, QPoint at, Qt::KeyboardModifiers keys = Qt::NoModifier
 class CPluvoViewTest : public MainFrameTest {
 protected:
     CPluvoView* View() { return frame->View(); }
-    // A fresh paint of the drawing at the view's size, selection marks shown.
+    // A fresh paint of the drawing over the view's canvas, selection marks
+    // shown.
     QImage FreshPaint() {
-        return PaintCanvas(doc, View()->width(), View()->height(), SelectionMarks::Show);
+        const QImage& canvas = View()->Canvas();
+        return PaintCanvas(doc, canvas.width(), canvas.height(), SelectionMarks::Show, {},
+                           View()->CanvasOrigin());
     }
 };
 
@@ -108,12 +114,18 @@ TEST_F(CPluvoViewTest, RightButtonAndKeysReachTheCommands) {
 
 TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     doc = samples::EveryKind();
-    doc.MetCoord = 1;
+    // Its circles and texts reach above and left of (0, 0); the labels of a
+    // canvas that starts there run along its own edges, so they stay off.
+    doc.MetCoord = 0;
     doc.MetRaster = 1;
     doc.PathName = Local("some.txt");
     ASSERT_FALSE(SaveDrawing(doc, doc.PathName));
     frame->InitialUpdate();
-    const QSize size = View()->size();
+    // From (0, 0) on, the canvas is what the converter paints.
+    const POINT origin = View()->CanvasOrigin();
+    const QRect positive(-origin.x, -origin.y, View()->Canvas().width() + origin.x,
+                         View()->Canvas().height() + origin.y);
+    const QSize size = positive.size();
     const QString png = Path("out.png");
     QProcess convert;
     convert.start(qEnvironmentVariable("PLUVO_EXE"),
@@ -122,7 +134,7 @@ TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     ASSERT_TRUE(convert.waitForFinished(60000));
     ASSERT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
     const QImage expected = QImage(png).convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(View()->Canvas(), expected);
+    EXPECT_EQ(View()->Canvas().copy(positive), expected);
 
     // Ctrl+S writes the text format back under its name.
     doc.figures.push_back(samples::Make(Lijn, {5, 5}, {60, 60}));
@@ -130,4 +142,99 @@ TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     CPluvoDoc back;
     ASSERT_EQ(OpenDrawing(back, Local("some.txt")).status, OpenStatus::Opened);
     EXPECT_EQ(back.figures, doc.figures);
+}
+
+namespace {
+
+void Wheel(QWidget* view, QPoint at, QPoint angle, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+    QWheelEvent event(at, view->mapToGlobal(at), QPoint(), angle, Qt::NoButton, keys,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &event);
+}
+
+QPoint At(CPluvoView* view, POINT drawing) {
+    const POINT w = view->Mapping().ToWindow(drawing);
+    return {w.x, w.y};
+}
+
+} // namespace
+
+TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
+    doc.current.RsterPnt = 0;
+    doc.figures.push_back(samples::Make(Rechthoek, {2400, 1800}, {2600, 1900}));
+    frame->InitialUpdate();
+    const QImage atStart = View()->Canvas();
+    EXPECT_GE(atStart.width(), 2600);
+    ASSERT_FALSE(View()->VerticalBar()->isHidden());
+
+    // A notch scrolls three lines of 20 pixels, Shift turns it sideways.
+    Wheel(View(), {100, 100}, {0, -120});
+    EXPECT_EQ(View()->VerticalBar()->value(), 60);
+    Wheel(View(), {100, 100}, {0, -120}, Qt::ShiftModifier);
+    EXPECT_EQ(View()->HorizontalBar()->value(), 60);
+    // Ctrl zooms around the pointer: the drawing point under it stays.
+    const POINT under = View()->Mapping().ToDrawing({200, 150});
+    Wheel(View(), {200, 150}, {0, 120}, Qt::ControlModifier);
+    EXPECT_EQ(View()->ZoomStep(), kActualSize + 1);
+    EXPECT_EQ(View()->Mapping().ToDrawing({200, 150}), under);
+    EXPECT_EQ(frame->ZoomPane()->text(), "200 %");
+    frame->Run(CommandId::ZoomIn);
+    View()->HorizontalBar()->setValue(333);
+    View()->VerticalBar()->setValue(250);
+    EXPECT_EQ(View()->Canvas().cacheKey(), atStart.cacheKey()) << "zooming paints nothing";
+
+    // Every canvas pixel shows as a square of 4 x 4.
+    const QImage shown = View()->grab(QRect(0, 0, 400, 300)).toImage().convertToFormat(
+        QImage::Format_RGB32);
+    const POINT topLeft = View()->Mapping().ToDrawing({0, 0});
+    for (int y = 0; y < 300; y += 7)
+        for (int x = 0; x < 400; x += 5)
+            ASSERT_EQ(shown.pixel(x, y),
+                      atStart.pixel(topLeft.x + (x + 333 % 4) / 4, topLeft.y + (y + 250 % 4) / 4))
+                << x << "," << y;
+
+    // Click, move, click and press, drag, release store what 100 % stores.
+    frame->Run(CommandId::ToolRechthoek);
+    Click(View(), At(View(), {150, 120}));
+    QTest::mouseMove(View(), At(View(), {190, 140}));
+    Click(View(), At(View(), {190, 140}));
+    QTest::mousePress(View(), Qt::LeftButton, {}, At(View(), {160, 125}));
+    QTest::mouseMove(View(), At(View(), {175, 135}));
+    QTest::mouseRelease(View(), Qt::LeftButton, {}, At(View(), {175, 135}));
+    ASSERT_EQ(doc.figures.size(), 3u);
+    EXPECT_EQ(doc.figures[1].p1, (POINT{150, 120}));
+    EXPECT_EQ(doc.figures[1].p2, (POINT{190, 140}));
+    EXPECT_EQ(doc.figures[2].p1, (POINT{160, 125}));
+    EXPECT_EQ(doc.figures[2].p2, (POINT{175, 135}));
+
+    // Ctrl+0 still selects nothing; the copy is the whole canvas at 100 %.
+    frame->Run(CommandId::ZoomFit);
+    const int fit = View()->ZoomStep();
+    EXPECT_LT(fit, kActualSize);
+    EXPECT_TRUE(View()->HorizontalBar()->isHidden());
+    QTest::keyClick(View(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(View()->ZoomStep(), fit);
+    EXPECT_EQ(View()->CaptureCanvas(), View()->Canvas());
+}
+
+TEST_F(CPluvoViewTest, FiguresBelowZeroAreReachable) {
+    doc.current.RsterPnt = 0;
+    doc.figures.push_back(samples::Make(Lijn, {-300, -200}, {40, 40}));
+    frame->InitialUpdate();
+    const POINT origin = View()->CanvasOrigin();
+    // One grid cell beyond the line's end and the pen around it.
+    EXPECT_LE(origin.x, -300 - 32);
+    EXPECT_GE(origin.x, -300 - 32 - 2);
+    EXPECT_LE(origin.y, -200 - 32);
+    EXPECT_GE(origin.y, -200 - 32 - 2);
+    EXPECT_EQ(View()->Mapping().ToDrawing({0, 0}), origin);
+    EXPECT_EQ(View()->Canvas(),
+              PaintCanvas(doc, View()->Canvas().width(), View()->Canvas().height(),
+                          SelectionMarks::Show, {}, origin));
+    frame->Run(CommandId::ToolLijn);
+    Click(View(), At(View(), {-250, -150}));
+    QTest::mouseMove(View(), At(View(), {-200, -150}));
+    Click(View(), At(View(), {-200, -150}));
+    ASSERT_EQ(doc.figures.size(), 2u);
+    EXPECT_EQ(doc.figures[1].p1, (POINT{-250, -150}));
 }

@@ -1,0 +1,93 @@
+// Scrolling and zooming the window's view of 100,000 figures on a canvas
+// larger than its 1920x1080 window: a wheel notch of scrolling and a zoom
+// step, each with the screen update that follows it (the view painted into
+// an image as the screen would get it). Neither repaints the drawing.
+#include "common/DrawingGenerator.h"
+#include "interaction/EditRoad.h"
+#include "model/CPluvoDoc.h"
+#include "view/CPluvoView.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+struct NoStatus : GestureStatus {
+    void SetPaneText(int, const std::string&) override {}
+};
+
+// The drawing with one figure far out, so that the canvas is twice the
+// window each way, and a view on it painted once.
+struct Scene {
+    CPluvoDoc doc;
+    EditRoad road{doc};
+    NoStatus status;
+    CPluvoView view{doc, road, status};
+    QImage screen{kBenchWidth, kBenchHeight, QImage::Format_RGB32};
+
+    Scene() {
+        doc = CachedDrawing(100000);
+        Figuur far;
+        far.FiguurType = Lijn;
+        far.p1 = {3700, 2000};
+        far.p2 = {3800, 2100};
+        doc.figures.push_back(far);
+        view.resize(kBenchWidth, kBenchHeight);
+        view.InitialUpdate();
+        Show();
+    }
+    void Show() { view.render(&screen); }
+    void Wheel(QPoint angle, Qt::KeyboardModifiers keys) {
+        const QPointF at(kBenchWidth / 2, kBenchHeight / 2);
+        QWheelEvent event(at, at, QPoint(), angle, Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &event);
+    }
+};
+
+Scene& TheScene() {
+    static Scene scene;
+    return scene;
+}
+
+void ScrollStep(benchmark::State& state) {
+    Scene& scene = TheScene();
+    scene.view.SetZoomStep(static_cast<int>(state.range(0)));
+    const qint64 painted = scene.view.Canvas().cacheKey();
+    int direction = -120;
+    for (auto _ : state) {
+        scene.Wheel({0, direction}, Qt::NoModifier);
+        scene.Show();
+        direction = -direction;
+    }
+    if (scene.view.Canvas().cacheKey() != painted) state.SkipWithError("the drawing was repainted");
+}
+BENCHMARK(ScrollStep)->Arg(kActualSize)->Arg(kActualSize - 1)->Arg(kActualSize + 2)->Unit(benchmark::kMillisecond);
+
+void ZoomStep(benchmark::State& state) {
+    Scene& scene = TheScene();
+    const int from = static_cast<int>(state.range(0));
+    scene.view.SetZoomStep(from);
+    int direction = 120;
+    for (auto _ : state) {
+        scene.Wheel({0, direction}, Qt::ControlModifier);
+        scene.Show();
+        direction = -direction;
+    }
+}
+// 100 % <-> 200 %, and 50 % <-> 100 % (the reduced canvas made anew).
+BENCHMARK(ZoomStep)->Arg(kActualSize)->Arg(kActualSize - 1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -20,11 +20,14 @@ int main(int argc, char** argv) {
     setenv("PLUVO_BMP2PNG_DIR", PLUVO_DEFAULT_BMP2PNG_DIR, 0);
     setenv("PLUVO_EXE", PLUVO_DEFAULT_EXE, 0);
 #endif
-    // Settings go to a folder of this test process, never the user's own,
-    // and tests running side by side do not share them.
+    // Settings and recovery copies go to a folder of this test process,
+    // never the user's own, and tests running side by side do not share them.
     char folder[] = "/tmp/pluvo-test-config-XXXXXX";
     const bool isolated = ::mkdtemp(folder) != nullptr;
-    if (isolated) setenv("XDG_CONFIG_HOME", folder, 1);
+    if (isolated) {
+        setenv("XDG_CONFIG_HOME", folder, 1);
+        setenv("XDG_STATE_HOME", folder, 1);
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Brenlock Ostervaal");
     QApplication::setApplicationName("Pluvo");

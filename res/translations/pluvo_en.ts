@@ -1191,6 +1191,29 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>Naamloos</source>
+        <translation type="unfinished">Untitled</translation>
+    </message>
+    <message>
+        <source>Pluvo</source>
+        <translation type="unfinished">Pluvo</translation>
+    </message>
+    <message>
+        <source>Er zijn niet-opgeslagen wijzigingen in %1 bewaard. Wilt u ze terugzetten?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation type="unfinished">&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nee</source>
+        <translation type="unfinished">&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>ThumbnailCommand</name>
     <message>
         <source>geen bestand</source>

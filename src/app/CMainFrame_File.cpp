@@ -3,6 +3,7 @@
 #include "CMainFrame.h"
 
 #include "Prompts.h"
+#include "Recovery.h"
 #include "interaction/EditCommands.h"
 #include "model/CPluvoDoc.h"
 #include "model/DrawingFile.h"
@@ -39,12 +40,16 @@ const char* const kMergeFilter =
 // --- The save prompt ------------------------------------------------------------
 
 bool CMainFrame::SaveModified() {
-    if (!m_doc.IsModified()) return true;
+    if (!m_doc.IsModified()) {
+        Recovery::Discard(this); // recovery: nothing unsaved, no copy
+        return true;
+    }
     const QString name = m_doc.PathName.empty() ? tr("Naamloos") : FromLocal(m_doc.PathName);
     switch (prompts::AskSaveChanges(this, tr("Wijzigingen in %1 opslaan?").arg(name))) {
     case SaveAnswer::Yes:
         return m_doc.PathName.empty() ? SaveAs() : SaveTo(FromLocal(m_doc.PathName));
     case SaveAnswer::No:
+        Recovery::Discard(this); // recovery: the changes are given up
         return true;
     case SaveAnswer::Cancel:
         break;
@@ -120,6 +125,7 @@ bool CMainFrame::SaveTo(const QString& path) {
             this, tr("Kan %1 niet opslaan: %2.").arg(path, QString::fromStdString(error.Reason())));
         return false;
     }
+    Recovery::Discard(this); // recovery: the changes are saved
     m_recent.Add(path);
     RebuildRecentFiles();
     RebuildTitle();

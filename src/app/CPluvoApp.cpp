@@ -3,6 +3,7 @@
 #include "CMainFrame.h"
 #include "Icons.h"
 #include "Prompts.h"
+#include "Recovery.h"
 #include "Translations.h"
 #include "model/DrawingFile.h"
 #include "view/CPluvoView.h"
@@ -47,6 +48,7 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
     if (print) return PrintAndExit(files.first());
 
     m_frame = std::make_unique<CMainFrame>(m_doc);
+    new Recovery(m_doc, m_frame.get()); // recovery: copies of unsaved changes
     if (!files.isEmpty()) {
         const QString path = files.first();
         const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
@@ -63,6 +65,7 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
         // opens with the new, unnamed drawing.
         m_frame->ShowOpenResult(path, opened);
     }
+    Recovery::Offer(m_frame.get()); // recovery: a copy from a run that ended early
     m_frame->show();
     m_frame->View()->setFocus(Qt::OtherFocusReason);
     return -1;

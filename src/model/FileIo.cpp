@@ -1,5 +1,6 @@
 #include "FileIo.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -55,6 +56,30 @@ std::string FolderOf(const std::string& path) {
 
 FileError Failure(int code, FileError::About about = FileError::About::File) {
     return {code, about};
+}
+
+// The failure a test asked for: the step and the error number, 0 for none.
+// Atomic, because recovery copies are written from a worker thread.
+std::atomic<ReplaceStep> g_failingStep{ReplaceStep::Check};
+std::atomic<int> g_failingCode{0};
+
+// The simulated error of `step`, or 0.
+int Simulated(ReplaceStep step) {
+    const int code = g_failingCode.load();
+    return code != 0 && g_failingStep.load() == step ? code : 0;
+}
+
+// Flushes the folder's entries, so that a rename in it is on the disk. A
+// folder that cannot be opened for reading (write and search permission
+// only) cannot be flushed by this process; that is no reason to fail a save.
+// File systems that do not flush folders answer EINVAL, which is not a
+// failure either.
+int SyncFolder(const std::string& folder) {
+    if (const int code = Simulated(ReplaceStep::SyncFolder)) return code;
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0) return 0;
+    if (::fsync(dir.get()) != 0 && errno != EINVAL) return errno;
+    return 0;
 }
 
 } // namespace
@@ -195,8 +220,12 @@ FileError ReplaceProblem(const std::string& path) {
 FileError ReplaceFile(const std::string& path, const ByteProducer& produce) {
     const std::string target = FinalTarget(path);
     if (const FileError problem = ReplaceProblem(target)) return problem;
+    if (const int code = Simulated(ReplaceStep::Check)) return Failure(code);
 
-    std::string temporary = FolderOf(target) + "/.pluvo-XXXXXX";
+    const std::string folder = FolderOf(target);
+    std::string temporary = folder + "/.pluvo-XXXXXX";
+    if (const int code = Simulated(ReplaceStep::Create))
+        return Failure(code, FileError::About::Folder);
     Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (file.get() < 0) return Failure(errno, FileError::About::Folder);
 
@@ -215,17 +244,25 @@ FileError ReplaceFile(const std::string& path, const ByteProducer& produce) {
             if (error == 0) error = WriteAll(file.get(), piece);
         });
     }
+    if (error == 0) error = Simulated(ReplaceStep::Write);
     if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+    if (error == 0) error = Simulated(ReplaceStep::SyncFile);
     const int closeError = file.Close();
     if (error == 0) error = closeError;
+    if (error == 0) error = Simulated(ReplaceStep::Rename);
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         return Failure(error);
     }
-    return {};
+    return Failure(SyncFolder(folder));
 }
 
 FileError ReplaceFile(const std::string& path, std::string_view bytes) {
     return ReplaceFile(path, [bytes](const ByteSink& sink) { sink(bytes); });
+}
+
+void SimulateReplaceFailure(ReplaceStep step, int code) {
+    g_failingStep.store(step);
+    g_failingCode.store(code);
 }

@@ -56,7 +56,20 @@ using ByteProducer = std::function<void(const ByteSink&)>;
 // Writes what `produce` hands over into a new file beside the final target,
 // flushes it to the disk and renames it over the target, so that the target
 // is either the whole new file or untouched, and no temporary file stays
-// behind. An existing file keeps its permissions; a new one gets 0666 less
-// the umask.
+// behind. The folder is flushed after the rename, so that the new name
+// survives a power cut once this returns; when that flush fails the target
+// already holds the new bytes, but the error is reported, since they may not
+// be on the disk. An existing file keeps its permissions; a new one gets 0666
+// less the umask.
 FileError ReplaceFile(const std::string& path, const ByteProducer& produce);
 FileError ReplaceFile(const std::string& path, std::string_view bytes);
+
+// The steps of ReplaceFile, in order.
+enum class ReplaceStep { Check, Create, Write, SyncFile, Rename, SyncFolder };
+
+// For tests: every later ReplaceFile fails at `step` with the system error
+// `code`, as a full disk, a read-only file system or a failing disk would make
+// it fail there, until this is called with code 0. Those failures cannot be
+// made for real without mounting file systems, and a process running as root
+// is not stopped by permissions.
+void SimulateReplaceFailure(ReplaceStep step, int code);

@@ -77,6 +77,26 @@ void BandOnly(benchmark::State& state) {
 }
 BENCHMARK(BandOnly)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+// One mouse move of the copy tool with every figure selected: the preview
+// of all copies off at the old place and on at the new one. Half the
+// figures do not snap to the grid, so copies are pulled onto line ends.
+void MoveDuringCopy(benchmark::State& state) {
+    Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
+    CPluvoDoc& doc = canvas.doc;
+    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    doc.current.FiguurType = Kopieer;
+    Panes panes;
+    EditRoad road(doc);
+    Gesture gesture(doc, road, panes);
+    gesture.LeftButtonDown(canvas.surface, {900, 500}, {});
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        gesture.MouseMove(canvas.surface, Pointer(i++));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(MoveDuringCopy)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // First click, one move, second click: a line is placed and the drawing
 // grows by one figure per iteration. With RsterPnt 0 the placed line is also
 // pulled onto line ends.

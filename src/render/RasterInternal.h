@@ -186,14 +186,14 @@ private:
 } // namespace raster
 
 inline void RasterSurface::Plot(std::int64_t x, std::int64_t y, Pixel colour) {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+    if (x < 0 || y < m_top || x >= m_width || y >= m_bottom) return;
     Pixel& p = m_pixels[y * m_stride + x];
     p = GetROP2() == Rop2::CopyPen ? colour : raster::NotXor(colour, p);
 }
 
 inline void RasterSurface::FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1,
                                     Pixel colour) {
-    if (y < 0 || y >= m_height) return;
+    if (y < m_top || y >= m_bottom) return;
     x0 = std::max<std::int64_t>(x0, 0);
     x1 = std::min<std::int64_t>(x1, m_width - 1);
     if (x0 > x1) return;

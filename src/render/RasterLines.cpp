@@ -25,8 +25,9 @@ Wide CeilDiv(Wide a, Wide b) { // b > 0
 // buffer reaches along it.
 struct Axis {
     std::int64_t start;
-    std::int64_t step; // +1 or -1
-    std::int64_t last; // the buffer's last pixel on this axis
+    std::int64_t step;  // +1 or -1
+    std::int64_t first; // the first and last pixel drawn on along this axis
+    std::int64_t last;
 };
 
 // The Bresenham loop below takes a step along the major axis every time and
@@ -52,13 +53,13 @@ struct LineSteps {
         };
         // Along the major axis the pixel at step k is a.start + a.step * k.
         if (a.step > 0)
-            intersect(-a.start, a.last - a.start);
+            intersect(a.first - a.start, a.last - a.start);
         else
-            intersect(a.start - a.last, a.start);
+            intersect(a.start - a.last, a.start - a.first);
         // Along the minor axis it is b.start + b.step * MinorAt(k), and
         // MinorAt grows with k: solve for the steps between qlo and qhi.
-        const std::int64_t qlo = b.step > 0 ? -b.start : b.start - b.last;
-        const std::int64_t qhi = b.step > 0 ? b.last - b.start : b.start;
+        const std::int64_t qlo = b.step > 0 ? b.first - b.start : b.start - b.last;
+        const std::int64_t qhi = b.step > 0 ? b.last - b.start : b.start - b.first;
         if (minor == 0) {
             if (qlo > 0 || qhi < 0) return false;
         } else if (first <= last) {
@@ -123,10 +124,11 @@ void RasterSurface::ThinLine(POINT from, POINT to) {
 
     std::int64_t first = 0, last = steps.major - 1;
     const auto inside = [&](std::int64_t px, std::int64_t py) {
-        return px >= 0 && py >= 0 && px < m_width && py < m_height;
+        return px >= 0 && py >= m_top && px < m_width && py < m_bottom;
     };
     if (!inside(x0, y0) || !inside(x1, y1)) {
-        const Axis ax{x0, sx, std::int64_t{m_width} - 1}, ay{y0, sy, std::int64_t{m_height} - 1};
+        const Axis ax{x0, sx, 0, std::int64_t{m_width} - 1};
+        const Axis ay{y0, sy, m_top, std::int64_t{m_bottom} - 1};
         if (!(xMajor ? steps.Clip(ax, ay, first, last) : steps.Clip(ay, ax, first, last))) return;
     }
     // Where the line is at step `first`, and its error term there.
@@ -163,8 +165,8 @@ void RasterSurface::ThinLine(POINT from, POINT to) {
 void RasterSurface::WideLine(POINT from, POINT to, std::int32_t width) {
     const raster::Capsule capsule(from, to, width);
     const Pixel colour = ToPixel(CurrentPen().colour);
-    const std::int64_t top = std::max<std::int64_t>(capsule.Top(), 0);
-    const std::int64_t bottom = std::min<std::int64_t>(capsule.Bottom(), m_height - 1);
+    const std::int64_t top = std::max<std::int64_t>(capsule.Top(), m_top);
+    const std::int64_t bottom = std::min<std::int64_t>(capsule.Bottom(), m_bottom - 1);
     if (top > bottom) return;
     static thread_local std::vector<double> lo, hi;
     capsule.Rows(top, bottom, lo, hi);

@@ -75,8 +75,8 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
         top = std::min<std::int64_t>(top, points[i].y);
         bottom = std::max<std::int64_t>(bottom, points[i].y);
     }
-    top = std::max<std::int64_t>(top, 0);
-    bottom = std::min<std::int64_t>(bottom, m_height - 1);
+    top = std::max<std::int64_t>(top, m_top);
+    bottom = std::min<std::int64_t>(bottom, m_bottom - 1);
     if (top > bottom) return;
 
     static thread_local std::vector<Edge> edges;
@@ -165,7 +165,7 @@ void RasterSurface::WideOutline(const POINT* points, std::int32_t count, std::in
     sides.clear();
     for (std::int32_t i = 0; i < count; ++i) {
         const Capsule side(points[i == 0 ? count - 1 : i - 1], points[i], width);
-        if (side.Bottom() >= 0 && side.Top() < m_height && side.Right() >= 0 &&
+        if (side.Bottom() >= m_top && side.Top() < m_bottom && side.Right() >= 0 &&
             side.Left() < m_width)
             sides.push_back(side);
     }
@@ -174,8 +174,8 @@ void RasterSurface::WideOutline(const POINT* points, std::int32_t count, std::in
     const Pixel colour = ToPixel(CurrentPen().colour);
     active.clear();
     std::size_t next = 0;
-    for (std::int64_t y = sides.empty() ? 0 : std::max<std::int64_t>(sides[0].Top(), 0);
-         y < m_height && (next < sides.size() || !active.empty()); ++y) {
+    for (std::int64_t y = sides.empty() ? 0 : std::max<std::int64_t>(sides[0].Top(), m_top);
+         y < m_bottom && (next < sides.size() || !active.empty()); ++y) {
         for (; next < sides.size() && sides[next].Top() <= y; ++next)
             active.push_back(&sides[next]);
         std::erase_if(active, [y](const Capsule* side) { return side->Bottom() < y; });

@@ -173,22 +173,23 @@ void RasterSurface::WideLine(POINT from, POINT to, std::int32_t width) {
     for (std::int64_t y = top; y <= bottom; ++y) {
         const auto i = static_cast<std::size_t>(y - top);
         if (lo[i] > hi[i]) continue;
-        FillSpan(y, raster::CeilToInt(lo[i] - raster::kEpsilon),
-                 raster::FloorToInt(hi[i] + raster::kEpsilon), colour);
+        FillSpan(y, capsule.OriginX() + raster::CeilToInt(lo[i] - raster::kEpsilon),
+                 capsule.OriginX() + raster::FloorToInt(hi[i] + raster::kEpsilon), colour);
     }
 }
 
 namespace raster {
 
-Capsule::Capsule(POINT from, POINT to, std::int32_t width) : m_r(width / 2.0), m_rr(m_r * m_r) {
+Capsule::Capsule(POINT from, POINT to, std::int32_t width)
+    : m_ox(from.x), m_oy(from.y), m_r(width / 2.0), m_rr(m_r * m_r) {
     // Even widths sit between pixel centres; shift so they cover w rows.
     const double shift = width % 2 == 0 ? 0.5 : 0.0;
-    m_a[0] = from.x + shift;
-    m_a[1] = from.y + shift;
-    m_b[0] = to.x + shift;
-    m_b[1] = to.y + shift;
-    m_top = FloorToInt(std::min(m_a[1], m_b[1]) - m_r);
-    m_bottom = CeilToInt(std::max(m_a[1], m_b[1]) + m_r);
+    m_a[0] = shift;
+    m_a[1] = shift;
+    m_b[0] = static_cast<double>(std::int64_t{to.x} - from.x) + shift;
+    m_b[1] = static_cast<double>(std::int64_t{to.y} - from.y) + shift;
+    m_top = m_oy + FloorToInt(std::min(m_a[1], m_b[1]) - m_r);
+    m_bottom = m_oy + CeilToInt(std::max(m_a[1], m_b[1]) + m_r);
     const double len = std::hypot(m_b[0] - m_a[0], m_b[1] - m_a[1]);
     if (len <= 0) return;
     const double nx = -(m_b[1] - m_a[1]) / len * m_r, ny = (m_b[0] - m_a[0]) / len * m_r;
@@ -232,7 +233,7 @@ bool Capsule::BandRow(double y, double& xl, double& xr) const {
 }
 
 bool Capsule::Row(std::int64_t y, std::int64_t& left, std::int64_t& right) const {
-    const double fy = static_cast<double>(y);
+    const double fy = static_cast<double>(y - m_oy);
     double xl = 1e300, xr = -1e300;
     for (const double* c : {m_a, m_b}) {
         const double d = m_rr - (fy - c[1]) * (fy - c[1]);
@@ -247,8 +248,8 @@ bool Capsule::Row(std::int64_t y, std::int64_t& left, std::int64_t& right) const
         xr = std::max(xr, br);
     }
     if (xl > xr) return false;
-    left = CeilToInt(xl - kEpsilon);
-    right = FloorToInt(xr + kEpsilon);
+    left = m_ox + CeilToInt(xl - kEpsilon);
+    right = m_ox + FloorToInt(xr + kEpsilon);
     return left <= right;
 }
 
@@ -257,6 +258,9 @@ void Capsule::Rows(std::int64_t first, std::int64_t last, std::vector<double>& l
     const auto n = static_cast<std::size_t>(last - first + 1);
     lo.assign(n, 1e300);
     hi.assign(n, -1e300);
+    // Rows relative to the segment's start from here on.
+    first -= m_oy;
+    last -= m_oy;
     // The round ends, over the rows around their centres.
     for (const double* c : {m_a, m_b}) {
         const std::int64_t from = std::max(first, FloorToInt(c[1] - m_r) - 1);

@@ -12,7 +12,9 @@ using raster::CeilToInt;
 using raster::kEpsilon;
 
 // A side of the polygon that is not level, for the rows top..bottom - 1 that
-// it crosses; x at row y is ax + (y - ay) * dx / dy.
+// it crosses; x at row y is ax + (y - ay) * dx / dy, relative to the x of the
+// polygon's first point, so that a polygon moved by whole pixels covers the
+// same pixels moved.
 struct Edge {
     std::int64_t top, bottom;
     double ax, ay, dx, dy;
@@ -84,13 +86,14 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
     static thread_local std::vector<double> crossings;
     static thread_local std::vector<std::int32_t> tally;
     edges.clear();
+    const std::int64_t ox = points[0].x;
     for (std::int32_t i = 0; i < count; ++i) {
         const POINT a = points[i];
         const POINT b = points[(i + 1) % count];
         if (a.y == b.y) continue;
         const std::int64_t y0 = std::min(a.y, b.y), y1 = std::max(a.y, b.y);
         if (y1 <= top || y0 > bottom) continue;
-        edges.push_back({y0, y1, static_cast<double>(a.x), static_cast<double>(a.y),
+        edges.push_back({y0, y1, static_cast<double>(a.x - ox), static_cast<double>(a.y),
                          static_cast<double>(b.x) - a.x, static_cast<double>(b.y) - a.y});
     }
     std::sort(edges.begin(), edges.end(),
@@ -134,7 +137,7 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
                 tally.assign(static_cast<std::size_t>(m_width) + 1, 0);
                 for (std::size_t j = 0; j < k; ++j)
                     tally[static_cast<std::size_t>(
-                        std::clamp<std::int64_t>(CeilToInt(row[j] - kEpsilon), 0, m_width))] ^= 1;
+                        std::clamp<std::int64_t>(ox + CeilToInt(row[j] - kEpsilon), 0, m_width))] ^= 1;
                 TallyRuns(tally, m_width, true,
                           [&](std::int64_t x0, std::int64_t x1) { FillSpan(y, x0, x1, colour); });
                 continue;
@@ -147,7 +150,7 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
                 SortFew(row, k);
             }
             for (std::size_t j = 0; j + 1 < k; j += 2)
-                FillSpan(y, CeilToInt(row[j] - kEpsilon), CeilToInt(row[j + 1] - kEpsilon) - 1,
+                FillSpan(y, ox + CeilToInt(row[j] - kEpsilon), ox + CeilToInt(row[j + 1] - kEpsilon) - 1,
                          colour);
         }
     }

@@ -136,6 +136,22 @@ void RasterSurface::FillSolidRect(std::int32_t x, std::int32_t y, std::int32_t c
         raster::FillPixels(m_pixels + row * m_stride + x0, static_cast<std::size_t>(x1 - x0), c);
 }
 
+void RasterSurface::XorMask(const Pixel* mask, std::int64_t maskStride, std::int64_t left,
+                            std::int64_t top, std::int64_t right, std::int64_t bottom,
+                            std::int64_t ox, std::int64_t oy) {
+    Refresh();
+    const std::int64_t x0 = std::max<std::int64_t>(left - ox, 0);
+    const std::int64_t x1 = std::min<std::int64_t>(right - ox, m_width);
+    const std::int64_t y0 = std::max<std::int64_t>(top - oy, m_top);
+    const std::int64_t y1 = std::min<std::int64_t>(bottom - oy, m_bottom);
+    for (std::int64_t y = y0; y < y1; ++y) {
+        Pixel* row = m_pixels + y * m_stride;
+        const Pixel* from = mask + (y + oy) * maskStride + ox;
+        for (std::int64_t x = x0; x < x1; ++x)
+            row[x] = (row[x] ^ (from[x] & 0xFFFFFFu)) | (from[x] & 0xFF000000u);
+    }
+}
+
 void RasterSurface::TextOut(std::int32_t, std::int32_t, std::string_view) {}
 
 SIZE RasterSurface::GetTextExtentPoint32(std::string_view) { return {}; }

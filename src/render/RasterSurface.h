@@ -44,6 +44,18 @@ public:
     bool IsPrinting() const override { return m_kind == SurfaceKind::Printing; }
 
     bool LimitRows(std::int32_t top, std::int32_t bottom) override;
+
+    // Takes up the canvas where it is now, as every drawing operation does
+    // first (see Refresh), so that HorzRes and VertRes are current.
+    void Update() { Refresh(); }
+
+    // XORs each pixel (x, y) with the colour bits of the mask's pixel
+    // (x + ox, y + oy) and gives it the mask's alpha bits, over the mask's
+    // columns left..right-1 and rows top..bottom-1 (maskStride pixels a row):
+    // what a series of not-xor drawings did to a canvas of 0s, done again.
+    // A mask pixel of 0 leaves the canvas pixel alone.
+    void XorMask(const Pixel* mask, std::int64_t maskStride, std::int64_t left, std::int64_t top,
+                 std::int64_t right, std::int64_t bottom, std::int64_t ox, std::int64_t oy);
     std::unique_ptr<Surface> RowBand(std::int32_t top, std::int32_t bottom) override;
 
     // The pixel value of a colour.

@@ -78,11 +78,15 @@ void BandOnly(benchmark::State& state) {
 BENCHMARK(BandOnly)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 // One mouse move of the copy tool with every figure selected: the preview
-// of all copies off at the old place and on at the new one. Half the
-// figures do not snap to the grid, so copies are pulled onto line ends.
+// of all copies off at the old place and on at the new one. With grid 0 the
+// drawing is as generated: half the figures do not snap to the grid, and
+// nearly all of their copies are pulled onto line ends, which lie close
+// together in it; with grid 1 every figure snaps to the grid.
 void MoveDuringCopy(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
+    if (state.range(1) != 0)
+        for (Figuur& f : doc.figures) f.RsterPnt = 1;
     for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
     doc.current.FiguurType = Kopieer;
     Panes panes;
@@ -95,7 +99,11 @@ void MoveDuringCopy(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(MoveDuringCopy)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(MoveDuringCopy)
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->ArgNames({"selected", "grid"})
+    ->Unit(benchmark::kMillisecond);
 
 // First click, one move, second click: a line is placed and the drawing
 // grows by one figure per iteration. With RsterPnt 0 the placed line is also

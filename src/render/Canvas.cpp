@@ -137,11 +137,38 @@ bool TwoThreadsAvailable() {
     return available;
 }
 
-void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
+// The figures as they are drawn: those that do not snap to the grid pulled
+// onto line ends, once for both threads, each thread pulling half of them.
+std::vector<Figuur> PulledOntoLineEnds(const CPluvoDoc& doc, bool parallel) {
     const LineEndIndex lineEnds(doc.figures, doc.SnapDistance);
-    const std::vector<Figuur>& figures = doc.figures;
-    const std::int32_t height = surface.VertRes();
+    std::vector<Figuur> figures = doc.figures;
+    const auto pull = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            Figuur& f = figures[i];
+            if (f.RsterPnt != 0) continue;
+            const POINT q1 = lineEnds.Find(f.p1);
+            if (q1.x >= 0) f.p1 = q1;
+            const POINT q2 = lineEnds.Find(f.p2);
+            if (q2.x >= 0) f.p2 = q2;
+        }
+    };
+    const std::size_t half = figures.size() / 2;
+    if (!parallel || half < kFiguresPerThread) {
+        pull(0, figures.size());
+        return figures;
+    }
+    std::thread other(pull, half, figures.size());
+    pull(0, half);
+    other.join();
+    return figures;
+}
+
+void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const bool parallel = TwoThreadsAvailable() && !surface.IsPrinting();
+    // Pulled already: the index finds nothing more to pull them onto.
+    const std::vector<Figuur> figures = PulledOntoLineEnds(doc, parallel);
+    const LineEndIndex lineEnds;
+    const std::int32_t height = surface.VertRes();
     // A flood fill needs the canvas as all figures before it left it: the
     // figures between two fills are drawn in rows split between threads,
     // each fill on its own.

@@ -38,6 +38,13 @@ Figuur Moved(Figuur f, std::int32_t dx, std::int32_t dy) {
     return f;
 }
 
+// Whether a copy is drawn elsewhere than where it lies, pulled onto line ends.
+bool Pulled(const Figuur& copy, const LineEndIndex& lineEnds) {
+    const POINT q1 = lineEnds.Find(copy.p1);
+    const POINT q2 = lineEnds.Find(copy.p2);
+    return (q1.x >= 0 && q1 != copy.p1) || (q2.x >= 0 && q2 != copy.p2);
+}
+
 bool Copied(const Figuur& f) { return f.FiguurType != Tekst && f.FiguurType != Opvullen; }
 
 } // namespace
@@ -56,7 +63,8 @@ bool CopyPreview::Current(const RasterSurface& surface, const CPluvoDoc& doc) co
            m_selection == doc.selection;
 }
 
-void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc) {
+void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc, POINT p,
+                        const LineEndIndex& lineEnds) {
     Forget();
     m_revision = doc.Revision();
     m_selection = doc.selection;
@@ -73,10 +81,16 @@ void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc) {
     const auto sy = static_cast<std::int32_t>(m_height - m_anchor.y);
     std::vector<Figuur> copies;
     std::vector<POINT> vertices;
+    const std::int32_t dx = i32::sub(p.x, m_anchor.x);
+    const std::int32_t dy = i32::sub(p.y, m_anchor.y);
     for (std::uint32_t k : doc.selection) {
         if (k >= doc.figures.size() || !Copied(doc.figures[k])) continue;
         const Figuur& f = doc.figures[k];
-        if (!Maskable(doc, f, vertices)) {
+        // A copy pulled onto a line end where the gesture starts is likely
+        // pulled at most places (line ends lie close together there): it is
+        // drawn at every move rather than drawn away from the mask and drawn
+        // again.
+        if (!Maskable(doc, f, vertices) || (f.RsterPnt == 0 && Pulled(Moved(f, dx, dy), lineEnds))) {
             m_direct.push_back(k);
             continue;
         }
@@ -133,7 +147,7 @@ bool CopyPreview::Draw(Surface& surface, const CPluvoDoc& doc, POINT p,
     if (width < 1 || height < 1 || 4 * width * height > kMaxMaskPixels) return false;
     if (p.x < 0 || p.y < 0 || p.x > width || p.y > height) return false;
     if (!Near(doc.figures[doc.selection.front()].p1)) return false;
-    if (!Current(*raster, doc)) Build(*raster, doc);
+    if (!Current(*raster, doc)) Build(*raster, doc, p, lineEnds);
 
     // Canvas pixel (x, y) takes the mask's pixel (x + ox, y + oy).
     raster->XorMask(m_mask.data(), 2 * m_width, m_left, m_top, m_right, m_bottom,
@@ -145,9 +159,7 @@ bool CopyPreview::Draw(Surface& surface, const CPluvoDoc& doc, POINT p,
     // drew, drawn away, and the pulled one drawn.
     for (std::uint32_t k : m_snapping) {
         const Figuur copy = Moved(doc.figures[k], dx, dy);
-        const POINT q1 = lineEnds.Find(copy.p1);
-        const POINT q2 = lineEnds.Find(copy.p2);
-        if (!(q1.x >= 0 && q1 != copy.p1) && !(q2.x >= 0 && q2 != copy.p2)) continue;
+        if (!Pulled(copy, lineEnds)) continue;
         Figuur unpulled = copy;
         unpulled.RsterPnt = 1;
         SchilderFiguur(surface, doc, unpulled, lineEnds);

@@ -29,7 +29,8 @@ public:
 
 private:
     bool Current(const RasterSurface& surface, const CPluvoDoc& doc) const;
-    void Build(const RasterSurface& surface, const CPluvoDoc& doc);
+    void Build(const RasterSurface& surface, const CPluvoDoc& doc, POINT p,
+               const LineEndIndex& lineEnds);
 
     // What the mask was made for.
     std::uint64_t m_revision = 0;
@@ -45,8 +46,9 @@ private:
     // m_left..m_right-1 hold all that is not 0.
     std::vector<Pixel> m_mask;
     std::int64_t m_left = 0, m_right = 0, m_top = 0, m_bottom = 0;
-    // The figures whose copies a position may pull onto line ends, and
-    // those too far out for the mask, drawn at every move.
+    // The figures in the mask whose copies a position may pull onto line
+    // ends, and those drawn at every move: too far out for the mask, or
+    // pulled where the gesture started.
     std::vector<std::uint32_t> m_snapping;
     std::vector<std::uint32_t> m_direct;
 };

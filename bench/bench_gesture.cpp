@@ -105,6 +105,26 @@ BENCHMARK(MoveDuringCopy)
     ->ArgNames({"selected", "grid"})
     ->Unit(benchmark::kMillisecond);
 
+// The first move of a copy gesture with every figure selected, which draws
+// the preview's mask (grid 1: no copy snaps to line ends).
+void FirstMoveOfCopy(benchmark::State& state) {
+    Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
+    CPluvoDoc& doc = canvas.doc;
+    for (Figuur& f : doc.figures) f.RsterPnt = 1;
+    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    doc.current.FiguurType = Kopieer;
+    Panes panes;
+    EditRoad road(doc);
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        Gesture gesture(doc, road, panes);
+        gesture.LeftButtonDown(canvas.surface, {900, 500}, {});
+        gesture.MouseMove(canvas.surface, Pointer(i++));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(FirstMoveOfCopy)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // First click, one move, second click: a line is placed and the drawing
 // grows by one figure per iteration. With RsterPnt 0 the placed line is also
 // pulled onto line ends.

@@ -161,6 +161,15 @@ SIZE QtSurface::GetTextExtentPoint32(std::string_view bytes) {
 void QtSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view bytes) {
     if (bytes.empty()) return;
     CachedFont& font = Font();
+    Refresh();
+    if (RowsTop() != 0 || RowsBottom() != VertRes()) {
+        // A band leaves a text that cannot reach its rows to the other
+        // band: within its width and twice its height of (x, y), which
+        // covers every turn and the glyphs that reach above or below.
+        const std::int64_t reach =
+            std::int64_t{Width(font, bytes)} + 2 * std::int64_t{font.metrics.height()};
+        if (y + reach < RowsTop() || y - reach >= RowsBottom()) return;
+    }
     QPainter& painter = Painter();
     if (m_clipChanged) {
         m_clipChanged = false;

@@ -77,6 +77,54 @@ void BandOnly(benchmark::State& state) {
 }
 BENCHMARK(BandOnly)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+// One mouse move of the copy tool with every figure selected: the preview
+// of all copies off at the old place and on at the new one. With grid 0 the
+// drawing is as generated: half the figures do not snap to the grid, and
+// nearly all of their copies are pulled onto line ends, which lie close
+// together in it; with grid 1 every figure snaps to the grid.
+void MoveDuringCopy(benchmark::State& state) {
+    Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
+    CPluvoDoc& doc = canvas.doc;
+    if (state.range(1) != 0)
+        for (Figuur& f : doc.figures) f.RsterPnt = 1;
+    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    doc.current.FiguurType = Kopieer;
+    Panes panes;
+    EditRoad road(doc);
+    Gesture gesture(doc, road, panes);
+    gesture.LeftButtonDown(canvas.surface, {900, 500}, {});
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        gesture.MouseMove(canvas.surface, Pointer(i++));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(MoveDuringCopy)
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->ArgNames({"selected", "grid"})
+    ->Unit(benchmark::kMillisecond);
+
+// The first move of a copy gesture with every figure selected, which draws
+// the preview's mask (grid 1: no copy snaps to line ends).
+void FirstMoveOfCopy(benchmark::State& state) {
+    Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
+    CPluvoDoc& doc = canvas.doc;
+    for (Figuur& f : doc.figures) f.RsterPnt = 1;
+    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    doc.current.FiguurType = Kopieer;
+    Panes panes;
+    EditRoad road(doc);
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        Gesture gesture(doc, road, panes);
+        gesture.LeftButtonDown(canvas.surface, {900, 500}, {});
+        gesture.MouseMove(canvas.surface, Pointer(i++));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(FirstMoveOfCopy)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // First click, one move, second click: a line is placed and the drawing
 // grows by one figure per iteration. With RsterPnt 0 the placed line is also
 // pulled onto line ends.

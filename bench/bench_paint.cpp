@@ -36,6 +36,21 @@ void PaintDrawing(benchmark::State& state) {
 }
 BENCHMARK(PaintDrawing)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The same with every figure selected, as after "select all": the marks of
+// all figures come on top.
+void PaintAllSelected(benchmark::State& state) {
+    CPluvoDoc doc = GenerateDrawing(static_cast<std::size_t>(state.range(0)));
+    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    Buffer buffer;
+    for (auto _ : state) {
+        RasterSurface surface = buffer.Surface();
+        OnDraw(surface, doc, {kWidth, kHeight});
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PaintAllSelected)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // One kind of shape, 1000 of them spread over the buffer, 40 to 440 pixels
 // wide: filled with an outline, hollow, or outlined with a wide pen.
 enum class Kind { Ellipse, Rectangle, Polygon, ThinLine, WideLine, DottedEllipse };

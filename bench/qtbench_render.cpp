@@ -35,6 +35,20 @@ void PaintDrawing(benchmark::State& state) {
 }
 BENCHMARK(PaintDrawing)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The same with every figure selected, as after "select all".
+void PaintAllSelected(benchmark::State& state) {
+    CPluvoDoc doc = GenerateDrawing(static_cast<std::size_t>(state.range(0)));
+    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QtSurface surface(image);
+        OnDraw(surface, doc, {kWidth, kHeight});
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PaintAllSelected)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // One mouse move of a placing gesture: the old band off, the new one on.
 void RubberbandMove(benchmark::State& state, std::int32_t tool, std::size_t selected) {
     CPluvoDoc& doc = Drawing(100000);

@@ -1194,23 +1194,23 @@ Click on the left in column #.</translation>
     <name>Recovery</name>
     <message>
         <source>Naamloos</source>
-        <translation type="unfinished">Untitled</translation>
+        <translation>Untitled</translation>
     </message>
     <message>
         <source>Pluvo</source>
-        <translation type="unfinished">Pluvo</translation>
+        <translation>Pluvo</translation>
     </message>
     <message>
         <source>Er zijn niet-opgeslagen wijzigingen in %1 bewaard. Wilt u ze terugzetten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsaved changes to %1 were kept. Do you want to restore them?</translation>
     </message>
     <message>
         <source>&amp;Ja</source>
-        <translation type="unfinished">&amp;Yes</translation>
+        <translation>&amp;Yes</translation>
     </message>
     <message>
         <source>&amp;Nee</source>
-        <translation type="unfinished">&amp;No</translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>

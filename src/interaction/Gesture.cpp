@@ -111,7 +111,8 @@ void Gesture::DrawBand(Surface& surface, POINT p) {
     Figuur& current = m_doc.current;
     current.p2 = p;
     // The copy preview pulls onto the same line ends as the clicks do.
-    Rubberband(surface, m_doc, current, m_MetShift, LineEnds());
+    if (current.FiguurType != Kopieer) m_copyPreview.Forget();
+    Rubberband(surface, m_doc, current, m_MetShift, LineEnds(), &m_copyPreview);
     m_bandFigure = current;
     // p2 holds the band's end, Shift constraint included.
     current.p2 = BandEnd(current, p, m_MetShift);
@@ -123,7 +124,7 @@ void Gesture::EraseBand(Surface& surface) {
     if (!m_bandShown) return;
     // Drawn again exactly as it was drawn, even when the tool or the snap
     // flag changed since.
-    Rubberband(surface, m_doc, m_bandFigure, m_MetShift, LineEnds());
+    Rubberband(surface, m_doc, m_bandFigure, m_MetShift, LineEnds(), &m_copyPreview);
     m_bandShown = false;
     m_LaatstPunt = {-1, -1};
 }

@@ -7,6 +7,7 @@
 
 #include "EditRoad.h"
 #include "render/LineEndIndex.h"
+#include "render/CopyPreview.h"
 #include "render/Rubberband.h"
 #include "render/Surface.h"
 
@@ -178,6 +179,8 @@ private:
     // while only this machine's edits change the drawing.
     static constexpr std::uint64_t kNoRevision = ~std::uint64_t{0};
     LineEndIndex m_lineEnds;
+    // The copy tool's preview of a large selection, kept through a gesture.
+    CopyPreview m_copyPreview;
     std::uint64_t m_indexedRevision = kNoRevision;
     std::int32_t m_indexedSnap = 0;
     std::size_t m_lineEndBuilds = 0;

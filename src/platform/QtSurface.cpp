@@ -25,6 +25,26 @@ QtSurface::QtSurface(QImage& image, SurfaceKind kind)
     Refresh();
 }
 
+QtSurface::QtSurface(const QtSurface& from, std::int32_t top, std::int32_t bottom)
+    : RasterSurface(nullptr, 0, 0, 0, from.IsPrinting() ? SurfaceKind::Printing : SurfaceKind::Screen),
+      m_bandImage(reinterpret_cast<uchar*>(from.Pixels()), from.m_image.width(),
+                  from.m_image.height(), from.m_image.bytesPerLine(), from.m_image.format()),
+      m_image(m_bandImage) {
+    Refresh();
+    StartBand(from, top, bottom);
+}
+
+std::unique_ptr<Surface> QtSurface::RowBand(std::int32_t top, std::int32_t bottom) {
+    Refresh();
+    return std::unique_ptr<Surface>(new QtSurface(*this, top, bottom));
+}
+
+bool QtSurface::LimitRows(std::int32_t top, std::int32_t bottom) {
+    RasterSurface::LimitRows(top, bottom);
+    m_clipChanged = true;
+    return true;
+}
+
 QtSurface::~QtSurface() {
     if (m_painter) m_painter->end();
 }
@@ -41,6 +61,7 @@ void QtSurface::Refresh() {
         m_painter.reset();
     }
     m_bits = bits;
+    m_clipChanged = true;
     Attach(reinterpret_cast<Pixel*>(bits), m_image.width(), m_image.height(),
            m_image.bytesPerLine() / 4);
 }
@@ -105,6 +126,7 @@ QPainter& QtSurface::Painter() {
         m_painter = std::make_unique<QPainter>(&m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+        m_clipChanged = true;
     }
     return *m_painter;
 }
@@ -139,7 +161,24 @@ SIZE QtSurface::GetTextExtentPoint32(std::string_view bytes) {
 void QtSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view bytes) {
     if (bytes.empty()) return;
     CachedFont& font = Font();
+    Refresh();
+    if (RowsTop() != 0 || RowsBottom() != VertRes()) {
+        // A band leaves a text that cannot reach its rows to the other
+        // band: within its width and twice its height of (x, y), which
+        // covers every turn and the glyphs that reach above or below.
+        const std::int64_t reach =
+            std::int64_t{Width(font, bytes)} + 2 * std::int64_t{font.metrics.height()};
+        if (y + reach < RowsTop() || y - reach >= RowsBottom()) return;
+    }
     QPainter& painter = Painter();
+    if (m_clipChanged) {
+        m_clipChanged = false;
+        painter.resetTransform();
+        if (RowsTop() == 0 && RowsBottom() == VertRes())
+            painter.setClipping(false);
+        else
+            painter.setClipRect(QRect(0, RowsTop(), HorzRes(), RowsBottom() - RowsTop()));
+    }
     // The painter is used for text only, so its state is set for each text
     // rather than saved and restored around it.
     QTransform transform;

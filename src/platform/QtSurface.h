@@ -16,13 +16,18 @@
 #include <unordered_map>
 #include <vector>
 
-class QtSurface final : public RasterSurface {
+class QtSurface : public RasterSurface {
 public:
     // The image must stay alive while the surface draws on it; copies taken
     // of it meanwhile keep their pixels. It is converted to 32-bit RGB when
     // it has another format.
     explicit QtSurface(QImage& image, SurfaceKind kind = SurfaceKind::Screen);
     ~QtSurface() override;
+
+    // Bands draw their text with a painter of their own on the same pixels,
+    // clipped to their rows, so that two threads can draw texts at once.
+    bool LimitRows(std::int32_t top, std::int32_t bottom) override;
+    std::unique_ptr<Surface> RowBand(std::int32_t top, std::int32_t bottom) override;
 
     LogFont SelectFont(const LogFont& font) override;
     void TextOut(std::int32_t x, std::int32_t y, std::string_view bytes) override;
@@ -47,12 +52,17 @@ private:
         std::unordered_map<std::string, int> widths;
     };
 
+    // A band over the pixels of another surface's image.
+    QtSurface(const QtSurface& from, std::int32_t top, std::int32_t bottom);
+
     CachedFont& Font();
     static int Width(CachedFont& font, std::string_view bytes);
     QPainter& Painter();
 
+    QImage m_bandImage; // a band's own image over the pixels of another
     QImage& m_image;
     uchar* m_bits = nullptr;
+    bool m_clipChanged = false; // the painter's clip is still to follow the rows
 
     std::vector<std::unique_ptr<CachedFont>> m_fonts;
     CachedFont* m_font = nullptr;

@@ -5,7 +5,9 @@
 #include "model/CPluvoDoc.h"
 #include "model/Int32.h"
 
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -107,10 +109,85 @@ CPluvoDoc EnlargedForPrinting(const CPluvoDoc& doc) {
     return page;
 }
 
-void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
+// Fewer figures than this between two flood fills are drawn on one thread:
+// starting the second would cost more than it saves.
+constexpr std::size_t kFiguresPerThread = 256;
+
+// Runs draw(surface) for the whole canvas, on two threads when the surface
+// can split its rows: the lower half on a band of its own on a second
+// thread, the upper half on the surface itself, which so ends with the state
+// that drawing everything on it would leave. The rows do not overlap, so the
+// pixels are those of drawing on one thread. False when the surface cannot
+// split, and nothing was drawn.
+template <class Draw> bool OnTwoThreads(Surface& surface, std::int32_t height, Draw draw) {
+    const std::int32_t split = height / 2;
+    if (split < 1) return false;
+    std::unique_ptr<Surface> band = surface.RowBand(split, height);
+    if (!band || !surface.LimitRows(0, split)) return false;
+    std::thread lower([&band, &draw] { draw(*band); });
+    draw(surface);
+    lower.join();
+    surface.LimitRows(0, height);
+    return true;
+}
+
+bool TwoThreadsAvailable() {
+    static const bool available = std::thread::hardware_concurrency() > 1;
+    return available;
+}
+
+// The figures as they are drawn: those that do not snap to the grid pulled
+// onto line ends, once for both threads, each thread pulling half of them.
+std::vector<Figuur> PulledOntoLineEnds(const CPluvoDoc& doc, bool parallel) {
     const LineEndIndex lineEnds(doc.figures, doc.SnapDistance);
-    for (const Figuur& figure : doc.figures) SchilderFiguur(surface, doc, figure, lineEnds);
-    if (view.marks == SelectionMarks::Show) SchilderSelectie(surface, doc);
+    std::vector<Figuur> figures = doc.figures;
+    const auto pull = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            Figuur& f = figures[i];
+            if (f.RsterPnt != 0) continue;
+            const POINT q1 = lineEnds.Find(f.p1);
+            if (q1.x >= 0) f.p1 = q1;
+            const POINT q2 = lineEnds.Find(f.p2);
+            if (q2.x >= 0) f.p2 = q2;
+        }
+    };
+    const std::size_t half = figures.size() / 2;
+    if (!parallel || half < kFiguresPerThread) {
+        pull(0, figures.size());
+        return figures;
+    }
+    std::thread other(pull, half, figures.size());
+    pull(0, half);
+    other.join();
+    return figures;
+}
+
+void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
+    const bool parallel = TwoThreadsAvailable() && !surface.IsPrinting();
+    // Pulled already: the index finds nothing more to pull them onto.
+    const std::vector<Figuur> figures = PulledOntoLineEnds(doc, parallel);
+    const LineEndIndex lineEnds;
+    const std::int32_t height = surface.VertRes();
+    // A flood fill needs the canvas as all figures before it left it: the
+    // figures between two fills are drawn in rows split between threads,
+    // each fill on its own.
+    std::size_t k = 0;
+    while (k < figures.size()) {
+        std::size_t end = k;
+        while (end < figures.size() && figures[end].FiguurType != Opvullen) ++end;
+        const auto drawRun = [&](Surface& s) {
+            for (std::size_t i = k; i < end; ++i) SchilderFiguur(s, doc, figures[i], lineEnds);
+        };
+        if (!(parallel && end - k >= kFiguresPerThread && OnTwoThreads(surface, height, drawRun)))
+            drawRun(surface);
+        if (end < figures.size()) SchilderFiguur(surface, doc, figures[end], lineEnds);
+        k = end + 1;
+    }
+    if (view.marks != SelectionMarks::Show) return;
+    const auto marks = [&doc](Surface& s) { SchilderSelectie(s, doc); };
+    if (!(parallel && doc.selection.size() >= kFiguresPerThread &&
+          OnTwoThreads(surface, height, marks)))
+        marks(surface);
 }
 
 } // namespace

@@ -30,7 +30,9 @@ struct CanvasView {
 
 // Paints the whole canvas; the document is only read. On a printing surface
 // the figures, points and font heights are drawn enlarged by PrintFactor
-// (from enlarged copies) and no background is painted.
+// (from enlarged copies) and no background is painted. On a screen surface
+// that can split its rows (Surface::RowBand) the figures and marks are
+// painted with the rows split between two threads, with the pixels of one.
 void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view);
 
 // The grid of cell size g with every n-th line doubled (n = 10 for cells of

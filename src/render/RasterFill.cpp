@@ -12,6 +12,11 @@ void RasterSurface::FloodFill(std::int32_t x, std::int32_t y, COLORREF boundary)
         return m_pixels[py * m_stride + px];
     };
     if ((at(x, y) & 0xFFFFFFu) == stop) return;
+    // The fill covers the whole canvas, whatever rows the surface is
+    // limited to (the caller makes sure no other thread draws meanwhile).
+    const std::int32_t rowsTop = m_top, rowsBottom = m_bottom;
+    m_top = 0;
+    m_bottom = m_height;
 
     // Each fill marks with a new generation, so the map is cleared only
     // when the generations wrap.
@@ -55,4 +60,6 @@ void RasterSurface::FloodFill(std::int32_t x, std::int32_t y, COLORREF boundary)
         // sees the canvas as it was.
         FillSpan(sy, left, right, colour);
     }
+    m_top = rowsTop;
+    m_bottom = rowsBottom;
 }

@@ -87,20 +87,22 @@ private:
 // The rows of the ellipse inscribed in a box of inclusive bounds (pixel
 // centres at whole coordinates): the columns whose centres lie inside the
 // ellipse through the outer edges of the box's border pixels. The centre and
-// radii are worked out once per box; each row costs one square root.
+// radii are worked out once per box; each row costs one square root. All
+// arithmetic is relative to the box's top-left pixel, so that a box moved by
+// whole pixels covers the same pixels moved (the copy preview relies on it).
 class EllipseRows {
 public:
     EllipseRows(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1)
         : m_x0(x0), m_y0(y0), m_x1(x1), m_y1(y1),
-          m_cx((static_cast<double>(x0) + static_cast<double>(x1)) / 2),
-          m_cy((static_cast<double>(y0) + static_cast<double>(y1)) / 2),
+          m_cx((static_cast<double>(x1 - x0)) / 2),
+          m_cy((static_cast<double>(y1 - y0)) / 2),
           m_rx((static_cast<double>(x1) - static_cast<double>(x0)) / 2 + 0.5),
           m_ry((static_cast<double>(y1) - static_cast<double>(y0)) / 2 + 0.5) {}
     std::int64_t Top() const { return m_y0; }
     std::int64_t Bottom() const { return m_y1; }
     bool Row(std::int64_t y, std::int64_t& xl, std::int64_t& xr) const {
         if (m_x1 < m_x0 || m_y1 < m_y0 || y < m_y0 || y > m_y1) return false;
-        const double dy = (static_cast<double>(y) - m_cy) / m_ry;
+        const double dy = (static_cast<double>(y - m_y0) - m_cy) / m_ry;
         return Finish(1 - dy * dy, xl, xr);
     }
 
@@ -112,7 +114,7 @@ public:
         ys.resize(n);
         t.resize(n);
         root.resize(n);
-        for (std::size_t i = 0; i < n; ++i) ys[i] = static_cast<double>(rows(i));
+        for (std::size_t i = 0; i < n; ++i) ys[i] = static_cast<double>(rows(i) - m_y0);
         EllipseTerms(ys.data(), n, m_cy, m_ry, t.data(), root.data());
         for (std::size_t i = 0; i < n; ++i) {
             const std::int64_t y = rows(i);
@@ -132,8 +134,8 @@ private:
     }
     // The columns within half a row's width of the centre.
     bool Columns(double half, std::int64_t& xl, std::int64_t& xr) const {
-        xl = std::max(CeilToInt(m_cx - half - kEpsilon), m_x0);
-        xr = std::min(FloorToInt(m_cx + half + kEpsilon), m_x1);
+        xl = std::max(m_x0 + CeilToInt(m_cx - half - kEpsilon), m_x0);
+        xr = std::min(m_x0 + FloorToInt(m_cx + half + kEpsilon), m_x1);
         return xl <= xr;
     }
 
@@ -143,7 +145,8 @@ private:
 
 // A segment stroked with a wide pen: the pixel centres within half the width
 // of the segment, round at both ends. Each row of it is one run, as the
-// shape is convex.
+// shape is convex. The arithmetic is relative to the segment's start, so
+// that a segment moved by whole pixels covers the same pixels moved.
 class Capsule {
 public:
     Capsule(POINT from, POINT to, std::int32_t width);
@@ -151,14 +154,17 @@ public:
     // Bounds of the rows and columns the stroke can cover.
     std::int64_t Top() const { return m_top; }
     std::int64_t Bottom() const { return m_bottom; }
-    std::int64_t Left() const { return FloorToInt(std::min(m_a[0], m_b[0]) - m_r); }
-    std::int64_t Right() const { return CeilToInt(std::max(m_a[0], m_b[0]) + m_r); }
+    std::int64_t Left() const { return m_ox + FloorToInt(std::min(m_a[0], m_b[0]) - m_r); }
+    std::int64_t Right() const { return m_ox + CeilToInt(std::max(m_a[0], m_b[0]) + m_r); }
+    // Where the segment starts: Rows gives columns relative to its x.
+    std::int64_t OriginX() const { return m_ox; }
 
     // The columns of row y that the stroke covers.
     bool Row(std::int64_t y, std::int64_t& left, std::int64_t& right) const;
 
     // The same for the rows first..last at once: lo[y - first] and
-    // hi[y - first] get the bounds that Row rounds, lo > hi for a row the
+    // hi[y - first] get the bounds that Row rounds, less OriginX(); lo > hi
+    // for a row the
     // stroke misses. Each part of the stroke goes over just the rows it
     // reaches, which saves the tests of Row and lets the rows overlap.
     void Rows(std::int64_t first, std::int64_t last, std::vector<double>& lo,
@@ -175,6 +181,7 @@ private:
     };
     bool BandRow(double y, double& xl, double& xr) const;
 
+    std::int64_t m_ox, m_oy;
     double m_r;
     double m_rr;
     double m_a[2] = {}, m_b[2] = {};
@@ -186,14 +193,14 @@ private:
 } // namespace raster
 
 inline void RasterSurface::Plot(std::int64_t x, std::int64_t y, Pixel colour) {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+    if (x < 0 || y < m_top || x >= m_width || y >= m_bottom) return;
     Pixel& p = m_pixels[y * m_stride + x];
     p = GetROP2() == Rop2::CopyPen ? colour : raster::NotXor(colour, p);
 }
 
 inline void RasterSurface::FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1,
                                     Pixel colour) {
-    if (y < 0 || y >= m_height) return;
+    if (y < m_top || y >= m_bottom) return;
     x0 = std::max<std::int64_t>(x0, 0);
     x1 = std::min<std::int64_t>(x1, m_width - 1);
     if (x0 > x1) return;

@@ -25,8 +25,9 @@ Wide CeilDiv(Wide a, Wide b) { // b > 0
 // buffer reaches along it.
 struct Axis {
     std::int64_t start;
-    std::int64_t step; // +1 or -1
-    std::int64_t last; // the buffer's last pixel on this axis
+    std::int64_t step;  // +1 or -1
+    std::int64_t first; // the first and last pixel drawn on along this axis
+    std::int64_t last;
 };
 
 // The Bresenham loop below takes a step along the major axis every time and
@@ -52,13 +53,13 @@ struct LineSteps {
         };
         // Along the major axis the pixel at step k is a.start + a.step * k.
         if (a.step > 0)
-            intersect(-a.start, a.last - a.start);
+            intersect(a.first - a.start, a.last - a.start);
         else
-            intersect(a.start - a.last, a.start);
+            intersect(a.start - a.last, a.start - a.first);
         // Along the minor axis it is b.start + b.step * MinorAt(k), and
         // MinorAt grows with k: solve for the steps between qlo and qhi.
-        const std::int64_t qlo = b.step > 0 ? -b.start : b.start - b.last;
-        const std::int64_t qhi = b.step > 0 ? b.last - b.start : b.start;
+        const std::int64_t qlo = b.step > 0 ? b.first - b.start : b.start - b.last;
+        const std::int64_t qhi = b.step > 0 ? b.last - b.start : b.start - b.first;
         if (minor == 0) {
             if (qlo > 0 || qhi < 0) return false;
         } else if (first <= last) {
@@ -123,10 +124,11 @@ void RasterSurface::ThinLine(POINT from, POINT to) {
 
     std::int64_t first = 0, last = steps.major - 1;
     const auto inside = [&](std::int64_t px, std::int64_t py) {
-        return px >= 0 && py >= 0 && px < m_width && py < m_height;
+        return px >= 0 && py >= m_top && px < m_width && py < m_bottom;
     };
     if (!inside(x0, y0) || !inside(x1, y1)) {
-        const Axis ax{x0, sx, std::int64_t{m_width} - 1}, ay{y0, sy, std::int64_t{m_height} - 1};
+        const Axis ax{x0, sx, 0, std::int64_t{m_width} - 1};
+        const Axis ay{y0, sy, m_top, std::int64_t{m_bottom} - 1};
         if (!(xMajor ? steps.Clip(ax, ay, first, last) : steps.Clip(ay, ax, first, last))) return;
     }
     // Where the line is at step `first`, and its error term there.
@@ -163,30 +165,31 @@ void RasterSurface::ThinLine(POINT from, POINT to) {
 void RasterSurface::WideLine(POINT from, POINT to, std::int32_t width) {
     const raster::Capsule capsule(from, to, width);
     const Pixel colour = ToPixel(CurrentPen().colour);
-    const std::int64_t top = std::max<std::int64_t>(capsule.Top(), 0);
-    const std::int64_t bottom = std::min<std::int64_t>(capsule.Bottom(), m_height - 1);
+    const std::int64_t top = std::max<std::int64_t>(capsule.Top(), m_top);
+    const std::int64_t bottom = std::min<std::int64_t>(capsule.Bottom(), m_bottom - 1);
     if (top > bottom) return;
     static thread_local std::vector<double> lo, hi;
     capsule.Rows(top, bottom, lo, hi);
     for (std::int64_t y = top; y <= bottom; ++y) {
         const auto i = static_cast<std::size_t>(y - top);
         if (lo[i] > hi[i]) continue;
-        FillSpan(y, raster::CeilToInt(lo[i] - raster::kEpsilon),
-                 raster::FloorToInt(hi[i] + raster::kEpsilon), colour);
+        FillSpan(y, capsule.OriginX() + raster::CeilToInt(lo[i] - raster::kEpsilon),
+                 capsule.OriginX() + raster::FloorToInt(hi[i] + raster::kEpsilon), colour);
     }
 }
 
 namespace raster {
 
-Capsule::Capsule(POINT from, POINT to, std::int32_t width) : m_r(width / 2.0), m_rr(m_r * m_r) {
+Capsule::Capsule(POINT from, POINT to, std::int32_t width)
+    : m_ox(from.x), m_oy(from.y), m_r(width / 2.0), m_rr(m_r * m_r) {
     // Even widths sit between pixel centres; shift so they cover w rows.
     const double shift = width % 2 == 0 ? 0.5 : 0.0;
-    m_a[0] = from.x + shift;
-    m_a[1] = from.y + shift;
-    m_b[0] = to.x + shift;
-    m_b[1] = to.y + shift;
-    m_top = FloorToInt(std::min(m_a[1], m_b[1]) - m_r);
-    m_bottom = CeilToInt(std::max(m_a[1], m_b[1]) + m_r);
+    m_a[0] = shift;
+    m_a[1] = shift;
+    m_b[0] = static_cast<double>(std::int64_t{to.x} - from.x) + shift;
+    m_b[1] = static_cast<double>(std::int64_t{to.y} - from.y) + shift;
+    m_top = m_oy + FloorToInt(std::min(m_a[1], m_b[1]) - m_r);
+    m_bottom = m_oy + CeilToInt(std::max(m_a[1], m_b[1]) + m_r);
     const double len = std::hypot(m_b[0] - m_a[0], m_b[1] - m_a[1]);
     if (len <= 0) return;
     const double nx = -(m_b[1] - m_a[1]) / len * m_r, ny = (m_b[0] - m_a[0]) / len * m_r;
@@ -230,7 +233,7 @@ bool Capsule::BandRow(double y, double& xl, double& xr) const {
 }
 
 bool Capsule::Row(std::int64_t y, std::int64_t& left, std::int64_t& right) const {
-    const double fy = static_cast<double>(y);
+    const double fy = static_cast<double>(y - m_oy);
     double xl = 1e300, xr = -1e300;
     for (const double* c : {m_a, m_b}) {
         const double d = m_rr - (fy - c[1]) * (fy - c[1]);
@@ -245,8 +248,8 @@ bool Capsule::Row(std::int64_t y, std::int64_t& left, std::int64_t& right) const
         xr = std::max(xr, br);
     }
     if (xl > xr) return false;
-    left = CeilToInt(xl - kEpsilon);
-    right = FloorToInt(xr + kEpsilon);
+    left = m_ox + CeilToInt(xl - kEpsilon);
+    right = m_ox + FloorToInt(xr + kEpsilon);
     return left <= right;
 }
 
@@ -255,6 +258,9 @@ void Capsule::Rows(std::int64_t first, std::int64_t last, std::vector<double>& l
     const auto n = static_cast<std::size_t>(last - first + 1);
     lo.assign(n, 1e300);
     hi.assign(n, -1e300);
+    // Rows relative to the segment's start from here on.
+    first -= m_oy;
+    last -= m_oy;
     // The round ends, over the rows around their centres.
     for (const double* c : {m_a, m_b}) {
         const std::int64_t from = std::max(first, FloorToInt(c[1] - m_r) - 1);

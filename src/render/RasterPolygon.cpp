@@ -12,7 +12,9 @@ using raster::CeilToInt;
 using raster::kEpsilon;
 
 // A side of the polygon that is not level, for the rows top..bottom - 1 that
-// it crosses; x at row y is ax + (y - ay) * dx / dy.
+// it crosses; x at row y is ax + (y - ay) * dx / dy, relative to the x of the
+// polygon's first point, so that a polygon moved by whole pixels covers the
+// same pixels moved.
 struct Edge {
     std::int64_t top, bottom;
     double ax, ay, dx, dy;
@@ -75,8 +77,8 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
         top = std::min<std::int64_t>(top, points[i].y);
         bottom = std::max<std::int64_t>(bottom, points[i].y);
     }
-    top = std::max<std::int64_t>(top, 0);
-    bottom = std::min<std::int64_t>(bottom, m_height - 1);
+    top = std::max<std::int64_t>(top, m_top);
+    bottom = std::min<std::int64_t>(bottom, m_bottom - 1);
     if (top > bottom) return;
 
     static thread_local std::vector<Edge> edges;
@@ -84,13 +86,14 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
     static thread_local std::vector<double> crossings;
     static thread_local std::vector<std::int32_t> tally;
     edges.clear();
+    const std::int64_t ox = points[0].x;
     for (std::int32_t i = 0; i < count; ++i) {
         const POINT a = points[i];
         const POINT b = points[(i + 1) % count];
         if (a.y == b.y) continue;
         const std::int64_t y0 = std::min(a.y, b.y), y1 = std::max(a.y, b.y);
         if (y1 <= top || y0 > bottom) continue;
-        edges.push_back({y0, y1, static_cast<double>(a.x), static_cast<double>(a.y),
+        edges.push_back({y0, y1, static_cast<double>(a.x - ox), static_cast<double>(a.y),
                          static_cast<double>(b.x) - a.x, static_cast<double>(b.y) - a.y});
     }
     std::sort(edges.begin(), edges.end(),
@@ -134,7 +137,7 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
                 tally.assign(static_cast<std::size_t>(m_width) + 1, 0);
                 for (std::size_t j = 0; j < k; ++j)
                     tally[static_cast<std::size_t>(
-                        std::clamp<std::int64_t>(CeilToInt(row[j] - kEpsilon), 0, m_width))] ^= 1;
+                        std::clamp<std::int64_t>(ox + CeilToInt(row[j] - kEpsilon), 0, m_width))] ^= 1;
                 TallyRuns(tally, m_width, true,
                           [&](std::int64_t x0, std::int64_t x1) { FillSpan(y, x0, x1, colour); });
                 continue;
@@ -147,7 +150,7 @@ void RasterSurface::FillPolygon(const POINT* points, std::int32_t count, Pixel c
                 SortFew(row, k);
             }
             for (std::size_t j = 0; j + 1 < k; j += 2)
-                FillSpan(y, CeilToInt(row[j] - kEpsilon), CeilToInt(row[j + 1] - kEpsilon) - 1,
+                FillSpan(y, ox + CeilToInt(row[j] - kEpsilon), ox + CeilToInt(row[j + 1] - kEpsilon) - 1,
                          colour);
         }
     }
@@ -165,7 +168,7 @@ void RasterSurface::WideOutline(const POINT* points, std::int32_t count, std::in
     sides.clear();
     for (std::int32_t i = 0; i < count; ++i) {
         const Capsule side(points[i == 0 ? count - 1 : i - 1], points[i], width);
-        if (side.Bottom() >= 0 && side.Top() < m_height && side.Right() >= 0 &&
+        if (side.Bottom() >= m_top && side.Top() < m_bottom && side.Right() >= 0 &&
             side.Left() < m_width)
             sides.push_back(side);
     }
@@ -174,8 +177,8 @@ void RasterSurface::WideOutline(const POINT* points, std::int32_t count, std::in
     const Pixel colour = ToPixel(CurrentPen().colour);
     active.clear();
     std::size_t next = 0;
-    for (std::int64_t y = sides.empty() ? 0 : std::max<std::int64_t>(sides[0].Top(), 0);
-         y < m_height && (next < sides.size() || !active.empty()); ++y) {
+    for (std::int64_t y = sides.empty() ? 0 : std::max<std::int64_t>(sides[0].Top(), m_top);
+         y < m_bottom && (next < sides.size() || !active.empty()); ++y) {
         for (; next < sides.size() && sides[next].Top() <= y; ++next)
             active.push_back(&sides[next]);
         std::erase_if(active, [y](const Capsule* side) { return side->Bottom() < y; });

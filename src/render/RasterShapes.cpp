@@ -115,11 +115,11 @@ struct RowPair {
 
 // Rectangles and ellipses are symmetric about their middle row: row y and row
 // top + bottom - y cover the same columns, so each pair is worked out once.
-void PairRows(std::int64_t top, std::int64_t bottom, std::int64_t height,
+void PairRows(std::int64_t top, std::int64_t bottom, std::int64_t rowsTop, std::int64_t rowsBottom,
               std::vector<RowPair>& pairs) {
     pairs.clear();
-    const std::int64_t first = std::max<std::int64_t>(top, 0);
-    const std::int64_t last = std::min<std::int64_t>(bottom, height - 1);
+    const std::int64_t first = std::max<std::int64_t>(top, rowsTop);
+    const std::int64_t last = std::min<std::int64_t>(bottom, rowsBottom - 1);
     for (std::int64_t y = first; y <= last; ++y) {
         const std::int64_t mirror = top + bottom - y;
         if (mirror < y && mirror >= first) continue; // drawn with its pair
@@ -190,7 +190,7 @@ void RasterSurface::DrawShape(Shape shape, std::int32_t l32, std::int32_t t32, s
 
 // A shape without outline: its rows in the brush colour.
 template <class Rows> void RasterSurface::FillShape(const Rows& rows, Pixel colour) {
-    PairRows(rows.Top(), rows.Bottom(), m_height, t_pairs);
+    PairRows(rows.Top(), rows.Bottom(), m_top, m_bottom, t_pairs);
     Extents(rows, t_pairs, t_outer);
     ForEachRow(t_pairs, [&](std::size_t i, std::int64_t y) {
         FillSpan(y, t_outer[i].left, t_outer[i].right, colour);
@@ -203,7 +203,7 @@ template <class Rows> void RasterSurface::SolidShape(const Rows& outer, const Ro
     const bool fill = CurrentBrush().style == BrushStyle::Solid;
     const Pixel fillColour = ToPixel(CurrentBrush().colour);
     const Pixel penColour = ToPixel(CurrentPen().colour);
-    PairRows(outer.Top(), outer.Bottom(), m_height, t_pairs);
+    PairRows(outer.Top(), outer.Bottom(), m_top, m_bottom, t_pairs);
     Extents(outer, t_pairs, t_outer);
     Extents(inner, t_pairs, t_inner);
     ForEachRow(t_pairs, [&](std::size_t i, std::int64_t y) {
@@ -247,8 +247,8 @@ void RasterSurface::DottedShape(Shape shape, const Box& outer, const Box& inner)
         if (shape == Shape::Ellipse) return (outerRow ? outerEllipse : innerEllipse).Row(y, xl, xr);
         return (outerRow ? outerRectangle : innerRectangle).Row(y, xl, xr);
     };
-    for (std::int64_t y = std::max<std::int64_t>(outer.y0, 0);
-         y <= std::min<std::int64_t>(outer.y1, m_height - 1); ++y) {
+    for (std::int64_t y = std::max<std::int64_t>(outer.y0, m_top);
+         y <= std::min<std::int64_t>(outer.y1, m_bottom - 1); ++y) {
         std::int64_t ol, orr, il, ir;
         if (!row(true, y, ol, orr)) continue;
         if (row(false, y, il, ir)) {
@@ -289,8 +289,8 @@ void RasterSurface::DrawArc(const Box& outer, const Box& inner, double from, dou
         if (Angle(x, y, cx, cy, from) > span + 1e-6) return;
         OutlinePixel(x, y, !dotted || DotOn(chain.Position(x, y)));
     };
-    for (std::int64_t y = std::max<std::int64_t>(outer.y0, 0);
-         y <= std::min<std::int64_t>(outer.y1, m_height - 1); ++y) {
+    for (std::int64_t y = std::max<std::int64_t>(outer.y0, m_top);
+         y <= std::min<std::int64_t>(outer.y1, m_bottom - 1); ++y) {
         std::int64_t ol, orr, il, ir;
         if (!outerRows.Row(y, ol, orr)) continue;
         // Only the outline runs beside the hole are visited: an arc much

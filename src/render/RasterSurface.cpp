@@ -105,6 +105,21 @@ void RasterSurface::Attach(Pixel* pixels, std::int32_t width, std::int32_t heigh
     m_width = usable ? width : 0;
     m_height = usable ? height : 0;
     m_stride = usable ? stride : 0;
+    m_top = 0;
+    m_bottom = m_height;
+}
+
+bool RasterSurface::LimitRows(std::int32_t top, std::int32_t bottom) {
+    m_top = std::clamp(top, 0, m_height);
+    m_bottom = std::clamp(bottom, m_top, m_height);
+    return true;
+}
+
+std::unique_ptr<Surface> RasterSurface::RowBand(std::int32_t top, std::int32_t bottom) {
+    Refresh();
+    auto band = std::make_unique<RasterSurface>(m_pixels, m_width, m_height, m_stride, m_kind);
+    band->StartBand(*this, top, bottom);
+    return band;
 }
 
 void RasterSurface::FillSolidRect(std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
@@ -113,12 +128,28 @@ void RasterSurface::FillSolidRect(std::int32_t x, std::int32_t y, std::int32_t c
     const Pixel c = ToPixel(colour);
     const std::int64_t x0 = std::max<std::int64_t>(x, 0);
     const std::int64_t x1 = std::min<std::int64_t>(std::int64_t{x} + cx, m_width);
-    const std::int64_t y0 = std::max<std::int64_t>(y, 0);
-    const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{y} + cy, m_height);
+    const std::int64_t y0 = std::max<std::int64_t>(y, m_top);
+    const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{y} + cy, m_bottom);
     if (x0 >= x1) return;
     // A solid fill is independent of the raster operation, as on Windows.
     for (std::int64_t row = y0; row < y1; ++row)
         raster::FillPixels(m_pixels + row * m_stride + x0, static_cast<std::size_t>(x1 - x0), c);
+}
+
+void RasterSurface::XorMask(const Pixel* mask, std::int64_t maskStride, std::int64_t left,
+                            std::int64_t top, std::int64_t right, std::int64_t bottom,
+                            std::int64_t ox, std::int64_t oy) {
+    Refresh();
+    const std::int64_t x0 = std::max<std::int64_t>(left - ox, 0);
+    const std::int64_t x1 = std::min<std::int64_t>(right - ox, m_width);
+    const std::int64_t y0 = std::max<std::int64_t>(top - oy, m_top);
+    const std::int64_t y1 = std::min<std::int64_t>(bottom - oy, m_bottom);
+    for (std::int64_t y = y0; y < y1; ++y) {
+        Pixel* row = m_pixels + y * m_stride;
+        const Pixel* from = mask + (y + oy) * maskStride + ox;
+        for (std::int64_t x = x0; x < x1; ++x)
+            row[x] = (row[x] ^ (from[x] & 0xFFFFFFu)) | (from[x] & 0xFF000000u);
+    }
 }
 
 void RasterSurface::TextOut(std::int32_t, std::int32_t, std::string_view) {}

@@ -43,6 +43,21 @@ public:
     std::int32_t VertRes() const override { return m_height; }
     bool IsPrinting() const override { return m_kind == SurfaceKind::Printing; }
 
+    bool LimitRows(std::int32_t top, std::int32_t bottom) override;
+
+    // Takes up the canvas where it is now, as every drawing operation does
+    // first (see Refresh), so that HorzRes and VertRes are current.
+    void Update() { Refresh(); }
+
+    // XORs each pixel (x, y) with the colour bits of the mask's pixel
+    // (x + ox, y + oy) and gives it the mask's alpha bits, over the mask's
+    // columns left..right-1 and rows top..bottom-1 (maskStride pixels a row):
+    // what a series of not-xor drawings did to a canvas of 0s, done again.
+    // A mask pixel of 0 leaves the canvas pixel alone.
+    void XorMask(const Pixel* mask, std::int64_t maskStride, std::int64_t left, std::int64_t top,
+                 std::int64_t right, std::int64_t bottom, std::int64_t ox, std::int64_t oy);
+    std::unique_ptr<Surface> RowBand(std::int32_t top, std::int32_t bottom) override;
+
     // The pixel value of a colour.
     static constexpr Pixel ToPixel(COLORREF colour) {
         return 0xFF000000u | (static_cast<Pixel>(GetRValue(colour)) << 16) |
@@ -55,6 +70,18 @@ protected:
     // the surface at them again here with Attach.
     virtual void Refresh() {}
     void Attach(Pixel* pixels, std::int32_t width, std::int32_t height, std::int64_t stride);
+    // The rows drawn on: top..bottom-1.
+    std::int32_t RowsTop() const { return m_top; }
+    std::int32_t RowsBottom() const { return m_bottom; }
+    // The buffer, for a subclass that makes bands of it.
+    Pixel* Pixels() const { return m_pixels; }
+    std::int64_t Stride() const { return m_stride; }
+    // Takes over the state and the row limits of another surface, as RowBand
+    // does.
+    void StartBand(const Surface& from, std::int32_t top, std::int32_t bottom) {
+        CopyStateFrom(from);
+        LimitRows(top, bottom);
+    }
 
 private:
     // Inclusive pixel bounds; empty when x1 < x0 or y1 < y0.
@@ -83,6 +110,9 @@ private:
     std::int64_t m_stride = 0; // in pixels
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;
+    // The rows drawn on, within 0..m_height.
+    std::int32_t m_top = 0;
+    std::int32_t m_bottom = 0;
     SurfaceKind m_kind;
 
     // Kept between operations, so that painting thousands of figures does

@@ -1,5 +1,6 @@
 #include "Rubberband.h"
 
+#include "CopyPreview.h"
 #include "LineEndIndex.h"
 #include "SchilderFiguur.h"
 #include "ViewGeometry.h"
@@ -57,7 +58,7 @@ void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT p, const LineEndIn
 }
 
 void DrawShape(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT p,
-               const LineEndIndex& lineEnds) {
+               const LineEndIndex& lineEnds, CopyPreview* preview) {
     const POINT a = f.p1;
     switch (f.FiguurType) {
     case Lijn:
@@ -103,7 +104,8 @@ void DrawShape(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT p,
         DrawTextBox(surface, doc, f, p);
         break;
     case Kopieer:
-        DrawCopies(surface, doc, p, lineEnds);
+        if (!preview || !preview->Draw(surface, doc, p, lineEnds))
+            DrawCopies(surface, doc, p, lineEnds);
         break;
     default:
         break;
@@ -131,13 +133,13 @@ POINT BandEnd(const Figuur& current, POINT p, ShiftHeld shift) {
 }
 
 void Rubberband(Surface& surface, const CPluvoDoc& doc, const Figuur& band, ShiftHeld shift,
-                const LineEndIndex& lineEnds) {
+                const LineEndIndex& lineEnds, CopyPreview* preview) {
     const Pen previousPen =
         surface.SelectPen({PenStyle::Dot, 1, static_cast<COLORREF>(band.KleurRand)});
     // The band is drawn as on a fresh surface: white brush, not-xor.
     const Brush previousBrush = surface.SelectBrush(Brush::Solid(0xFFFFFF));
     const Rop2 previousRop = surface.SetROP2(Rop2::NotXorPen);
-    DrawShape(surface, doc, band, BandEnd(band, band.p2, shift), lineEnds);
+    DrawShape(surface, doc, band, BandEnd(band, band.p2, shift), lineEnds, preview);
     surface.SetROP2(previousRop);
     surface.SelectBrush(previousBrush);
     surface.SelectPen(previousPen);

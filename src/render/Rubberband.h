@@ -10,6 +10,7 @@
 #include <optional>
 
 class CPluvoDoc;
+class CopyPreview;
 
 // Whether Shift was held at the first click of the gesture.
 enum class ShiftHeld { No, Yes };
@@ -25,5 +26,7 @@ POINT BandEnd(const Figuur& current, POINT p, ShiftHeld shift);
 // again with the same arguments removes it; the document is only read. The
 // copy preview pulls the copies onto line ends as lineEnds finds them. The
 // surface's pen, brush and raster operation are given back afterwards.
+// With a CopyPreview the copy preview of a large selection is drawn through
+// its mask, kept from one call to the next: the same pixels, faster.
 void Rubberband(Surface& surface, const CPluvoDoc& doc, const Figuur& band, ShiftHeld shift,
-                const LineEndIndex& lineEnds);
+                const LineEndIndex& lineEnds, CopyPreview* preview = nullptr);

@@ -8,6 +8,7 @@
 #include "model/Geometry.h"
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 enum class PenStyle { Solid, Dot, Null };
@@ -93,7 +94,34 @@ public:
     virtual std::int32_t VertRes() const = 0;
     virtual bool IsPrinting() const { return false; }
 
+    // --- Rows ---------------------------------------------------------------
+    // For painting with rows split between threads. A surface that can
+    // limits its drawing to rows top..bottom-1 (clamped to the canvas) and
+    // returns true; coordinates stay the canvas's. LimitRows(0, VertRes())
+    // gives the whole canvas back. A flood fill reads and fills the whole
+    // canvas whatever the rows: it must not run while another thread draws.
+    virtual bool LimitRows(std::int32_t /*top*/, std::int32_t /*bottom*/) { return false; }
+    // A second surface on the same canvas, limited to rows top..bottom-1,
+    // with this surface's pen, brush, font, modes and position, that may
+    // draw on another thread while this one draws other rows; null when the
+    // surface cannot. The canvas must stay where it is meanwhile.
+    virtual std::unique_ptr<Surface> RowBand(std::int32_t /*top*/, std::int32_t /*bottom*/) {
+        return nullptr;
+    }
+
 protected:
+    // Takes over another surface's pen, brush, font, modes and position.
+    void CopyStateFrom(const Surface& other) {
+        m_pen = other.m_pen;
+        m_brush = other.m_brush;
+        m_font = other.m_font;
+        m_textColour = other.m_textColour;
+        m_bkColour = other.m_bkColour;
+        m_bkMode = other.m_bkMode;
+        m_rop = other.m_rop;
+        m_position = other.m_position;
+    }
+
     POINT m_position;
 
 private:

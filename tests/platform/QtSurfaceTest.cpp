@@ -1,4 +1,5 @@
 #include "platform/QtSurface.h"
+#include "render/RandomDrawing.h"
 #include "model/CPluvoDoc.h"
 #include "platform/CanvasExport.h"
 #include "render/Canvas.h"
@@ -291,4 +292,35 @@ TEST(QtSurface, TextAtHugeCoordinatesAndEscapementsDrawsNothing) {
     surface.SelectFont(font);
     surface.TextOut(hi, hi, "Pluvo");
     EXPECT_EQ(Covered(image).count, 0);
+}
+
+namespace {
+
+// A surface that cannot split its rows, so that OnDraw paints it on one
+// thread.
+class OneThreadQtSurface final : public QtSurface {
+public:
+    using QtSurface::QtSurface;
+    std::unique_ptr<Surface> RowBand(std::int32_t, std::int32_t) override { return nullptr; }
+};
+
+} // namespace
+
+// Texts, upright and turned, that cross the rows where the canvas is split
+// between two threads come out as on one thread, labels and all.
+TEST(QtSurface, PaintSplitBetweenThreadsEqualsOneThread) {
+    for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+        CPluvoDoc doc = samples::RandomDrawing(seed, 1200, 220, 160, seed == 2 ? 0 : 300);
+        doc.MetCoord = 1;
+        doc.SizeRaster = 10;
+        for (std::uint32_t k = 0; k < doc.figures.size(); k += 2) doc.selection.push_back(k);
+        QImage split = Blank(220, 160), one = Blank(220, 160);
+        {
+            QtSurface a(split);
+            OneThreadQtSurface b(one);
+            OnDraw(a, doc, {220, 160});
+            OnDraw(b, doc, {220, 160});
+        }
+        EXPECT_EQ(split, one) << "seed " << seed;
+    }
 }

@@ -1,9 +1,11 @@
 // Painting the canvas: grid, labels, figures, selection marks, polygon
 // marks and the printed page.
+#include "RandomDrawing.h"
 #include "RecordingSurface.h"
 
 #include "model/CPluvoDoc.h"
 #include "render/Canvas.h"
+#include "render/RasterSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -231,4 +233,41 @@ TEST(Canvas, PaintPullsOnlyTheDrawingCopyAndRestoresTheCurrentFigure) {
         << "background, figures (the rectangle pulled onto the line end), empty marks";
     EXPECT_EQ(doc.figures, before.figures) << "pulling while painting changes no stored figure";
     EXPECT_EQ(doc.current, before.current);
+}
+
+namespace {
+
+// A raster surface that cannot split its rows, so that OnDraw paints it on
+// one thread.
+class OneThreadSurface final : public RasterSurface {
+public:
+    using RasterSurface::RasterSurface;
+    std::unique_ptr<Surface> RowBand(std::int32_t, std::int32_t) override { return nullptr; }
+};
+
+} // namespace
+
+// The rows split between two threads, joined at every flood fill, give the
+// pixels and the surface state that one thread gives: lines, dotted phases,
+// wide strokes and shapes cut at the split, fills that cross it, marks.
+TEST(Canvas, PaintSplitBetweenThreadsEqualsOneThread) {
+    constexpr std::int32_t w = 203, h = 151;
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        CPluvoDoc doc = samples::RandomDrawing(seed, 1400, w, h, seed % 2 == 0 ? 0 : 350);
+        doc.MetRaster = static_cast<std::int32_t>(seed % 3 != 0);
+        for (std::uint32_t k = 0; k < doc.figures.size() + 2; k += 1 + seed % 2)
+            doc.selection.push_back(k);
+        std::vector<Pixel> split(std::size_t{w} * h, 0), one(split.size(), 0);
+        RasterSurface a(split.data(), w, h, w);
+        OneThreadSurface b(one.data(), w, h, w);
+        OnDraw(a, doc, {w, h});
+        OnDraw(b, doc, {w, h});
+        ASSERT_EQ(split, one) << "seed " << seed;
+        EXPECT_EQ(a.CurrentBrush(), b.CurrentBrush());
+        EXPECT_EQ(a.CurrentPen(), b.CurrentPen());
+        EXPECT_EQ(a.GetBkMode(), b.GetBkMode());
+        // The surface draws on every row again afterwards.
+        a.FillSolidRect(0, 0, w, h, 0x123456);
+        EXPECT_EQ(split.back(), RasterSurface::ToPixel(0x123456));
+    }
 }

@@ -1,8 +1,12 @@
+#include "RandomDrawing.h"
 #include "RecordingSurface.h"
 
 #include "model/CPluvoDoc.h"
 #include "model/SvgExport.h"
+#include "render/Canvas.h"
+#include "render/CopyPreview.h"
 #include "render/LineEndIndex.h"
+#include "render/RasterSurface.h"
 #include "render/Rubberband.h"
 
 #include <gtest/gtest.h>
@@ -251,4 +255,45 @@ TEST(Rubberband, CopyPreviewPullsCopiesOntoTheLineEndsOfTheDrawingAsItIsNow) {
     RecordingSurface s;
     Band(s, doc);
     EXPECT_EQ(Shapes(s), Calls{"Rectangle(200,0,208,14)"}) << "p1 pulled onto the line's end";
+}
+
+// The copy preview through its mask gives, at every pointer position, the
+// pixels of drawing each copy: copies that snap to line ends at some
+// positions and not at others, wide, dotted and filled outlines, polygons,
+// figures far outside the canvas, both background modes, a selection that
+// changes between moves; and drawing it again takes it away.
+TEST(Rubberband, CopyPreviewThroughItsMaskEqualsDrawingEachCopy) {
+    constexpr std::int32_t w = 160, h = 120;
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        CPluvoDoc doc = samples::RandomDrawing(seed, 500, w, h, 40);
+        doc.SnapDistance = 3 + static_cast<std::int32_t>(seed);
+        for (std::uint32_t k = seed % 3; k < doc.figures.size() + 3; k += 1 + seed % 3)
+            doc.selection.push_back(k);
+        const LineEndIndex ends(doc.figures, doc.SnapDistance);
+        std::vector<Pixel> masked(std::size_t{w} * h, 0), drawn(masked.size(), 0);
+        RasterSurface a(masked.data(), w, h, w), b(drawn.data(), w, h, w);
+        OnDraw(a, doc, {w, h});
+        OnDraw(b, doc, {w, h});
+        const BkMode mode = seed % 2 == 0 ? BkMode::Opaque : BkMode::Transparent;
+        a.SetBkMode(mode);
+        b.SetBkMode(mode);
+        const std::vector<Pixel> canvas = drawn;
+        CopyPreview preview;
+        samples::Random r(seed);
+        Figuur band;
+        band.FiguurType = Kopieer;
+        for (int move = 0; move < 12; ++move) {
+            if (move == 8) doc.selection.pop_back(); // a new mask
+            band.p2 = move == 0 ? POINT{0, 0}
+                      : move == 1 ? POINT{w, h}
+                      : move == 2 ? POINT{w + 5, 3} // off the canvas: drawn one by one
+                                  : POINT{r.Range(0, w), r.Range(0, h)};
+            Rubberband(a, doc, band, ShiftHeld::No, ends, &preview);
+            Rubberband(b, doc, band, ShiftHeld::No, ends);
+            ASSERT_EQ(masked, drawn) << "seed " << seed << " move " << move;
+            Rubberband(a, doc, band, ShiftHeld::No, ends, &preview);
+            ASSERT_EQ(masked, canvas) << "seed " << seed << " move " << move;
+            drawn = canvas;
+        }
+    }
 }

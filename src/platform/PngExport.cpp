@@ -38,9 +38,14 @@ std::string DirectoryOf(const std::string& path) {
 
 void* OpenConverter() {
     std::vector<std::string> candidates;
-    if (QCoreApplication::instance())
-        candidates.push_back(QCoreApplication::applicationDirPath().toStdString() + "/" +
-                             kLibraryName);
+    if (QCoreApplication::instance()) {
+        // Beside the program in a build folder, and where an install puts
+        // it. The bare name below relies on the program's run path, which a
+        // sanitizer's dlopen (the calling object then) does not see.
+        const std::string dir = QCoreApplication::applicationDirPath().toStdString();
+        candidates.push_back(dir + "/" + kLibraryName);
+        candidates.push_back(dir + "/../lib/pluvo/" + kLibraryName);
+    }
     if (const char* dir = std::getenv("PLUVO_BMP2PNG_DIR"); dir && *dir)
         candidates.push_back(std::string(dir) + "/" + kLibraryName);
     candidates.push_back(kLibraryName);

@@ -204,7 +204,7 @@ int Convert(int argc, char** argv) {
 // Text and PDF need a GUI application for their fonts, and the messages
 // need one for their translation; a conversion never needs a display, so the
 // offscreen platform is used whatever QT_QPA_PLATFORM says.
-int RunConvert(int argc, char** argv) {
+int RunWithoutDisplay(const std::function<int()>& work) {
     qInstallMessageHandler(QuietQtMessages);
     char name[] = "pluvo";
     char platformOption[] = "-platform";
@@ -213,5 +213,9 @@ int RunConvert(int argc, char** argv) {
     int appArgc = 3;
     QGuiApplication app(appArgc, appArgv);
     InstallTranslations(ChosenLanguage());
-    return Convert(argc, argv);
+    return work();
+}
+
+int RunConvert(int argc, char** argv) {
+    return RunWithoutDisplay([argc, argv] { return Convert(argc, argv); });
 }

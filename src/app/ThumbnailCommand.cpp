@@ -1,5 +1,6 @@
 #include "app/ThumbnailCommand.h"
 
+#include "app/ConvertCommand.h"
 #include "app/Translations.h"
 #include "model/DrawingFile.h"
 #include "platform/CanvasExport.h"
@@ -32,11 +33,6 @@ constexpr int kMaxCanvas = 1024;
 constexpr unsigned kMaxSeconds = 10;
 constexpr int kMaxSize = 1024;
 
-void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
-    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().data());
-}
-
 // The texts of the command, in the interface's language.
 struct ThumbnailCommand {
     Q_DECLARE_TR_FUNCTIONS(ThumbnailCommand)
@@ -68,43 +64,36 @@ int RunThumbnail(int argc, char** argv) {
     const std::string output = argv[3];
     ::alarm(kMaxSeconds);
 
-    qInstallMessageHandler(QuietQtMessages);
-    char name[] = "pluvo";
-    char platformOption[] = "-platform";
-    char platform[] = "offscreen";
-    char* appArgv[] = {name, platformOption, platform, nullptr};
-    int appArgc = 3;
-    QGuiApplication app(appArgc, appArgv);
-    InstallTranslations(ChosenLanguage());
+    return RunWithoutDisplay([&]() -> int {
+        const QFileInfo info(QFile::decodeName(input));
+        if (!info.isFile()) return Fail(input, ThumbnailCommand::tr("geen bestand"));
+        if (info.size() > kMaxInputBytes)
+            return Fail(input, ThumbnailCommand::tr("te groot voor een miniatuur"));
+        CPluvoDoc doc;
+        if (OpenDrawing(doc, input).status != OpenStatus::Opened)
+            return Fail(input, ThumbnailCommand::tr("geen tekening"));
 
-    const QFileInfo info(QFile::decodeName(input));
-    if (!info.isFile()) return Fail(input, ThumbnailCommand::tr("geen bestand"));
-    if (info.size() > kMaxInputBytes)
-        return Fail(input, ThumbnailCommand::tr("te groot voor een miniatuur"));
-    CPluvoDoc doc;
-    if (OpenDrawing(doc, input).status != OpenStatus::Opened)
-        return Fail(input, ThumbnailCommand::tr("geen tekening"));
-
-    CanvasSize canvas = DefaultCanvasSize(doc);
-    const int longest = std::max(canvas.width, canvas.height);
-    if (longest > kMaxCanvas) {
-        // Shrunk as "Vergroot" would, so that the whole drawing shows.
-        const int percent = std::max(1, kMaxCanvas * 100 / longest);
-        doc.Schaal(percent, percent);
-        canvas = DefaultCanvasSize(doc);
-        canvas.width = std::min(canvas.width, kMaxCanvas);
-        canvas.height = std::min(canvas.height, kMaxCanvas);
-    }
-    const QImage painted = PaintCanvas(doc, canvas.width, canvas.height, SelectionMarks::Hide);
-    const QImage thumbnail =
-        painted.scaled(size, size, Qt::KeepAspectRatio,
-                       std::max(canvas.width, canvas.height) > size ? Qt::SmoothTransformation
-                                                                    : Qt::FastTransformation);
-    // Writing is short and atomic; no thumbnail is left half written.
-    ::alarm(0);
-    if (WritePng(thumbnail, output,
-                 [](const std::string& message) { Tell(QString::fromStdString(message)); }))
-        return 0;
-    Tell(ThumbnailCommand::tr("kan %1 niet schrijven").arg(QFile::decodeName(output.c_str())));
-    return 2;
+        CanvasSize canvas = DefaultCanvasSize(doc);
+        const int longest = std::max(canvas.width, canvas.height);
+        if (longest > kMaxCanvas) {
+            // Shrunk as "Vergroot" would, so that the whole drawing shows.
+            const int percent = std::max(1, kMaxCanvas * 100 / longest);
+            doc.Schaal(percent, percent);
+            canvas = DefaultCanvasSize(doc);
+            canvas.width = std::min(canvas.width, kMaxCanvas);
+            canvas.height = std::min(canvas.height, kMaxCanvas);
+        }
+        const QImage painted = PaintCanvas(doc, canvas.width, canvas.height, SelectionMarks::Hide);
+        const QImage thumbnail =
+            painted.scaled(size, size, Qt::KeepAspectRatio,
+                           std::max(canvas.width, canvas.height) > size ? Qt::SmoothTransformation
+                                                                        : Qt::FastTransformation);
+        // Writing is short and atomic; no thumbnail is left half written.
+        ::alarm(0);
+        if (WritePng(thumbnail, output,
+                     [](const std::string& message) { Tell(QString::fromStdString(message)); }))
+            return 0;
+        Tell(ThumbnailCommand::tr("kan %1 niet schrijven").arg(QFile::decodeName(output.c_str())));
+        return 2;
+    });
 }

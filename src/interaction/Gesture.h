@@ -6,8 +6,8 @@
 #pragma once
 
 #include "EditRoad.h"
-#include "render/LineEndIndex.h"
 #include "render/CopyPreview.h"
+#include "render/LineEndIndex.h"
 #include "render/Rubberband.h"
 #include "render/Surface.h"
 
@@ -134,6 +134,7 @@ private:
     // One click of the polygon being entered: a new corner, or the click on
     // the first point that closes it.
     GestureOutcome PolygoonPunt(Surface& surface, POINT p);
+    void PushCorner(POINT p);
     void StartPolygon(Surface& surface, POINT p);
     void AddCorner(Surface& surface, POINT p);
     GestureOutcome ClosePolygon(Surface& surface);

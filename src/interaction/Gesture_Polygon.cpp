@@ -81,13 +81,8 @@ bool Gesture::DropPolygon(Surface& surface) {
     return !intact;
 }
 
-void Gesture::StartPolygon(Surface& surface, POINT p) {
-    Figuur& current = m_doc.current;
-    if (current.RsterPnt == 1) Afronden(p, m_doc.SizeRaster);
-    current.p1 = p;
-    m_polyStart = m_doc.points.size();
-    current.PolyPnt = static_cast<std::int32_t>(m_polyStart);
-    m_polygonMark = m_road.HistoryMark();
+void Gesture::PushCorner(POINT p) {
+    // A corner joins the step that closes the polygon.
     ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No,
               [p](CPluvoDoc& doc) {
                   doc.points.push_back(p);
@@ -95,6 +90,16 @@ void Gesture::StartPolygon(Surface& surface, POINT p) {
               }},
              Reach::Append, HistoryStep::JoinsNext);
     m_polygonCheckedAt = m_doc.Revision();
+}
+
+void Gesture::StartPolygon(Surface& surface, POINT p) {
+    Figuur& current = m_doc.current;
+    if (current.RsterPnt == 1) Afronden(p, m_doc.SizeRaster);
+    current.p1 = p;
+    m_polyStart = m_doc.points.size();
+    current.PolyPnt = static_cast<std::int32_t>(m_polyStart);
+    m_polygonMark = m_road.HistoryMark();
+    PushCorner(p);
     m_NPunten = 1;
     m_phase = GesturePhase::Polygon;
     DrawPolygonMarks(surface);
@@ -104,13 +109,7 @@ void Gesture::AddCorner(Surface& surface, POINT p) {
     // A new corner; the band now starts from it.
     SchilderPolygoonSegment(surface, m_doc.points.back(), p);
     m_doc.current.p1 = p;
-    ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No,
-              [p](CPluvoDoc& doc) {
-                  doc.points.push_back(p);
-                  return Change::Made;
-              }},
-             Reach::Append, HistoryStep::JoinsNext);
-    m_polygonCheckedAt = m_doc.Revision();
+    PushCorner(p);
     ++m_NPunten;
 }
 

@@ -3,6 +3,7 @@
 // straight into it, and a full paint plus DrawFeedback whenever an outcome
 // asks for one. A cancelled gesture must leave the pixels as they were, a
 // finished one exactly what a fresh paint of the drawing shows.
+#include "GestureMachine.h"
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
 #include "render/Canvas.h"
@@ -17,10 +18,6 @@ namespace {
 
 constexpr std::int32_t kW = 200;
 constexpr std::int32_t kH = 150;
-
-struct Panes : GestureStatus {
-    void SetPaneText(int, const std::string&) override {}
-};
 
 std::vector<Pixel> FreshPaint(const CPluvoDoc& doc) {
     std::vector<Pixel> pixels(std::size_t{kW} * kH, 0);

@@ -20,8 +20,9 @@ struct NoStatus : GestureStatus {
     void SetPaneText(int, const std::string&) override {}
 };
 
-// The drawing with one figure far out, so that the canvas is twice the
-// window each way, and a view on it painted once.
+// The drawing with one figure far out, so that the canvas is more than twice
+// the window each way (so that it scrolls at 50 % too), and a view on it
+// painted once.
 struct Scene {
     CPluvoDoc doc;
     EditRoad road{doc};
@@ -33,8 +34,8 @@ struct Scene {
         doc = CachedDrawing(100000);
         Figuur far;
         far.FiguurType = Lijn;
-        far.p1 = {3700, 2000};
-        far.p2 = {3800, 2100};
+        far.p1 = {4000, 2300};
+        far.p2 = {4100, 2400};
         doc.figures.push_back(far);
         view.resize(kBenchWidth, kBenchHeight);
         view.InitialUpdate();
@@ -57,12 +58,18 @@ void ScrollStep(benchmark::State& state) {
     Scene& scene = TheScene();
     scene.view.SetZoomStep(static_cast<int>(state.range(0)));
     const qint64 painted = scene.view.Canvas().cacheKey();
+    QScrollBar* bar = scene.view.VerticalBar();
+    bar->setValue(0);
     int direction = -120;
+    bool scrolled = false;
     for (auto _ : state) {
+        const int before = bar->value();
         scene.Wheel({0, direction}, Qt::NoModifier);
         scene.Show();
+        scrolled = scrolled || bar->value() != before;
         direction = -direction;
     }
+    if (!scrolled) state.SkipWithError("the wheel did not scroll");
     if (scene.view.Canvas().cacheKey() != painted) state.SkipWithError("the drawing was repainted");
 }
 BENCHMARK(ScrollStep)->Arg(kActualSize)->Arg(kActualSize - 1)->Arg(kActualSize + 2)->Unit(benchmark::kMillisecond);
@@ -71,12 +78,16 @@ void ZoomStep(benchmark::State& state) {
     Scene& scene = TheScene();
     const int from = static_cast<int>(state.range(0));
     scene.view.SetZoomStep(from);
+    const qint64 painted = scene.view.Canvas().cacheKey();
     int direction = 120;
     for (auto _ : state) {
         scene.Wheel({0, direction}, Qt::ControlModifier);
         scene.Show();
         direction = -direction;
     }
+    if (scene.view.ZoomStep() != from && scene.view.ZoomStep() != from + 1)
+        state.SkipWithError("the wheel did not zoom by one step");
+    if (scene.view.Canvas().cacheKey() != painted) state.SkipWithError("the drawing was repainted");
 }
 // 100 % <-> 200 %, and 50 % <-> 100 % (the reduced canvas made anew).
 BENCHMARK(ZoomStep)->Arg(kActualSize)->Arg(kActualSize - 1)->Unit(benchmark::kMillisecond);

@@ -232,12 +232,18 @@ void CPluvoView::Scrolled() {
     m_map.scrollX = m_hbar->value();
     m_map.scrollY = m_vbar->value();
     update();
-    // A gesture in progress keeps its band under the pointer.
-    if (m_gesture.Bezig() && m_pointerInside) {
-        EnsureCanvas();
-        const GestureOutcome outcome = m_gesture.MouseMove(Target(), ToDrawing(m_pointer));
-        if (outcome.repaint) Invalidate();
+    if (!m_pointerInside) return;
+    // Another drawing point lies under the pointer now: the status bar shows
+    // it, and a gesture in progress keeps its band there.
+    EnsureCanvas();
+    if (!m_gesture.Bezig()) {
+        // Without a gesture nothing is drawn, so a reduced canvas stays valid.
+        m_gesture.MouseMove(m_shifted ? static_cast<Surface&>(*m_shifted) : *m_surface,
+                            ToDrawing(m_pointer));
+        return;
     }
+    const GestureOutcome outcome = m_gesture.MouseMove(Target(), ToDrawing(m_pointer));
+    if (outcome.repaint) Invalidate();
 }
 
 void CPluvoView::wheelEvent(QWheelEvent* event) {

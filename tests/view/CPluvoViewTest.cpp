@@ -167,9 +167,12 @@ TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
     EXPECT_GE(atStart.width(), 2600);
     ASSERT_FALSE(View()->VerticalBar()->isHidden());
 
-    // A notch scrolls three lines of 20 pixels, Shift turns it sideways.
+    // A notch scrolls three lines of 20 pixels, Shift turns it sideways; the
+    // status bar shows the drawing point that comes under the pointer.
+    QTest::mouseMove(View(), {100, 100});
     Wheel(View(), {100, 100}, {0, -120});
     EXPECT_EQ(View()->VerticalBar()->value(), 60);
+    EXPECT_EQ(frame->Pane(1)->text(), "100-160");
     Wheel(View(), {100, 100}, {0, -120}, Qt::ShiftModifier);
     EXPECT_EQ(View()->HorizontalBar()->value(), 60);
     // Ctrl zooms around the pointer: the drawing point under it stays.

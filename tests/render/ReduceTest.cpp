@@ -23,28 +23,40 @@ struct HalveCase {
 TEST(Reduce, EachPixelIsTheRoundedAverageOfItsBlockAndOddEdgesAverageWithThemselves) {
     const Pixel mixed = 0xFF10FF01u;
     const std::vector<HalveCase> cases = {
-        {"a quarter rounds down, a half rounds up", 4, 2,
+        {"a quarter rounds down, a half rounds up",
+         4,
+         2,
          {Grey(0), Grey(0), Grey(1), Grey(0), //
           Grey(0), Grey(1), Grey(0), Grey(1)},
          {Grey(0), Grey(1)}},
-        {"three quarters round up, white stays white", 4, 2,
+        {"three quarters round up, white stays white",
+         4,
+         2,
          {Grey(3), Grey(0), Grey(255), Grey(255), //
           Grey(0), Grey(0), Grey(255), Grey(255)},
          {Grey(1), Grey(255)}},
-        {"channels are averaged apart, none carries into the next", 2, 2,
+        {"channels are averaged apart, none carries into the next",
+         2,
+         2,
          {0xFF102030u, 0xFF304050u, //
           0xFFFF0080u, 0xFF00FF7Fu},
          {0xFF505860u}},
-        {"an odd last column is its two pixels' average", 3, 2,
+        {"an odd last column is its two pixels' average",
+         3,
+         2,
          {Grey(0), Grey(4), Grey(10), //
           Grey(8), Grey(4), Grey(13)},
          {Grey(4), Grey(12)}},
-        {"an odd last row is its two pixels' average", 2, 3,
+        {"an odd last row is its two pixels' average",
+         2,
+         3,
          {Grey(0), Grey(0), //
           Grey(0), Grey(0), //
           Grey(7), Grey(200)},
          {Grey(0), Grey(104)}},
-        {"the odd corner of 3x3 keeps its pixel", 3, 3,
+        {"the odd corner of 3x3 keeps its pixel",
+         3,
+         3,
          {Grey(1), Grey(2), Grey(3), //
           Grey(4), Grey(5), Grey(6), //
           Grey(7), Grey(8), mixed},

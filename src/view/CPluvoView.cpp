@@ -5,6 +5,7 @@
 #include "platform/QtSurface.h"
 #include "render/Canvas.h"
 #include "render/OriginSurface.h"
+#include "render/Reduce.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -274,6 +275,22 @@ void CPluvoView::wheelEvent(QWheelEvent* event) {
 
 // --- Painting ----------------------------------------------------------------
 
+namespace {
+
+// Writes the opaque 32-bit image `from` halved each way into `to`, keeping
+// to's pixels when it already has the size.
+void Halve(const QImage& from, QImage& to) {
+    const QSize size(HalvedLength(from.width()), HalvedLength(from.height()));
+    if (to.size() != size || to.format() != QImage::Format_RGB32)
+        to = QImage(size, QImage::Format_RGB32);
+    constexpr qsizetype kPixelBytes = sizeof(Pixel);
+    HalveImage(reinterpret_cast<const Pixel*>(from.constBits()), from.width(), from.height(),
+               from.bytesPerLine() / kPixelBytes, reinterpret_cast<Pixel*>(to.bits()),
+               to.bytesPerLine() / kPixelBytes);
+}
+
+} // namespace
+
 void CPluvoView::paintEvent(QPaintEvent* event) {
     EnsureCanvas();
     QPainter painter(this);
@@ -300,13 +317,17 @@ void CPluvoView::paintEvent(QPaintEvent* event) {
                               m_canvas, source);
             painter.restore();
         } else {
-            // Reduced smoothly, for display only.
+            // Halved once per step below 100 %, for display only.
+            const int halvings = kActualSize - m_map.step;
             if (!m_reducedValid) {
-                m_reduced = m_canvas.scaled(content.size(), Qt::IgnoreAspectRatio,
-                                            Qt::SmoothTransformation);
+                const QImage* from = &m_canvas;
+                for (int i = 0; i < halvings; ++i) {
+                    Halve(*from, m_reduced[i]);
+                    from = &m_reduced[i];
+                }
                 m_reducedValid = true;
             }
-            painter.drawImage(shown, m_reduced, shown.translated(sx, sy));
+            painter.drawImage(shown, m_reduced[halvings - 1], shown.translated(sx, sy));
         }
     }
     const QColor outside = palette().color(QPalette::Dark);

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class CPluvoDoc;
@@ -100,8 +101,9 @@ private:
     CPluvoDoc& m_doc;
     Gesture m_gesture;
     QImage m_canvas;
-    // The canvas reduced for a zoom step below 100 %, made when shown.
-    QImage m_reduced;
+    // The canvas halved once, twice, ... for the zoom steps below 100 %,
+    // each from the one before; made when shown, up to the step shown.
+    std::array<QImage, kActualSize> m_reduced;
     bool m_reducedValid = false;
     // The surface over the backing image, kept from one paint to the next so
     // that what a placed figure finds on it (the background mode after texts,

@@ -5,6 +5,7 @@
 #include "../model/SampleDrawings.h"
 #include "model/TextFormat.h"
 #include "platform/CanvasExport.h"
+#include "render/Reduce.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -218,6 +219,20 @@ TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
     QTest::keyClick(View(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(View()->ZoomStep(), fit);
     EXPECT_EQ(View()->CaptureCanvas(), View()->Canvas());
+
+    // Below 100 % the window shows the canvas halved once per step.
+    ASSERT_TRUE(View()->VerticalBar()->isHidden());
+    QImage reduced = View()->Canvas();
+    for (int step = kActualSize; step > fit; --step) {
+        QImage half(HalvedLength(reduced.width()), HalvedLength(reduced.height()),
+                    QImage::Format_RGB32);
+        HalveImage(reinterpret_cast<const Pixel*>(reduced.constBits()), reduced.width(),
+                   reduced.height(), reduced.bytesPerLine() / 4,
+                   reinterpret_cast<Pixel*>(half.bits()), half.bytesPerLine() / 4);
+        reduced = half;
+    }
+    const QImage whole = View()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(whole.copy(QRect(QPoint(0, 0), reduced.size())), reduced);
 }
 
 TEST_F(CPluvoViewTest, FiguresBelowZeroAreReachable) {

@@ -189,6 +189,10 @@ bool TextHoldsExactly(const CPluvoDoc& doc) {
     return true;
 }
 
+// FUZZ_SESSION_TRACE=1 in the environment lists the actions and the pixels
+// that differ on stderr, for reading a failing input.
+const bool kTrace = std::getenv("FUZZ_SESSION_TRACE") != nullptr;
+
 struct Panes : GestureStatus {
     void SetPaneText(int pane, const std::string&) override { FUZZ_CHECK(pane == 0 || pane == 1); }
 };
@@ -293,10 +297,6 @@ KenmerkenResult Kenmerken(const CPluvoDoc& doc, Input& in) {
     }
     return result;
 }
-
-// FUZZ_SESSION_TRACE=1 in the environment lists the actions on stderr,
-// for reading a failing input.
-const bool kTrace = std::getenv("FUZZ_SESSION_TRACE") != nullptr;
 
 void Session::Act(Input& in) {
     if (!surface) Paint();
@@ -491,6 +491,11 @@ void Session::Check() {
             OnDraw(target, doc, {kWidth, kHeight});
             freshRevision = doc.Revision();
         }
+        if (kTrace && fresh != image)
+            for (std::size_t i = 0, shown = 0; i < fresh.size() && shown < 12; ++i)
+                if (fresh[i] != image[i] && ++shown)
+                    std::fprintf(stderr, "pixel (%zu, %zu): canvas %08x, fresh %08x\n",
+                                 i % kWidth, i / kWidth, image[i], fresh[i]);
         FUZZ_CHECK(fresh == image);
     }
 }

@@ -14,7 +14,9 @@
 //    the binary format; in the text format too, where that format can
 //    hold the drawing (TextHoldsExactly says when).
 //  - with no gesture in progress, the canvas that the gestures drew on
-//    incrementally equals a fresh paint of the drawing, pixel for pixel.
+//    incrementally equals a fresh paint of the drawing, pixel for pixel,
+//    or differs only as the drawing's own pulling onto line ends makes it
+//    differ (see LineEndPullsExplain).
 // At the end, stepping back through the whole history gives the drawing
 // the history started from.
 #include "FuzzCheck.h"
@@ -29,8 +31,10 @@
 #include "model/Merge.h"
 #include "model/TextFormat.h"
 #include "render/Canvas.h"
+#include "render/LineEndIndex.h"
 #include "render/RasterSurface.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -214,6 +218,10 @@ struct Session {
     std::vector<Pixel> fresh;
     std::uint64_t freshRevision = 0;
     std::vector<std::uint32_t> freshSelection;
+    // The figure list and snap distance when the canvas was last whole (a
+    // full paint, or found equal to one).
+    std::vector<Figuur> wholeFigures;
+    std::int32_t wholeSnap = 0;
 
     Session() {
         road.AddListener([this](const EditOutcome& outcome) {
@@ -226,6 +234,11 @@ struct Session {
         OnDraw(*surface, doc, {kWidth, kHeight});
         gesture.DrawFeedback(*surface);
         repaintAsked = false;
+        Whole();
+    }
+    void Whole() {
+        wholeFigures = doc.figures;
+        wholeSnap = doc.SnapDistance;
     }
     void Handle(GestureOutcome outcome) {
         if (outcome.repaint) repaintAsked = true;
@@ -245,6 +258,7 @@ struct Session {
 
     void Act(Input& in);
     void Check();
+    bool LineEndPullsExplain() const;
 };
 
 std::vector<CommandId> OwnCommands() {
@@ -491,13 +505,72 @@ void Session::Check() {
             OnDraw(target, doc, {kWidth, kHeight});
             freshRevision = doc.Revision();
         }
+        if (fresh != image && LineEndPullsExplain()) {
+            if (kTrace) std::fprintf(stderr, "canvas differs by line-end pulls; painted\n");
+            Paint();
+        }
         if (kTrace && fresh != image)
             for (std::size_t i = 0, shown = 0; i < fresh.size() && shown < 12; ++i)
                 if (fresh[i] != image[i] && ++shown)
                     std::fprintf(stderr, "pixel (%zu, %zu): canvas %08x, fresh %08x\n",
                                  i % kWidth, i / kWidth, image[i], fresh[i]);
         FUZZ_CHECK(fresh == image);
+        Whole();
     }
+}
+
+// A figure placed without the grid (RsterPnt 0) has its p1 and p2 pulled
+// onto the first line end, in list order, within the snap distance, every
+// time it is drawn, with the line ends of the drawing as it is then. So the
+// canvas and a fresh paint may rightly differ, and the view does not paint
+// again for it:
+//  - a new line brings two line ends, onto which a fresh paint pulls
+//    figures drawn before the line was there;
+//  - a figure is stored as pulled, and a fresh paint pulls that point once
+//    more when it lies near an earlier line end (pulls chain).
+// This says whether that is all the difference: whether the canvas is
+// exactly the background, the figures the canvas was last whole with as
+// they were drawn then (pulled with the line ends of that list), the
+// figures appended since as they were stored (drawn as placed), and the
+// selection marks. A later paint of the view makes the canvas fresh.
+bool Session::LineEndPullsExplain() const {
+    const std::size_t n = wholeFigures.size();
+    if (doc.figures.size() < n || !std::equal(wholeFigures.begin(), wholeFigures.end(), doc.figures.begin()))
+        return false;
+    CPluvoDoc drawn;
+    drawn.drawing() = doc.drawing();
+    // No pulling on this paint: the figures are given as they were drawn.
+    drawn.SnapDistance = 0;
+    const LineEndIndex lineEnds(wholeFigures, wholeSnap);
+    for (std::size_t i = 0; i < n; ++i) {
+        Figuur& f = drawn.figures[i];
+        if (f.RsterPnt != 0) continue;
+        const POINT q1 = lineEnds.Find(f.p1);
+        if (q1.x >= 0) f.p1 = q1;
+        const POINT q2 = lineEnds.Find(f.p2);
+        if (q2.x >= 0) f.p2 = q2;
+    }
+    std::vector<Pixel> expected(std::size_t{kWidth} * kHeight, 0);
+    RasterSurface target(expected.data(), kWidth, kHeight, kWidth);
+    OnDraw(target, drawn, {kWidth, kHeight, SelectionMarks::Hide});
+    SchilderSelectie(target, doc);
+    if (kTrace) {
+        // Which figures a fresh paint draws otherwise than the canvas shows.
+        const LineEndIndex now(doc.figures, doc.SnapDistance);
+        for (std::size_t i = 0; i < doc.figures.size(); ++i) {
+            Figuur f = doc.figures[i];
+            if (f.RsterPnt != 0) continue;
+            const POINT q1 = now.Find(f.p1), q2 = now.Find(f.p2);
+            if (q1.x >= 0) f.p1 = q1;
+            if (q2.x >= 0) f.p2 = q2;
+            const Figuur& was = drawn.figures[i];
+            if (f.p1 != was.p1 || f.p2 != was.p2)
+                std::fprintf(stderr, "figure %zu (type %d): drawn (%d,%d)-(%d,%d), now (%d,%d)-(%d,%d)\n",
+                             i, f.FiguurType, was.p1.x, was.p1.y, was.p2.x, was.p2.y, f.p1.x, f.p1.y,
+                             f.p2.x, f.p2.y);
+        }
+    }
+    return expected == image;
 }
 
 } // namespace

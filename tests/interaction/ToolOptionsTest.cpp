@@ -57,7 +57,8 @@ TEST(ToolOptions, TextEditShowsTheNextTextAndTakesWhatIsTyped) {
 
 // Taking a text on the edit road: a step back removes the text it added to
 // the list (stepping back through a session once left it behind), a step
-// forward puts it back.
+// forward puts it back. The next text figure then names a text that is still
+// there.
 TEST(ToolOptions, StepBackRemovesTheTextTheToolbarAdded) {
     CPluvoDoc doc = samples::EveryKind();
     EditRoad road{doc};
@@ -69,6 +70,7 @@ TEST(ToolOptions, StepBackRemovesTheTextTheToolbarAdded) {
 
     EXPECT_TRUE(road.StepBack());
     EXPECT_EQ(doc.texts, before);
+    EXPECT_EQ(doc.current.TekstIndex, 0);
     EXPECT_TRUE(road.StepForward());
     EXPECT_EQ(doc.texts.back(), "nieuw");
 }

@@ -48,6 +48,7 @@ namespace {
 constexpr std::int32_t kWidth = 128;
 constexpr std::int32_t kHeight = 96;
 constexpr int kMaxActions = 48;
+constexpr std::size_t kMostForSelfMerge = 512;
 
 // The input, read byte by byte; past its end every read gives 0.
 class Input {
@@ -408,6 +409,10 @@ void Session::Act(Input& in) {
             break;
         }
         case 1:
+            // Merging the drawing into itself doubles it: past a few
+            // hundred figures, inputs of repeated self-merges would only
+            // spend their time painting thousands of figures.
+            if (doc.figures.size() + doc.points.size() > kMostForSelfMerge) return;
             bytes = StoreBinary(doc);
             break;
         default:

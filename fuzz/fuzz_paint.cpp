@@ -8,7 +8,9 @@
 #include "render/Canvas.h"
 #include "render/RasterSurface.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -52,7 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // which figures are selected.
     const std::uint8_t last = size > 0 ? data[size - 1] : 0;
     doc.PrintFactor = last % 13 - 1;
-    CanvasView view{kWidth, kHeight, (last >> 2) % 8, SelectionMarks::Show};
+    const std::size_t marked = std::min<std::size_t>((last >> 2) % 8, doc.points.size());
+    CanvasView view{kWidth, kHeight, SelectionMarks::Show,
+                    std::span<const POINT>(doc.points).last(marked)};
     for (std::size_t i = 0; i < doc.figures.size(); i += 1 + last % 3)
         doc.selection.push_back(static_cast<std::uint32_t>(i));
     if (last & 0x80) doc.selection.push_back(0xFFFFFFFFu);

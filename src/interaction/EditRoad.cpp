@@ -41,6 +41,16 @@ bool EditRoad::AfterStep(bool stepped) {
     CPluvoDoc& doc = m_doc;
     const std::size_t n = doc.figures.size();
     std::erase_if(doc.selection, [n](std::uint32_t index) { return index >= n; });
+    // The current figure is not part of the history: a step that took away
+    // the text or font it names (the toolbar's text, a font chosen in the
+    // properties) would leave the next text figure pointing past the list,
+    // placed invisible and refused when read back. It names the first one
+    // instead, which the toolbar already shows for such an index.
+    const auto keepInside = [](std::int32_t& index, std::size_t size) {
+        if (size > 0 && index >= 0 && static_cast<std::size_t>(index) >= size) index = 0;
+    };
+    keepInside(doc.current.TekstIndex, doc.texts.size());
+    keepInside(doc.current.FontIndex, doc.fonts.size());
     doc.Revise();
     doc.MarkModified();
     const EditOutcome outcome{true, true};

@@ -66,7 +66,9 @@ public:
 
     // The history of changes: a step back or forward restores the drawing
     // (and its undo copy) exactly as it was, marks it modified, drops the
-    // selection entries that name no figure and repaints. False when there
+    // selection entries that name no figure, points the current figure's
+    // text and font index that lie past their lists at the first entry, and
+    // repaints. False when there
     // is no step to take.
     bool StepBack();
     bool StepForward();

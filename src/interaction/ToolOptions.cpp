@@ -45,3 +45,18 @@ bool TakeToolbarText(CPluvoDoc& doc, const std::string& text) {
     doc.current.FiguurType = Tekst;
     return true;
 }
+
+bool TakeToolbarText(EditRoad& road, const std::string& text) {
+    if (text.empty()) return false;
+    Edit edit;
+    edit.modified = Modified::No;
+    edit.repaint = Repaint::No;
+    edit.reach = Reach::Append;
+    edit.change = [&text](CPluvoDoc& doc) {
+        const std::size_t before = doc.texts.size();
+        TakeToolbarText(doc, text);
+        return doc.texts.size() != before ? Change::Made : Change::Unmarked;
+    };
+    road.Apply(edit);
+    return true;
+}

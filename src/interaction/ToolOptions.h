@@ -3,6 +3,7 @@
 // outline and fill colours that also recolour the selected figures.
 #pragma once
 
+#include "EditRoad.h"
 #include "model/Figuur.h"
 
 #include <array>
@@ -42,3 +43,7 @@ std::string InitialToolbarText(const CPluvoDoc& doc);
 // or added in the text list) and the text tool is chosen. Returns whether the
 // tool changed to Tekst.
 bool TakeToolbarText(CPluvoDoc& doc, const std::string& text);
+// The same as an edit on the road, so that a text it adds to the text list
+// is in the history: a step back over it takes the text away again, and one
+// forward brings it back at its place. Neither marks nor repaints.
+bool TakeToolbarText(EditRoad& road, const std::string& text);

@@ -2,6 +2,8 @@
 // text edit's rules.
 #include "interaction/ToolOptions.h"
 
+#include "interaction/EditRoad.h"
+
 #include "../model/SampleDrawings.h"
 
 #include <gtest/gtest.h>
@@ -51,4 +53,24 @@ TEST(ToolOptions, TextEditShowsTheNextTextAndTakesWhatIsTyped) {
     EXPECT_EQ(doc.texts.size(), 1u) << "an existing text is reused";
     EXPECT_TRUE(TakeToolbarText(doc, "(Zet tekst)"));
     EXPECT_EQ(doc.current.TekstIndex, 1) << "letter case counts";
+}
+
+// Taking a text on the edit road: a step back removes the text it added to
+// the list (stepping back through a session once left it behind), a step
+// forward puts it back. The next text figure then names a text that is still
+// there.
+TEST(ToolOptions, StepBackRemovesTheTextTheToolbarAdded) {
+    CPluvoDoc doc = samples::EveryKind();
+    EditRoad road{doc};
+    const std::vector<std::string> before = doc.texts;
+    EXPECT_TRUE(TakeToolbarText(road, "nieuw"));
+    ASSERT_EQ(doc.texts.size(), before.size() + 1);
+    EXPECT_EQ(doc.texts.back(), "nieuw");
+    EXPECT_EQ(doc.current.FiguurType, Tekst);
+
+    EXPECT_TRUE(road.StepBack());
+    EXPECT_EQ(doc.texts, before);
+    EXPECT_EQ(doc.current.TekstIndex, 0);
+    EXPECT_TRUE(road.StepForward());
+    EXPECT_EQ(doc.texts.back(), "nieuw");
 }

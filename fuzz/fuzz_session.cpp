@@ -1,0 +1,614 @@
+// Whole editing sessions: the bytes are a start drawing and a series of user
+// actions (clicks, moves, releases, Esc, Shift and Ctrl, tool changes, every
+// command of the command layer, the dialogs' results, merges, text files
+// read, the history's steps and paints of the window), driven through the
+// gesture machine and the edit road onto a small canvas, as the view does.
+//
+// After every action:
+//  - the gesture's polygon lies inside the point list, and a drawing whose
+//    figures all point inside their lists keeps doing so (a foreign file,
+//    merged or read, may bring figures that do not; the code skips those
+//    and the check is off from then on). Selection entries may name no
+//    figure: every reader of the selection ignores such entries.
+//  - the drawing and the current figure store and parse back identically in
+//    the binary format; in the text format too, where that format can
+//    hold the drawing (TextHoldsExactly says when).
+//  - with no gesture in progress, the canvas that the gestures drew on
+//    incrementally equals a fresh paint of the drawing, pixel for pixel,
+//    or differs only as the drawing's own pulling onto line ends makes it
+//    differ (see LineEndPullsExplain).
+// At the end, stepping back through the whole history gives the drawing
+// the history started from.
+#include "FuzzCheck.h"
+#include "interaction/EditCommands.h"
+#include "interaction/EditRoad.h"
+#include "interaction/Gesture.h"
+#include "interaction/Grootte.h"
+#include "interaction/ObjectList.h"
+#include "interaction/Properties.h"
+#include "interaction/ToolOptions.h"
+#include "model/BinaryFile.h"
+#include "model/Merge.h"
+#include "model/TextFormat.h"
+#include "render/Canvas.h"
+#include "render/LineEndIndex.h"
+#include "render/RasterSurface.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::int32_t kWidth = 128;
+constexpr std::int32_t kHeight = 96;
+constexpr int kMaxActions = 48;
+constexpr std::size_t kMostForSelfMerge = 512;
+
+// The input, read byte by byte; past its end every read gives 0.
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    bool Done() const { return m_pos >= m_size; }
+    std::uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+    std::uint32_t Below(std::uint32_t n) { return Byte() % n; }
+    bool Bit() { return Byte() & 1; }
+    std::int32_t Signed16() {
+        const auto lo = Byte();
+        return static_cast<std::int16_t>(lo | (Byte() << 8));
+    }
+    std::string_view Chunk(std::size_t most) {
+        std::size_t n = Byte() | (std::size_t{Byte()} << 8);
+        if (n > most) n = most;
+        if (n > m_size - m_pos) n = m_size - m_pos;
+        const std::string_view out(reinterpret_cast<const char*>(m_data + m_pos), n);
+        m_pos += n;
+        return out;
+    }
+    // A point on or just beside the canvas: most often on a coarse lattice,
+    // so that polygons close and line ends meet.
+    POINT Point() {
+        const std::uint8_t a = Byte();
+        const std::uint8_t b = Byte();
+        if (a & 0x80) return {(a & 0x0F) * 10 - 6, (b & 0x0F) * 7 - 6};
+        return {(a & 0x7F) * 148 / 128 - 10, b * 116 / 256 - 10};
+    }
+    std::string Text() {
+        static constexpr char kLetters[] = "ab Z\xe9 ;,1";
+        std::string out;
+        for (std::uint32_t n = Below(6); n > 0; --n) out += kLetters[Below(sizeof kLetters - 1)];
+        return out;
+    }
+
+private:
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+    std::size_t m_pos = 0;
+};
+
+Figuur Shape(std::int32_t type, POINT a, POINT b, COLORREF rand) {
+    Figuur f;
+    f.FiguurType = type;
+    f.KleurRand = static_cast<std::int32_t>(rand);
+    f.MetRand = 1;
+    f.LijnDikte = 1;
+    f.p1 = a;
+    f.p2 = b;
+    return f;
+}
+
+// A drawing of every kind of figure on the canvas, or the new drawing.
+void SampleDrawing(CPluvoDoc& doc, std::uint8_t choice) {
+    doc.OnNewDocument();
+    if (choice % 3 == 0) return;
+    doc.SizeRaster = choice % 3 == 1 ? 16 : 10;
+    doc.MetCoord = choice & 4 ? 1 : 0;
+    Figuur box = Shape(Rechthoek, {20, 20}, {70, 60}, 0);
+    box.MetVul = 1;
+    box.KleurVul = 0x6464FF;
+    Figuur ellipse = Shape(Ellips, {90, 10}, {150, 50}, 0x008000);
+    ellipse.Stippel = 1;
+    Figuur line = Shape(Lijn, {5, 100}, {150, 110}, 0x800080);
+    line.LijnDikte = 3;
+    Figuur polygon = Shape(Polygoon, {60, 70}, {90, 75}, 0x404040);
+    polygon.MetVul = 1;
+    polygon.KleurVul = 0x00FFFF;
+    polygon.nHoek = 3;
+    polygon.PolyPnt = static_cast<std::int32_t>(doc.points.size());
+    doc.points.insert(doc.points.end(), {{0, 0}, {30, 5}, {10, 25}});
+    Figuur star = Shape(Veelhoek, {100, 60}, {140, 100}, 0xFF0000);
+    star.nHoek = 5;
+    Figuur arc = Shape(Boogkwart, {10, 70}, {40, 95}, 0x0000FF);
+    Figuur circle = Shape(Cirkel, {120, 80}, {130, 90}, 0);
+    Figuur text = Shape(Tekst, {30, 30}, {30, 30}, 0);
+    text.TekstIndex = static_cast<std::int32_t>(doc.texts.size());
+    doc.texts.push_back("Pluvo");
+    Figuur fill = Shape(Opvullen, {40, 40}, {40, 40}, 0);
+    fill.KleurVul = 0x00FF00;
+    fill.MetVul = 1;
+    doc.figures = {box, ellipse, line, polygon, star, arc, circle, text, fill};
+    doc.current.KleurVul = 0x80FF80;
+}
+
+// Whether every figure points inside the lists it uses, as the figures the
+// editor makes from a well-formed drawing do.
+bool WellFormed(const CPluvoDoc& doc) {
+    for (const Figuur& f : doc.figures) {
+        if (f.FiguurType == Polygoon) {
+            if (f.PolyPnt < 0 || f.nHoek < 0 ||
+                std::int64_t{f.PolyPnt} + f.nHoek > static_cast<std::int64_t>(doc.points.size()))
+                return false;
+        }
+        if (f.FiguurType == Tekst) {
+            if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size())
+                return false;
+            if (f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
+                return false;
+        }
+    }
+    return true;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+// Whether the text format holds the drawing exactly. It does not when:
+// - a text or face name ends in blanks (lines are read without them), or
+//   holds a line end or a zero byte, or a text is too long for one line;
+// - a face name has bytes after its terminator (only the name is written);
+// - MetCoord or MetRaster lies outside 0..255 (read as their low byte);
+// - FileReserved is not 0 (not written);
+// - the text or font list is empty, or a figure or the current figure
+//   names a text or font past them (such a file is refused).
+bool TextHoldsExactly(const CPluvoDoc& doc) {
+    const auto cleanLine = [](std::string_view s) {
+        if (s.size() > 400) return false;
+        if (!s.empty() && IsBlank(s.back())) return false;
+        for (char c : s)
+            if (c == '\n' || c == '\r' || c == '\0') return false;
+        return true;
+    };
+    if (doc.FileReserved != 0 || doc.MetCoord < 0 || doc.MetCoord > 255 || doc.MetRaster < 0 ||
+        doc.MetRaster > 255)
+        return false;
+    if (doc.texts.empty() || doc.fonts.empty()) return false;
+    for (const std::string& t : doc.texts)
+        if (!cleanLine(t)) return false;
+    for (const LogFont& f : doc.fonts) {
+        const std::string_view face = f.FaceName();
+        if (!cleanLine(face) || face.size() >= kFaceSize) return false;
+        for (std::size_t i = face.size(); i < kFaceSize; ++i)
+            if (f.lfFaceName[i] != 0) return false;
+    }
+    const auto fits = [&doc](const Figuur& f) {
+        return f.TekstIndex < static_cast<std::int64_t>(doc.texts.size()) &&
+               f.FontIndex < static_cast<std::int64_t>(doc.fonts.size());
+    };
+    if (!fits(doc.current)) return false;
+    for (const Figuur& f : doc.figures)
+        if (!fits(f)) return false;
+    return true;
+}
+
+// FUZZ_SESSION_TRACE=1 in the environment lists the actions and the pixels
+// that differ on stderr, for reading a failing input.
+const bool kTrace = std::getenv("FUZZ_SESSION_TRACE") != nullptr;
+
+struct Panes : GestureStatus {
+    void SetPaneText(int pane, const std::string&) override { FUZZ_CHECK(pane == 0 || pane == 1); }
+};
+
+// The view as far as painting goes: its canvas image, a surface made anew
+// for every full paint (as the view makes one for its fresh image), the
+// gesture machine drawing straight onto it, and a paint whenever an
+// outcome or an edit asks for one.
+struct Session {
+    CPluvoDoc doc;
+    Panes panes;
+    EditRoad road{doc};
+    Gesture gesture{doc, road, panes};
+    std::vector<Pixel> image = std::vector<Pixel>(std::size_t{kWidth} * kHeight, 0);
+    std::unique_ptr<RasterSurface> surface;
+    bool repaintAsked = false;
+    bool wellFormed = true;
+    Drawing start;
+    std::vector<Pixel> fresh;
+    std::uint64_t freshRevision = 0;
+    std::vector<std::uint32_t> freshSelection;
+    // The figure list and snap distance when the canvas was last whole (a
+    // full paint, or found equal to one).
+    std::vector<Figuur> wholeFigures;
+    std::int32_t wholeSnap = 0;
+
+    Session() {
+        road.AddListener([this](const EditOutcome& outcome) {
+            if (outcome.repaint) repaintAsked = true;
+        });
+    }
+
+    void Paint() {
+        surface = std::make_unique<RasterSurface>(image.data(), kWidth, kHeight, kWidth);
+        OnDraw(*surface, doc, {kWidth, kHeight});
+        gesture.DrawFeedback(*surface);
+        repaintAsked = false;
+        Whole();
+    }
+    void Whole() {
+        wholeFigures = doc.figures;
+        wholeSnap = doc.SnapDistance;
+    }
+    void Handle(GestureOutcome outcome) {
+        if (outcome.repaint) repaintAsked = true;
+    }
+    // New, Open, a text file read: the view starts again from the drawing.
+    void InitialUpdate() {
+        gesture.Reset();
+        repaintAsked = true;
+    }
+    void Restart() {
+        fresh.clear();
+        road.ClearHistory();
+        start = doc.drawing();
+        wellFormed = WellFormed(doc);
+        InitialUpdate();
+    }
+
+    void Act(Input& in);
+    void Check();
+    bool LineEndPullsExplain() const;
+};
+
+std::vector<CommandId> OwnCommands() {
+    std::vector<CommandId> ids;
+    for (const EditRule& rule : EditRules())
+        if (rule.action) ids.push_back(rule.id);
+    return ids;
+}
+
+KenmerkenResult Kenmerken(const CPluvoDoc& doc, Input& in) {
+    KenmerkenResult result;
+    const std::uint8_t what = in.Byte();
+    if (what & 1) {
+        LogFont font = CPluvoDoc::DefaultFont(what & 2 ? "Arial" : "Verdana");
+        font.lfHeight = -static_cast<std::int32_t>(in.Below(40));
+        result.currentFont = font;
+    }
+    if (what & 4) {
+        KenmerkenValues v = ReadKenmerken(doc);
+        const std::uint8_t fields = in.Byte();
+        const auto range = [&in](KenmerkenField field) {
+            const IntegerRange r = RangeOf(field);
+            return r.min + static_cast<std::int32_t>(in.Below(static_cast<std::uint32_t>(
+                               std::int64_t{r.max} - r.min + 1 > 64 ? 64 : r.max - r.min + 1)));
+        };
+        if (fields & 1) v.KleurRand = in.Byte() * 0x010203u & 0xFFFFFF;
+        if (fields & 2) v.KleurVul = in.Byte() * 0x030201u & 0xFFFFFF;
+        if (fields & 4) {
+            v.MetRand = in.Bit();
+            v.MetVul = in.Bit();
+            v.MetRaster = in.Bit();
+            v.MetCoord = in.Bit();
+            v.RsterPnt = in.Bit();
+            v.Stippel = in.Bit();
+        }
+        if (fields & 8) {
+            v.SizeRaster = range(KenmerkenField::SizeRaster);
+            v.LijnDikte = range(KenmerkenField::LijnDikte);
+            v.nHoek = range(KenmerkenField::nHoek);
+            v.orientation = range(KenmerkenField::Orientation);
+        }
+        if (fields & 16) v.tool = static_cast<std::int32_t>(in.Below(12)) - 1;
+        if (fields & 32) v.text = in.Text();
+        if (fields & 64) v.printFactorIndex = static_cast<std::int32_t>(in.Below(5)) - 1;
+        if (fields & 128) {
+            v.KleurAchtergrond = in.Byte() * 0x010101u;
+            v.KleurRaster = in.Byte() * 0x020301u & 0xFFFFFF;
+        }
+        result.values = v;
+    }
+    return result;
+}
+
+void Session::Act(Input& in) {
+    if (!surface) Paint();
+    const std::uint8_t op = in.Byte();
+    if (kTrace)
+        std::fprintf(stderr, "action %d (bezig %d, figures %zu, points %zu, steps %zu/%zu)\n",
+                     op % 20, gesture.Bezig(), doc.figures.size(), doc.points.size(),
+                     road.GetHistory().Position(), road.GetHistory().Steps());
+    switch (op % 20) {
+    case 0:
+    case 1:
+    case 2: {
+        const POINT p = in.Point();
+        const std::uint8_t k = in.Byte();
+        Handle(gesture.LeftButtonDown(*surface, p,
+                                      {k & 1 ? ShiftHeld::Yes : ShiftHeld::No,
+                                       k & 2 ? CtrlHeld::Yes : CtrlHeld::No}));
+        break;
+    }
+    case 3:
+    case 4:
+        Handle(gesture.MouseMove(*surface, in.Point()));
+        break;
+    case 5: {
+        const POINT p = in.Point();
+        Handle(gesture.LeftButtonUp(*surface, p, in.Bit()));
+        break;
+    }
+    case 6:
+        Handle(gesture.Escape(*surface));
+        break;
+    case 7:
+        // The tool list and the tool buttons, also in mid-gesture.
+        doc.current.FiguurType = static_cast<std::int32_t>(in.Below(11));
+        break;
+    case 8:
+    case 9: {
+        static const std::vector<CommandId> commands = OwnCommands();
+        RunEdit(road, commands[in.Below(static_cast<std::uint32_t>(commands.size()))]);
+        break;
+    }
+    case 10: {
+        const std::uint32_t n = in.Below(15);
+        const COLORREF colour = kVulkleuren[n];
+        RunEdit(road,
+                static_cast<CommandId>(static_cast<std::int32_t>(CommandId::FillColour1) +
+                                       static_cast<std::int32_t>(n)),
+                [colour](CPluvoDoc& d) {
+                    ZetVulkleur(d, colour);
+                    return Change::Made;
+                });
+        break;
+    }
+    case 11: {
+        const KenmerkenResult answer = Kenmerken(doc, in);
+        std::string toolbarText;
+        RunEdit(road, CommandId::Properties, [&](CPluvoDoc& d) {
+            return ApplyKenmerkenResult(d, answer, &toolbarText);
+        });
+        break;
+    }
+    case 12: {
+        ResizePercentages chosen;
+        chosen.horizontal = static_cast<std::int32_t>(in.Below(401)) - 200;
+        chosen.vertical = in.Bit() ? chosen.horizontal : static_cast<std::int32_t>(in.Below(401)) - 200;
+        RunEdit(road, CommandId::Resize, [chosen](CPluvoDoc& d) {
+            ApplyGrootte(d, chosen);
+            return Change::Made;
+        });
+        break;
+    }
+    case 13: {
+        // The objects list: Deletes and hidden operations while it is open,
+        // then OK (the highlighted rows) or Cancel.
+        std::vector<std::size_t> rows;
+        for (std::uint32_t n = in.Below(4); n > 0; --n) rows.push_back(in.Below(12));
+        const std::uint8_t what = in.Byte();
+        if (what & 1) road.Apply(RemoveFiguresEdit(rows));
+        if (what & 2) road.Apply(FigureOperationEdit(static_cast<FigureOperation>(in.Below(5))));
+        const bool ok = what & 4;
+        RunEdit(road, CommandId::ObjectList, [&](CPluvoDoc& d) {
+            if (ok) SelectFigures(d, rows);
+            return Change::Made;
+        });
+        break;
+    }
+    case 14: {
+        std::string bytes;
+        bool foreign = false;
+        switch (in.Below(3)) {
+        case 0: {
+            CPluvoDoc other;
+            SampleDrawing(other, in.Byte());
+            bytes = StoreBinary(other);
+            break;
+        }
+        case 1:
+            // Merging the drawing into itself doubles it: past a few
+            // hundred figures, inputs of repeated self-merges would only
+            // spend their time painting thousands of figures.
+            if (doc.figures.size() + doc.points.size() > kMostForSelfMerge) return;
+            bytes = StoreBinary(doc);
+            break;
+        default:
+            bytes = in.Chunk(1024);
+            foreign = true;
+            break;
+        }
+        RunEdit(road, CommandId::Merge, [&](CPluvoDoc& d) {
+            return Merge(d, bytes) == MergeResult::Added ? Change::Made : Change::Unmarked;
+        });
+        if (foreign) wellFormed = wellFormed && WellFormed(doc);
+        break;
+    }
+    case 15: {
+        std::string text;
+        bool foreign = false;
+        if (in.Bit()) {
+            WriteText(doc, text);
+        } else {
+            text = in.Chunk(2048);
+            foreign = true;
+        }
+        RunEdit(road, CommandId::ReadText, [&](CPluvoDoc& d) {
+            ReadText(d, text);
+            return Change::Made;
+        });
+        if (foreign) wellFormed = WellFormed(doc);
+        InitialUpdate();
+        break;
+    }
+    case 16:
+        // A step cancels the gesture in progress first, as the window does.
+        if (gesture.Bezig()) Handle(gesture.Escape(*surface));
+        if (in.Bit())
+            road.StepBack();
+        else
+            road.StepForward();
+        break;
+    case 17:
+        // The toolbar's text edit loses the focus.
+        TakeToolbarText(road, in.Text());
+        break;
+    case 18:
+        // New.
+        doc.OnNewDocument();
+        if (in.Bit()) SampleDrawing(doc, in.Byte());
+        Restart();
+        break;
+    default:
+        // The window is painted for reasons of its own (uncovered, resized).
+        repaintAsked = true;
+        break;
+    }
+    if (repaintAsked) Paint();
+}
+
+void Session::Check() {
+    // The polygon being entered: its corners are the last points of the list.
+    if (gesture.Phase() == GesturePhase::Polygon) {
+        FUZZ_CHECK(gesture.NPunten() >= 1);
+        FUZZ_CHECK(gesture.PolygonPoints().size() == static_cast<std::size_t>(gesture.NPunten()));
+    } else {
+        FUZZ_CHECK(gesture.PolygonPoints().empty());
+    }
+    if (wellFormed) FUZZ_CHECK(WellFormed(doc));
+
+    // The binary file keeps everything it holds.
+    {
+        const std::string bytes = StoreBinary(doc);
+        BinaryDrawing back;
+        FUZZ_CHECK(ParseBinary(bytes, back));
+        FUZZ_CHECK(back.drawing == doc.drawing());
+        FUZZ_CHECK(back.current == doc.current);
+    }
+    // The text file, where it can hold the drawing.
+    if (TextHoldsExactly(doc)) {
+        std::string text;
+        WriteText(doc, text);
+        CPluvoDoc back;
+        FUZZ_CHECK(ReadText(back, text).ok);
+        FUZZ_CHECK(back.drawing() == doc.drawing());
+        FUZZ_CHECK(back.current == doc.current);
+    }
+
+    // Without a gesture, the canvas is what a fresh paint makes of the
+    // drawing.
+    // A paint reads the drawing, whose every change raises the revision,
+    // and the selection, which selecting by enclosing sets outside the
+    // road: the fresh paint is made again only when one of them moved.
+    if (!gesture.Bezig()) {
+        if (freshRevision != doc.Revision() || freshSelection != doc.selection || fresh.empty()) {
+            freshSelection = doc.selection;
+            fresh.assign(std::size_t{kWidth} * kHeight, 0);
+            RasterSurface target(fresh.data(), kWidth, kHeight, kWidth);
+            OnDraw(target, doc, {kWidth, kHeight});
+            freshRevision = doc.Revision();
+        }
+        if (fresh != image && LineEndPullsExplain()) {
+            if (kTrace) std::fprintf(stderr, "canvas differs by line-end pulls; painted\n");
+            Paint();
+        }
+        if (kTrace && fresh != image)
+            for (std::size_t i = 0, shown = 0; i < fresh.size() && shown < 12; ++i)
+                if (fresh[i] != image[i] && ++shown)
+                    std::fprintf(stderr, "pixel (%zu, %zu): canvas %08x, fresh %08x\n",
+                                 i % kWidth, i / kWidth, image[i], fresh[i]);
+        FUZZ_CHECK(fresh == image);
+        Whole();
+    }
+}
+
+// A figure placed without the grid (RsterPnt 0) has its p1 and p2 pulled
+// onto the first line end, in list order, within the snap distance, every
+// time it is drawn, with the line ends of the drawing as it is then. So the
+// canvas and a fresh paint may rightly differ, and the view does not paint
+// again for it:
+//  - a new line brings two line ends, onto which a fresh paint pulls
+//    figures drawn before the line was there;
+//  - a figure is stored as pulled, and a fresh paint pulls that point once
+//    more when it lies near an earlier line end (pulls chain).
+// This says whether that is all the difference: whether the canvas is
+// exactly the background, the figures the canvas was last whole with as
+// they were drawn then (pulled with the line ends of that list), the
+// figures appended since as they were stored (drawn as placed), and the
+// selection marks. A later paint of the view makes the canvas fresh.
+bool Session::LineEndPullsExplain() const {
+    const std::size_t n = wholeFigures.size();
+    if (doc.figures.size() < n || !std::equal(wholeFigures.begin(), wholeFigures.end(), doc.figures.begin()))
+        return false;
+    CPluvoDoc drawn;
+    drawn.drawing() = doc.drawing();
+    // No pulling on this paint: the figures are given as they were drawn.
+    drawn.SnapDistance = 0;
+    const LineEndIndex lineEnds(wholeFigures, wholeSnap);
+    for (std::size_t i = 0; i < n; ++i) {
+        Figuur& f = drawn.figures[i];
+        if (f.RsterPnt != 0) continue;
+        const POINT q1 = lineEnds.Find(f.p1);
+        if (q1.x >= 0) f.p1 = q1;
+        const POINT q2 = lineEnds.Find(f.p2);
+        if (q2.x >= 0) f.p2 = q2;
+    }
+    std::vector<Pixel> expected(std::size_t{kWidth} * kHeight, 0);
+    RasterSurface target(expected.data(), kWidth, kHeight, kWidth);
+    OnDraw(target, drawn, {kWidth, kHeight, SelectionMarks::Hide});
+    SchilderSelectie(target, doc);
+    if (kTrace) {
+        // Which figures a fresh paint draws otherwise than the canvas shows.
+        const LineEndIndex now(doc.figures, doc.SnapDistance);
+        for (std::size_t i = 0; i < doc.figures.size(); ++i) {
+            Figuur f = doc.figures[i];
+            if (f.RsterPnt != 0) continue;
+            const POINT q1 = now.Find(f.p1), q2 = now.Find(f.p2);
+            if (q1.x >= 0) f.p1 = q1;
+            if (q2.x >= 0) f.p2 = q2;
+            const Figuur& was = drawn.figures[i];
+            if (f.p1 != was.p1 || f.p2 != was.p2)
+                std::fprintf(stderr, "figure %zu (type %d): drawn (%d,%d)-(%d,%d), now (%d,%d)-(%d,%d)\n",
+                             i, f.FiguurType, was.p1.x, was.p1.y, was.p2.x, was.p2.y, f.p1.x, f.p1.y,
+                             f.p2.x, f.p2.y);
+        }
+    }
+    return expected == image;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Input in(data, size);
+    Session s;
+    const std::uint8_t first = in.Byte();
+    if (first & 0x80) {
+        // A drawing from the bytes, binary or text; small, so painting
+        // stays cheap.
+        const std::string_view bytes = in.Chunk(1536);
+        if (!LoadBinary(s.doc, bytes) && !ReadText(s.doc, bytes).ok) SampleDrawing(s.doc, first);
+    } else {
+        SampleDrawing(s.doc, first);
+    }
+    s.doc.current.RsterPnt = first & 0x40 ? 1 : 0;
+    s.Restart();
+    s.Paint();
+    s.Check();
+    for (int n = 0; n < kMaxActions && !in.Done(); ++n) {
+        s.Act(in);
+        s.Check();
+    }
+    // Back through the whole history: the drawing it started from.
+    if (s.gesture.Bezig()) s.Handle(s.gesture.Escape(*s.surface));
+    while (s.road.StepBack()) {
+    }
+    if (kTrace)
+        std::fprintf(stderr, "start: %zu figures %zu points %zu texts %zu fonts; back: %zu %zu %zu %zu, settings %d\n",
+                     s.start.figures.size(), s.start.points.size(), s.start.texts.size(), s.start.fonts.size(),
+                     s.doc.figures.size(), s.doc.points.size(), s.doc.texts.size(), s.doc.fonts.size(),
+                     s.start.Settings() == s.doc.Settings());
+    FUZZ_CHECK(s.doc.drawing() == s.start);
+    return 0;
+}

@@ -42,7 +42,7 @@ void CMainFrame::OnFillColour(CommandId id) {
 }
 
 void CMainFrame::OnTextEditLeft() {
-    if (TakeToolbarText(m_doc, Utf8ToWin1252(m_textEdit->text().toStdString())))
+    if (TakeToolbarText(m_road, Utf8ToWin1252(m_textEdit->text().toStdString())))
         m_toolList->setCurrentIndex(Tekst);
 }
 

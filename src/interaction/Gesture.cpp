@@ -129,6 +129,14 @@ void Gesture::EraseBand(Surface& surface) {
     m_LaatstPunt = {-1, -1};
 }
 
+void Gesture::EndBand(Surface& surface) {
+    if (!m_bandShown) return;
+    // The figure ends where the band was last drawn, not at the click.
+    const POINT last = m_LaatstPunt;
+    EraseBand(surface);
+    m_doc.current.p2 = BandEnd(m_doc.current, last, m_MetShift);
+}
+
 // --- Events -----------------------------------------------------------------
 
 GestureOutcome Gesture::LeftButtonDown(Surface& surface, POINT p, KeyFlags keys) {
@@ -193,11 +201,7 @@ GestureOutcome Gesture::Escape(Surface& surface) {
     if (current.FiguurType == Polygoon && m_phase == GesturePhase::Polygon)
         return CancelPolygon(surface);
     m_phase = GesturePhase::Idle;
-    if (m_bandShown) {
-        const POINT last = m_LaatstPunt;
-        EraseBand(surface);
-        current.p2 = BandEnd(current, last, m_MetShift);
-    }
+    EndBand(surface);
     return {DropPolygon(surface)};
 }
 
@@ -224,12 +228,7 @@ GestureOutcome Gesture::Voltooien(Surface& surface, POINT p) {
     }
 
     m_phase = GesturePhase::Idle;
-    if (m_bandShown) {
-        // The figure ends where the band was last drawn, not at the click.
-        const POINT last = m_LaatstPunt;
-        EraseBand(surface);
-        current.p2 = BandEnd(current, last, m_MetShift);
-    }
+    EndBand(surface);
     GestureOutcome outcome;
     outcome.repaint = DropPolygon(surface);
     if (current.FiguurType == Selecteer) return SelecteerOmsloten(current.p1, current.p2);

@@ -129,6 +129,9 @@ private:
 
     void DrawBand(Surface& surface, POINT p);
     void EraseBand(Surface& surface);
+    // Takes the band off and leaves p2 where it was last drawn, Shift
+    // constraint included.
+    void EndBand(Surface& surface);
 
     // The free polygon (Gesture_Polygon.cpp).
     // One click of the polygon being entered: a new corner, or the click on

@@ -23,7 +23,7 @@ Edit PlaceLine(std::int32_t x) {
                 doc.current.FiguurType = Lijn;
                 doc.current.p1 = {x % 1900, 100};
                 doc.current.p2 = {x % 1900, 900};
-                doc.AppendFigure();
+                AppendFigure(doc);
                 return Change::Made;
             },
             Reach::Append};
@@ -67,8 +67,8 @@ BENCHMARK(ThousandOneFigureSteps)->Iterations(3)->Unit(benchmark::kMillisecond);
 void RotationItself(benchmark::State& state) {
     CPluvoDoc doc = CachedDrawing(kFigures);
     for (auto _ : state) {
-        doc.TakeSnapshot();
-        doc.Draai90();
+        TakeSnapshot(doc);
+        Draai90(doc);
     }
 }
 BENCHMARK(RotationItself)->Unit(benchmark::kMillisecond);

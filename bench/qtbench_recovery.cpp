@@ -13,7 +13,7 @@ namespace {
 
 // A change that makes the drawing differ from its last copy.
 void Change(CPluvoDoc& doc) {
-    doc.figures.front().p1.x ^= 1;
+    doc.drawing().figures.front().p1.x ^= 1;
     doc.MarkModified();
 }
 

@@ -104,10 +104,10 @@ Figuur Shape(std::int32_t type, POINT a, POINT b, COLORREF rand) {
 
 // A drawing of every kind of figure on the canvas, or the new drawing.
 void SampleDrawing(CPluvoDoc& doc, std::uint8_t choice) {
-    doc.OnNewDocument();
+    OnNewDocument(doc);
     if (choice % 3 == 0) return;
-    doc.SizeRaster = choice % 3 == 1 ? 16 : 10;
-    doc.MetCoord = choice & 4 ? 1 : 0;
+    doc.drawing().SizeRaster = choice % 3 == 1 ? 16 : 10;
+    doc.drawing().MetCoord = choice & 4 ? 1 : 0;
     Figuur box = Shape(Rechthoek, {20, 20}, {70, 60}, 0);
     box.MetVul = 1;
     box.KleurVul = 0x6464FF;
@@ -119,35 +119,35 @@ void SampleDrawing(CPluvoDoc& doc, std::uint8_t choice) {
     polygon.MetVul = 1;
     polygon.KleurVul = 0x00FFFF;
     polygon.nHoek = 3;
-    polygon.PolyPnt = static_cast<std::int32_t>(doc.points.size());
-    doc.points.insert(doc.points.end(), {{0, 0}, {30, 5}, {10, 25}});
+    polygon.PolyPnt = static_cast<std::int32_t>(doc.drawing().points.size());
+    doc.drawing().points.insert(doc.drawing().points.end(), {{0, 0}, {30, 5}, {10, 25}});
     Figuur star = Shape(Veelhoek, {100, 60}, {140, 100}, 0xFF0000);
     star.nHoek = 5;
     Figuur arc = Shape(Boogkwart, {10, 70}, {40, 95}, 0x0000FF);
     Figuur circle = Shape(Cirkel, {120, 80}, {130, 90}, 0);
     Figuur text = Shape(Tekst, {30, 30}, {30, 30}, 0);
-    text.TekstIndex = static_cast<std::int32_t>(doc.texts.size());
-    doc.texts.push_back("Pluvo");
+    text.TekstIndex = static_cast<std::int32_t>(doc.drawing().texts.size());
+    doc.drawing().texts.push_back("Pluvo");
     Figuur fill = Shape(Opvullen, {40, 40}, {40, 40}, 0);
     fill.KleurVul = 0x00FF00;
     fill.MetVul = 1;
-    doc.figures = {box, ellipse, line, polygon, star, arc, circle, text, fill};
+    doc.drawing().figures = {box, ellipse, line, polygon, star, arc, circle, text, fill};
     doc.current.KleurVul = 0x80FF80;
 }
 
 // Whether every figure points inside the lists it uses, as the figures the
 // editor makes from a well-formed drawing do.
 bool WellFormed(const CPluvoDoc& doc) {
-    for (const Figuur& f : doc.figures) {
+    for (const Figuur& f : doc.drawing().figures) {
         if (f.FiguurType == Polygoon) {
             if (f.PolyPnt < 0 || f.nHoek < 0 ||
-                std::int64_t{f.PolyPnt} + f.nHoek > static_cast<std::int64_t>(doc.points.size()))
+                std::int64_t{f.PolyPnt} + f.nHoek > static_cast<std::int64_t>(doc.drawing().points.size()))
                 return false;
         }
         if (f.FiguurType == Tekst) {
-            if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size())
+            if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.drawing().texts.size())
                 return false;
-            if (f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
+            if (f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.drawing().fonts.size())
                 return false;
         }
     }
@@ -172,24 +172,24 @@ bool TextHoldsExactly(const CPluvoDoc& doc) {
             if (c == '\n' || c == '\r' || c == '\0') return false;
         return true;
     };
-    if (doc.FileReserved != 0 || doc.MetCoord < 0 || doc.MetCoord > 255 || doc.MetRaster < 0 ||
-        doc.MetRaster > 255)
+    if (doc.drawing().FileReserved != 0 || doc.drawing().MetCoord < 0 || doc.drawing().MetCoord > 255 || doc.drawing().MetRaster < 0 ||
+        doc.drawing().MetRaster > 255)
         return false;
-    if (doc.texts.empty() || doc.fonts.empty()) return false;
-    for (const std::string& t : doc.texts)
+    if (doc.drawing().texts.empty() || doc.drawing().fonts.empty()) return false;
+    for (const std::string& t : doc.drawing().texts)
         if (!cleanLine(t)) return false;
-    for (const LogFont& f : doc.fonts) {
+    for (const LogFont& f : doc.drawing().fonts) {
         const std::string_view face = f.FaceName();
         if (!cleanLine(face) || face.size() >= kFaceSize) return false;
         for (std::size_t i = face.size(); i < kFaceSize; ++i)
             if (f.lfFaceName[i] != 0) return false;
     }
     const auto fits = [&doc](const Figuur& f) {
-        return f.TekstIndex < static_cast<std::int64_t>(doc.texts.size()) &&
-               f.FontIndex < static_cast<std::int64_t>(doc.fonts.size());
+        return f.TekstIndex < static_cast<std::int64_t>(doc.drawing().texts.size()) &&
+               f.FontIndex < static_cast<std::int64_t>(doc.drawing().fonts.size());
     };
     if (!fits(doc.current)) return false;
-    for (const Figuur& f : doc.figures)
+    for (const Figuur& f : doc.drawing().figures)
         if (!fits(f)) return false;
     return true;
 }
@@ -238,7 +238,7 @@ struct Session {
         Whole();
     }
     void Whole() {
-        wholeFigures = doc.figures;
+        wholeFigures = doc.drawing().figures;
         wholeSnap = doc.SnapDistance;
     }
     void Handle(GestureOutcome outcome) {
@@ -318,7 +318,7 @@ void Session::Act(Input& in) {
     const std::uint8_t op = in.Byte();
     if (kTrace)
         std::fprintf(stderr, "action %d (bezig %d, figures %zu, points %zu, steps %zu/%zu)\n",
-                     op % 20, gesture.Bezig(), doc.figures.size(), doc.points.size(),
+                     op % 20, gesture.Bezig(), doc.drawing().figures.size(), doc.drawing().points.size(),
                      road.GetHistory().Position(), road.GetHistory().Steps());
     switch (op % 20) {
     case 0:
@@ -412,7 +412,7 @@ void Session::Act(Input& in) {
             // Merging the drawing into itself doubles it: past a few
             // hundred figures, inputs of repeated self-merges would only
             // spend their time painting thousands of figures.
-            if (doc.figures.size() + doc.points.size() > kMostForSelfMerge) return;
+            if (doc.drawing().figures.size() + doc.drawing().points.size() > kMostForSelfMerge) return;
             bytes = StoreBinary(doc);
             break;
         default:
@@ -457,7 +457,7 @@ void Session::Act(Input& in) {
         break;
     case 18:
         // New.
-        doc.OnNewDocument();
+        OnNewDocument(doc);
         if (in.Bit()) SampleDrawing(doc, in.Byte());
         Restart();
         break;
@@ -503,8 +503,8 @@ void Session::Check() {
     // and the selection, which selecting by enclosing sets outside the
     // road: the fresh paint is made again only when one of them moved.
     if (!gesture.Bezig()) {
-        if (freshRevision != doc.Revision() || freshSelection != doc.selection || fresh.empty()) {
-            freshSelection = doc.selection;
+        if (freshRevision != doc.Revision() || freshSelection != doc.Selection() || fresh.empty()) {
+            freshSelection = doc.Selection();
             fresh.assign(std::size_t{kWidth} * kHeight, 0);
             RasterSurface target(fresh.data(), kWidth, kHeight, kWidth);
             OnDraw(target, doc, {kWidth, kHeight});
@@ -540,7 +540,7 @@ void Session::Check() {
 // selection marks. A later paint of the view makes the canvas fresh.
 bool Session::LineEndPullsExplain() const {
     const std::size_t n = wholeFigures.size();
-    if (doc.figures.size() < n || !std::equal(wholeFigures.begin(), wholeFigures.end(), doc.figures.begin()))
+    if (doc.drawing().figures.size() < n || !std::equal(wholeFigures.begin(), wholeFigures.end(), doc.drawing().figures.begin()))
         return false;
     CPluvoDoc drawn;
     drawn.drawing() = doc.drawing();
@@ -548,7 +548,7 @@ bool Session::LineEndPullsExplain() const {
     drawn.SnapDistance = 0;
     const LineEndIndex lineEnds(wholeFigures, wholeSnap);
     for (std::size_t i = 0; i < n; ++i) {
-        Figuur& f = drawn.figures[i];
+        Figuur& f = drawn.drawing().figures[i];
         if (f.RsterPnt != 0) continue;
         const POINT q1 = lineEnds.Find(f.p1);
         if (q1.x >= 0) f.p1 = q1;
@@ -561,14 +561,14 @@ bool Session::LineEndPullsExplain() const {
     SchilderSelectie(target, doc);
     if (kTrace) {
         // Which figures a fresh paint draws otherwise than the canvas shows.
-        const LineEndIndex now(doc.figures, doc.SnapDistance);
-        for (std::size_t i = 0; i < doc.figures.size(); ++i) {
-            Figuur f = doc.figures[i];
+        const LineEndIndex now(doc.drawing().figures, doc.SnapDistance);
+        for (std::size_t i = 0; i < doc.drawing().figures.size(); ++i) {
+            Figuur f = doc.drawing().figures[i];
             if (f.RsterPnt != 0) continue;
             const POINT q1 = now.Find(f.p1), q2 = now.Find(f.p2);
             if (q1.x >= 0) f.p1 = q1;
             if (q2.x >= 0) f.p2 = q2;
-            const Figuur& was = drawn.figures[i];
+            const Figuur& was = drawn.drawing().figures[i];
             if (f.p1 != was.p1 || f.p2 != was.p2)
                 std::fprintf(stderr, "figure %zu (type %d): drawn (%d,%d)-(%d,%d), now (%d,%d)-(%d,%d)\n",
                              i, f.FiguurType, was.p1.x, was.p1.y, was.p2.x, was.p2.y, f.p1.x, f.p1.y,
@@ -606,8 +606,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (kTrace)
         std::fprintf(stderr, "start: %zu figures %zu points %zu texts %zu fonts; back: %zu %zu %zu %zu, settings %d\n",
-                     s.start.figures.size(), s.start.points.size(), s.start.texts.size(), s.start.fonts.size(),
-                     s.doc.figures.size(), s.doc.points.size(), s.doc.texts.size(), s.doc.fonts.size(),
+                     s.start.drawing().figures.size(), s.start.drawing().points.size(), s.start.drawing().texts.size(), s.start.drawing().fonts.size(),
+                     s.doc.drawing().figures.size(), s.doc.drawing().points.size(), s.doc.drawing().texts.size(), s.doc.drawing().fonts.size(),
                      s.start.Settings() == s.doc.Settings());
     FUZZ_CHECK(s.doc.drawing() == s.start);
     return 0;

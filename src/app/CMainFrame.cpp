@@ -43,18 +43,18 @@ CMainFrame::CMainFrame(CPluvoDoc& doc, QWidget* parent) : QMainWindow(parent), m
     RebuildRecentFiles();
     ReadPosition();
 
-    m_doc.SetTitleHook(
-        {[this] { return windowTitle().toStdString(); },
-         [this](const std::string& title) { setWindowTitle(QString::fromStdString(title)); }});
+    // The title follows the modified mark; a new document starts the
+    // toolbar's controls and the canvas again.
+    m_road.AddListener([this](const EditOutcome& outcome) {
+        if (outcome.change.replaced) InitialUpdate();
+        RebuildTitle();
+    });
     RebuildTitle();
     InitialUpdate();
     qApp->installEventFilter(this);
 }
 
-CMainFrame::~CMainFrame() {
-    qApp->removeEventFilter(this);
-    m_doc.SetTitleHook({});
-}
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
 
 void CMainFrame::BuildActions() {
     for (const CommandRow& row : CommandRows()) {

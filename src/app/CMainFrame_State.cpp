@@ -28,7 +28,7 @@ void CMainFrame::RebuildTitle() {
     const QString name = m_doc.PathName.empty()
                              ? QString()
                              : QFileInfo(QString::fromStdString(m_doc.PathName)).fileName();
-    setWindowTitle(name + " - " + tr("Pluvo"));
+    setWindowTitle(name + " - " + tr("Pluvo") + (m_doc.IsModified() ? "*" : ""));
 }
 
 void CMainFrame::BuildStatusBar() {

@@ -51,7 +51,7 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
     new Recovery(m_doc, m_frame.get()); // recovery: copies of unsaved changes
     if (!files.isEmpty()) {
         const QString path = files.first();
-        const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
+        OpenResult opened = OpenDrawing(QFile::encodeName(path).toStdString());
         if (opened.status == OpenStatus::Unreadable) {
             // A drawing that cannot be read ends start-up without a window.
             const QString text = Texts::tr("Kan %1 niet openen: %2.")
@@ -63,7 +63,7 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
         }
         // A file that was read but is no drawing shows why, and the editor
         // opens with the new, unnamed drawing.
-        m_frame->ShowOpenResult(path, opened);
+        m_frame->ShowOpenResult(path, std::move(opened));
     }
     Recovery::Offer(m_frame.get()); // recovery: a copy from a run that ended early
     m_frame->show();
@@ -72,7 +72,7 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
 }
 
 int CPluvoApp::PrintAndExit(const QString& path) {
-    const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
+    OpenResult opened = OpenDrawing(QFile::encodeName(path).toStdString());
     if (opened.status == OpenStatus::Unreadable) {
         Complain(Texts::tr("kan %1 niet lezen: %2")
                      .arg(path, QString::fromStdString(opened.error.Reason())));
@@ -88,7 +88,9 @@ int CPluvoApp::PrintAndExit(const QString& path) {
         return 2;
     }
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    if (!PrintCanvas(m_doc, printer)) {
+    // An empty binary file prints as the new drawing.
+    const CPluvoDoc printed = opened.stored ? CPluvoDoc(std::move(*opened.stored)) : CPluvoDoc();
+    if (!PrintCanvas(printed, printer)) {
         Complain(Texts::tr("het afdrukken op %1 kon niet beginnen").arg(printer.printerName()));
         return 2;
     }

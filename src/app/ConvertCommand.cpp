@@ -157,8 +157,7 @@ int Convert(int argc, char** argv) {
         return kOk;
     }
 
-    CPluvoDoc doc;
-    const OpenResult opened = OpenDrawing(doc, args.input);
+    OpenResult opened = OpenDrawing(args.input);
     if (opened.status == OpenStatus::Unreadable) {
         std::fprintf(stderr, "pluvo convert: %s\n",
                      Local8(ConvertCommand::tr("kan '%1' niet lezen: %2")
@@ -174,6 +173,8 @@ int Convert(int argc, char** argv) {
     }
     if (const FileError problem = ReplaceProblem(args.output))
         return OutputError(args.output, problem.Reason());
+    // An empty binary file opens as the new drawing.
+    CPluvoDoc doc = opened.stored ? CPluvoDoc(std::move(*opened.stored)) : CPluvoDoc();
 
     const std::string_view output = args.output;
     if (output.ends_with(".png")) return ConvertToPng(doc, args);

@@ -149,12 +149,7 @@ void Recovery::Offer(CMainFrame* frame) {
     }
     // The copy is loaded as a drawing, then takes the drawing's own name, so
     // that Save writes it where it belongs, in the format of that name.
-    const std::string path = doc.PathName;
-    LoadDrawing(doc, copy, bytes);
-    doc.PathName = path;
-    frame->RebuildTitle();
-    frame->InitialUpdate();
-    doc.MarkModified();
+    frame->Road().Replace({std::move(read), RunValues::Keep, doc.PathName, Modified::Yes});
     recovery->m_copy = copy;
     recovery->m_written = std::make_shared<const std::string>(std::move(bytes));
 }

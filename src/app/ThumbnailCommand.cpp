@@ -3,6 +3,7 @@
 #include "app/ConvertCommand.h"
 #include "app/Translations.h"
 #include "model/DrawingFile.h"
+#include "model/Operations.h"
 #include "platform/CanvasExport.h"
 #include "platform/PngExport.h"
 
@@ -69,16 +70,19 @@ int RunThumbnail(int argc, char** argv) {
         if (!info.isFile()) return Fail(input, ThumbnailCommand::tr("geen bestand"));
         if (info.size() > kMaxInputBytes)
             return Fail(input, ThumbnailCommand::tr("te groot voor een miniatuur"));
-        CPluvoDoc doc;
-        if (OpenDrawing(doc, input).status != OpenStatus::Opened)
+        OpenResult opened = OpenDrawing(input);
+        if (opened.status != OpenStatus::Opened)
             return Fail(input, ThumbnailCommand::tr("geen tekening"));
+        StoredDrawing stored = opened.stored ? std::move(*opened.stored) : CPluvoDoc::NewDrawing();
+        CPluvoDoc doc(stored);
 
         CanvasSize canvas = DefaultCanvasSize(doc);
         const int longest = std::max(canvas.width, canvas.height);
         if (longest > kMaxCanvas) {
             // Shrunk as "Vergroot" would, so that the whole drawing shows.
             const int percent = std::max(1, kMaxCanvas * 100 / longest);
-            doc.Schaal(percent, percent);
+            Schaal(stored.drawing, percent, percent);
+            doc = CPluvoDoc(std::move(stored));
             canvas = DefaultCanvasSize(doc);
             canvas.width = std::min(canvas.width, kMaxCanvas);
             canvas.height = std::min(canvas.height, kMaxCanvas);

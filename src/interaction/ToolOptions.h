@@ -27,11 +27,11 @@ inline constexpr std::array<std::string_view, 11> kToolNames = {
 
 // Sets the fill colour of the next figure and, with fill switched on, of
 // every selected figure. Returns whether selected figures changed colour.
-bool ZetVulkleur(CPluvoDoc& doc, COLORREF colour);
+bool ZetVulkleur(DrawingEditor& editor, COLORREF colour);
 
 // The outline twin: sets KleurRand of the next figure and, with the outline
 // switched on, of every selected figure.
-bool ZetRandkleur(CPluvoDoc& doc, COLORREF colour);
+bool ZetRandkleur(DrawingEditor& editor, COLORREF colour);
 
 // What the text edit shows when a drawing is opened or made (Windows-1252
 // bytes): the text of the next text figure, else the first text, else
@@ -42,7 +42,7 @@ std::string InitialToolbarText(const CPluvoDoc& doc);
 // text changes nothing; any other becomes the text of the next figure (found
 // or added in the text list) and the text tool is chosen. Returns whether the
 // tool changed to Tekst.
-bool TakeToolbarText(CPluvoDoc& doc, const std::string& text);
+bool TakeToolbarText(DrawingEditor& editor, const std::string& text);
 // The same as an edit on the road, so that a text it adds to the text list
 // is in the history: a step back over it takes the text away again, and one
 // forward brings it back at its place. Neither marks nor repaints.

@@ -7,35 +7,29 @@ DrawingFormat FormatOfName(std::string_view path) {
     return path.ends_with(".txt") ? DrawingFormat::Text : DrawingFormat::Binary;
 }
 
-OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view bytes) {
+OpenResult LoadDrawing(std::string_view path, std::string_view bytes) {
     OpenResult result;
     const DrawingFormat format = FormatOfName(path);
-    if (bytes.empty() && format == DrawingFormat::Binary) {
-        // Nothing to read: the drawing is not cleared first, so it stays as
-        // it was and only takes the file's name.
-    } else if (format == DrawingFormat::Text) {
-        const TextReadResult read = ReadText(doc, bytes);
+    if (bytes.empty() && format == DrawingFormat::Binary) return result;
+    StoredDrawing& stored = result.stored.emplace();
+    if (format == DrawingFormat::Text) {
+        result.runValues = RunValues::Reset;
+        const TextReadResult read = ReadText(bytes, stored);
         if (!read.ok) {
             result.status = OpenStatus::Rejected;
             result.textErrorLine = read.line;
         }
-    } else if (!LoadBinary(doc, bytes)) {
+    } else if (!ParseBinary(bytes, stored)) {
         result.status = OpenStatus::Rejected;
     }
     if (result.status == OpenStatus::Rejected) {
-        // The reset drawing stays unnamed, so that saving it cannot overwrite
-        // the rejected file with an empty drawing.
-        doc.OnNewDocument();
-        return result;
+        stored = CPluvoDoc::NewDrawing();
+        result.runValues = RunValues::Reset;
     }
-    doc.DropSnapshot();
-    doc.Revise();
-    doc.PathName = std::string(path);
-    doc.SetModifiedFlag(false);
     return result;
 }
 
-OpenResult OpenDrawing(CPluvoDoc& doc, const std::string& path) {
+OpenResult OpenDrawing(const std::string& path) {
     std::string bytes;
     OpenResult result;
     result.error = ReadFileBytes(path, bytes);
@@ -43,7 +37,7 @@ OpenResult OpenDrawing(CPluvoDoc& doc, const std::string& path) {
         result.status = OpenStatus::Unreadable;
         return result;
     }
-    return LoadDrawing(doc, path, bytes);
+    return LoadDrawing(path, bytes);
 }
 
 std::vector<std::string> RejectionMessages(const OpenResult& result) {

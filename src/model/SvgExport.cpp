@@ -239,7 +239,7 @@ void WriteDocument(const CPluvoDoc& doc, std::string_view title, std::string& ou
     out += VersionText;
     out += "</desc>\n";
     std::vector<POINT> scratch;
-    for (const Figuur& f : doc.figures) {
+    for (const Figuur& f : doc.drawing().figures) {
         WriteFigure(doc, f, out, scratch, spill);
         spill(out);
     }
@@ -261,7 +261,7 @@ std::string SvgStyle(const Figuur& figure) {
 }
 
 void WriteSvg(const CPluvoDoc& doc, std::string_view title, std::string& out) {
-    out.reserve(out.size() + 400 + doc.figures.size() * 150);
+    out.reserve(out.size() + 400 + doc.drawing().figures.size() * 150);
     WriteDocument(doc, title, out, Spill{});
 }
 

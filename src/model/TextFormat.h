@@ -21,7 +21,8 @@ struct TextReadResult {
     std::int64_t line = 0;
 };
 
-// Replaces the drawing with the text in `text`. Starts from the new-drawing
-// reset; on failure leaves the reset drawing and gives the line number. Lines
-// end in a line feed, optionally preceded by a carriage return.
-TextReadResult ReadText(CPluvoDoc& doc, std::string_view text);
+// Reads the drawing and current figure in `text` into `out`. Starts from the
+// new drawing with empty lists; on failure leaves the new drawing in `out`
+// and gives the line number. Lines end in a line feed, optionally preceded
+// by a carriage return.
+TextReadResult ReadText(std::string_view text, StoredDrawing& out);

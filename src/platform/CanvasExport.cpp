@@ -60,7 +60,7 @@ void IncludeFigure(Extent& extent, const CPluvoDoc& doc, const Figuur& f, QtSurf
         if (!text || !font) return;
         measure.SelectFont(*font);
         const SIZE size = measure.GetTextExtentPoint32(*text);
-        const std::int64_t reach = std::max(size.cx, size.cy) + doc.SizeRaster;
+        const std::int64_t reach = std::max(size.cx, size.cy) + doc.drawing().SizeRaster;
         extent.Include(f.p1.x + reach, f.p1.y + reach);
         extent.IncludeLow(f.p1.x - reach, f.p1.y - reach);
         return;
@@ -87,7 +87,7 @@ Extent ExtentOf(const CPluvoDoc& doc) {
     QImage scratch(1, 1, QImage::Format_RGB32);
     QtSurface measure(scratch);
     Extent extent;
-    for (const Figuur& f : doc.figures) IncludeFigure(extent, doc, f, measure);
+    for (const Figuur& f : doc.drawing().figures) IncludeFigure(extent, doc, f, measure);
     return extent;
 }
 
@@ -95,7 +95,7 @@ Extent ExtentOf(const CPluvoDoc& doc) {
 
 CanvasSize DefaultCanvasSize(const CPluvoDoc& doc) {
     const Extent extent = ExtentOf(doc);
-    const std::int64_t cell = std::max(doc.SizeRaster, 0);
+    const std::int64_t cell = std::max(doc.drawing().SizeRaster, 0);
     return {Clamp(extent.right + cell), Clamp(extent.bottom + cell)};
 }
 

@@ -45,10 +45,10 @@ bool DrawText(Surface& surface, const CPluvoDoc& doc, const Figuur& f) {
     surface.SetTextColor(static_cast<COLORREF>(f.KleurRand));
     surface.SetBkMode(BkMode::Transparent);
     POINT at = f.p1;
-    if (f.RsterPnt != 0 && doc.SizeRaster >= 1) {
-        Afkappen(at, doc.SizeRaster);
+    if (f.RsterPnt != 0 && doc.drawing().SizeRaster >= 1) {
+        Afkappen(at, doc.drawing().SizeRaster);
         const SIZE extent = surface.GetTextExtentPoint32(text);
-        at = TekstInRaster(extent.cx, extent.cy, at.x, at.y, doc.SizeRaster, font.lfOrientation);
+        at = TekstInRaster(extent.cx, extent.cy, at.x, at.y, doc.drawing().SizeRaster, font.lfOrientation);
     }
     surface.TextOut(at.x, at.y, text);
     surface.SelectFont(previous);

@@ -91,7 +91,7 @@ void CPluvoView::Layout() {
         m_boundsRevision = m_doc.Revision();
     }
     const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const CanvasLayout layout = LayoutCanvas(m_bounds, m_doc.SizeRaster, std::max(width(), 1),
+    const CanvasLayout layout = LayoutCanvas(m_bounds, m_doc.drawing().SizeRaster, std::max(width(), 1),
                                              std::max(height(), 1), thickness);
     if (layout != m_layout) {
         // The window keeps showing the same drawing point when the canvas
@@ -220,9 +220,9 @@ void CPluvoView::ZoomAround(int step, QPoint anchor) {
 void CPluvoView::ZoomToFit() {
     Layout();
     const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const int step = m_doc.figures.empty()
+    const int step = m_doc.drawing().figures.empty()
                          ? kActualSize
-                         : FitStep(m_bounds, m_doc.SizeRaster, m_layout, width(), height(),
+                         : FitStep(m_bounds, m_doc.drawing().SizeRaster, m_layout, width(), height(),
                                    thickness);
     ZoomAround(step, {0, 0});
     m_hbar->setValue(0);

@@ -123,7 +123,7 @@ TEST(ConvertCommand, PaintsPngsWithoutADisplay) {
     const QImage image(sized);
     ASSERT_FALSE(image.isNull()) << "the target was replaced by a real PNG";
     EXPECT_EQ(image.size(), QSize(320, 200));
-    const COLORREF background = doc.KleurAchtergrond;
+    const COLORREF background = doc.drawing().KleurAchtergrond;
     EXPECT_EQ(image.pixelColor(1, 1),
               QColor(GetRValue(background), GetGValue(background), GetBValue(background)))
         << "the canvas background";

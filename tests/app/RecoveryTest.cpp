@@ -1,6 +1,7 @@
 // The recovery copy in the window: written while changes are unsaved, never
 // over the user's file, offered back at the next start under the drawing's
 // own name, and removed by saving, by "Nee" and by the save prompt.
+#include "../model/TestAccess.h"
 #include "MainFrameFixture.h"
 
 #include "app/Recovery.h"
@@ -95,12 +96,12 @@ TEST_F(RecoveryTest, AKilledSessionComesBackUnderItsOwnNameAndSavesThere) {
     EXPECT_EQ(copy, Local("state") + "/pluvo/" +
                         QString(Path("d.txt")).replace("%", "%25").replace("/", "%2F").toStdString() +
                         ".plv");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return CopiedFigures(copy) == doc.figures; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return CopiedFigures(copy) == doc.drawing().figures; }));
     EXPECT_EQ(Contents(path), saved) << "the copy never replaces the user's file";
 
     // The copy as a kill -9 leaves it: the next start offers it back.
     const auto next = StartAgain(path, Qt::Key_Return);
-    EXPECT_EQ(next->doc.figures, doc.figures);
+    EXPECT_EQ(next->doc.drawing().figures, doc.drawing().figures);
     EXPECT_EQ(next->doc.PathName, Local("d.txt"));
     EXPECT_EQ(next->frame.windowTitle(), "d.txt - Pluvo*");
     next->frame.show();
@@ -120,7 +121,7 @@ TEST_F(RecoveryTest, NeeTheSavePromptAndACleanCloseRemoveTheCopy) {
     DrawLine({30, 40}, {120, 90});
     ASSERT_TRUE(QTest::qWaitFor(written));
     const auto next = StartAgain(QString(), Qt::Key_N);
-    EXPECT_TRUE(next->doc.figures.empty());
+    EXPECT_TRUE(next->doc.drawing().figures.empty());
     EXPECT_FALSE(Exists(untitled));
 
     // The copy follows the drawing: a later change writes it again.

@@ -1,6 +1,7 @@
 // Saves that fail in the window: a folder removed meanwhile, a full disk, a
 // read-only target, a failing disk. Each says why in Dutch, keeps the drawing
 // modified (the title keeps its "*") and leaves the old file as it was.
+#include "../model/TestAccess.h"
 #include "MainFrameFixture.h"
 
 #include "model/FileIo.h"
@@ -98,5 +99,5 @@ TEST_F(SaveFailureTest, EveryFailingStepKeepsTheOldFileAndTheModifiedMark) {
 
     PressSave();
     EXPECT_EQ(frame->windowTitle(), "d.plv - Pluvo");
-    EXPECT_EQ(doc.figures.size(), 1 + std::size(cases));
+    EXPECT_EQ(doc.drawing().figures.size(), 1 + std::size(cases));
 }

@@ -1,6 +1,7 @@
 // The view's mapping of window pixels to drawing points at every zoom step
 // and scroll position, the canvas it sizes for a drawing, and the release
 // that finishes a dragged gesture.
+#include "../model/TestAccess.h"
 #include "GestureMachine.h"
 
 #include "interaction/ViewMapping.h"
@@ -82,8 +83,8 @@ TEST(ViewMapping, TheCanvasCoversTheWindowAndTheDrawingWithinItsCaps) {
 
 TEST(ViewMapping, ACanvasReachingBelowZeroContinuesTheGridAndPaintsTheRestAsBefore) {
     CPluvoDoc doc = samples::EveryKind();
-    doc.MetRaster = 1;
-    doc.SizeRaster = 8; // every tenth line doubled, on both sides of zero
+    Writable(doc).MetRaster = 1;
+    Writable(doc).SizeRaster = 8; // every tenth line doubled, on both sides of zero
     const int w = 300, h = 200, shift = 96;
     std::vector<Pixel> plain(w * h), shifted((w + shift) * (h + shift));
     {
@@ -102,8 +103,8 @@ TEST(ViewMapping, ACanvasReachingBelowZeroContinuesTheGridAndPaintsTheRestAsBefo
             ASSERT_EQ(shifted[(y + shift) * (w + shift) + x + shift], plain[y * w + x])
                 << x << "," << y;
     // Lines at -8 .. -80, and the doubled one beside -80.
-    const Pixel grid = RasterSurface::ToPixel(doc.KleurRaster);
-    const Pixel back = RasterSurface::ToPixel(doc.KleurAchtergrond);
+    const Pixel grid = RasterSurface::ToPixel(doc.drawing().KleurRaster);
+    const Pixel back = RasterSurface::ToPixel(doc.drawing().KleurAchtergrond);
     const auto at = [&](int x, int y) { return shifted[(y + shift) * (w + shift) + x + shift]; };
     EXPECT_EQ(at(-8, 150), grid);
     EXPECT_EQ(at(-80, 150), grid);
@@ -119,16 +120,16 @@ TEST(Gesture, ReleaseAfterADragFinishesTheGestureAClickDoesNot) {
     m.gesture.LeftButtonUp(m.surface, {60, 40}, false);
     EXPECT_TRUE(m.gesture.Bezig()) << "click, move, click stays";
     m.Click({60, 40});
-    ASSERT_EQ(m.doc.figures.size(), 1u);
+    ASSERT_EQ(m.doc.drawing().figures.size(), 1u);
 
     // Pressed, dragged, released: placed as by a second click there.
     m.Click({100, 100});
     m.Move({150, 130});
     m.gesture.LeftButtonUp(m.surface, {150, 130}, true);
     EXPECT_FALSE(m.gesture.Bezig());
-    ASSERT_EQ(m.doc.figures.size(), 2u);
-    EXPECT_EQ(m.doc.figures[1].p1, (POINT{100, 100}));
-    EXPECT_EQ(m.doc.figures[1].p2, (POINT{150, 130}));
+    ASSERT_EQ(m.doc.drawing().figures.size(), 2u);
+    EXPECT_EQ(m.doc.drawing().figures[1].p1, (POINT{100, 100}));
+    EXPECT_EQ(m.doc.drawing().figures[1].p2, (POINT{150, 130}));
 
     // The release of the click that started a gesture finishes nothing after
     // the second click: a later drag of another press does not count.
@@ -137,5 +138,5 @@ TEST(Gesture, ReleaseAfterADragFinishesTheGestureAClickDoesNot) {
     m.Move({260, 230});
     m.gesture.LeftButtonUp(m.surface, {260, 230}, true);
     EXPECT_TRUE(m.gesture.Bezig());
-    EXPECT_EQ(m.doc.figures.size(), 2u);
+    EXPECT_EQ(m.doc.drawing().figures.size(), 2u);
 }

@@ -21,17 +21,17 @@ TEST(DrawingFile, OnlyLowerCaseTxtNamesUseTheTextFormat) {
     CPluvoDoc loaded;
     EXPECT_EQ(LoadDrawing(loaded, "x.txt", SerializeDrawing(doc, "x.txt")).status,
               OpenStatus::Opened);
-    EXPECT_EQ(loaded.figures, doc.figures);
+    EXPECT_EQ(loaded.drawing().figures, doc.drawing().figures);
     EXPECT_EQ(LoadDrawing(loaded, "x.TXT", SerializeDrawing(doc, "x.txt")).status,
               OpenStatus::Rejected);
 }
 
 TEST(DrawingFile, OpeningNamesTheDrawingAndDropsTheUndoCopies) {
     CPluvoDoc doc = samples::OneLine();
-    doc.TakeSnapshot();
+    TakeSnapshot(doc);
     doc.SetModifiedFlag(true);
     for (const char* name : {"/tmp/a.plv", "/tmp/a.txt"}) {
-        doc.TakeSnapshot();
+        TakeSnapshot(doc);
         ASSERT_EQ(LoadDrawing(doc, name, SerializeDrawing(samples::EveryKind(), name)).status,
                   OpenStatus::Opened);
         EXPECT_EQ(doc.PathName, name);
@@ -39,7 +39,7 @@ TEST(DrawingFile, OpeningNamesTheDrawingAndDropsTheUndoCopies) {
         EXPECT_EQ(samples::UndoFontCount(doc), 0u);
         EXPECT_EQ(samples::UndoPointCount(doc), 0u);
         EXPECT_FALSE(doc.IsModified());
-        EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+        EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
     }
 }
 
@@ -49,7 +49,7 @@ TEST(DrawingFile, RejectedFileLeavesAnUnnamedNewDrawingAndExplainsWhy) {
     const OpenResult binary = LoadDrawing(doc, "/tmp/bad.plv", "not a drawing");
     EXPECT_EQ(binary.status, OpenStatus::Rejected);
     EXPECT_TRUE(doc.PathName.empty());
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     EXPECT_EQ(RejectionMessages(binary), std::vector<std::string>{"Incorrect bestand"});
 
     const OpenResult text = LoadDrawing(doc, "/tmp/bad.txt", "Pluvo Versie 1c Qrtz3B\n\n  1\n");
@@ -67,20 +67,20 @@ TEST(DrawingFile, UnreadableFileChangesNothing) {
         EXPECT_EQ(r.status, OpenStatus::Unreadable) << path;
         EXPECT_TRUE(r.error);
         EXPECT_EQ(doc.PathName, "/tmp/kept.plv");
-        EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+        EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
     }
 }
 
 TEST(DrawingFile, ZeroByteBinaryFileOpensWithoutClearingTheDrawing) {
     CPluvoDoc doc = samples::EveryKind();
     doc.SetModifiedFlag(true);
-    doc.TakeSnapshot();
+    TakeSnapshot(doc);
     const OpenResult r = LoadDrawing(doc, "/tmp/empty.plv", "");
     EXPECT_EQ(r.status, OpenStatus::Opened) << "nothing to read is no rejection";
     EXPECT_TRUE(RejectionMessages(r).empty());
-    EXPECT_EQ(doc.figures, samples::EveryKind().figures);
-    EXPECT_EQ(doc.texts, samples::EveryKind().texts);
-    EXPECT_EQ(doc.SizeRaster, 16);
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
+    EXPECT_EQ(doc.drawing().texts, samples::EveryKind().drawing().texts);
+    EXPECT_EQ(doc.drawing().SizeRaster, 16);
     EXPECT_EQ(doc.PathName, "/tmp/empty.plv");
     EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.CanUndo());
@@ -92,7 +92,7 @@ TEST(DrawingFile, EmptyTextFileIsRejectedAtItsFirstLine) {
     EXPECT_EQ(r.status, OpenStatus::Rejected);
     EXPECT_EQ(RejectionMessages(r),
               (std::vector<std::string>{"Fout in bestand op regel 1", "Incorrect bestand"}));
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     EXPECT_TRUE(doc.PathName.empty());
 }
 
@@ -107,8 +107,8 @@ TEST(DrawingFile, SaveWritesTheFormatOfTheNameAndNamesTheDrawing) {
         EXPECT_FALSE(doc.IsModified());
         CPluvoDoc back;
         ASSERT_EQ(OpenDrawing(back, path).status, OpenStatus::Opened) << name;
-        EXPECT_EQ(back.figures, doc.figures) << name;
-        EXPECT_EQ(back.texts, doc.texts) << name;
+        EXPECT_EQ(back.drawing().figures, doc.drawing().figures) << name;
+        EXPECT_EQ(back.drawing().texts, doc.drawing().texts) << name;
         std::remove(path.c_str());
     }
 }

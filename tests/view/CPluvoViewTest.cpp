@@ -52,8 +52,8 @@ TEST_F(CPluvoViewTest, ClickMoveClickPlacesEachKindAtTheClickedPixels) {
         Click(View(), from);
         QTest::mouseMove(View(), to);
         Click(View(), to);
-        ASSERT_EQ(doc.figures.size(), static_cast<std::size_t>(row + 1)) << tool.kind;
-        const Figuur& f = doc.figures.back();
+        ASSERT_EQ(doc.drawing().figures.size(), static_cast<std::size_t>(row + 1)) << tool.kind;
+        const Figuur& f = doc.drawing().figures.back();
         EXPECT_EQ(f.FiguurType, tool.kind);
         if (tool.kind != Tekst) {
             EXPECT_EQ(f.p1, (POINT{from.x(), from.y()})) << tool.kind;
@@ -69,7 +69,7 @@ TEST_F(CPluvoViewTest, ClickMoveClickPlacesEachKindAtTheClickedPixels) {
 
 TEST_F(CPluvoViewTest, ACancelledGestureLeavesTheCanvasAsItWas) {
     doc = samples::EveryKind();
-    doc.selection = {1};
+    doc.Selection() = {1};
     frame->InitialUpdate();
     for (CommandId tool :
          {CommandId::ToolRechthoek, CommandId::ToolKopieer, CommandId::ToolPolygoon,
@@ -86,7 +86,7 @@ TEST_F(CPluvoViewTest, ACancelledGestureLeavesTheCanvasAsItWas) {
         QTest::keyClick(View(), Qt::Key_Escape);
         EXPECT_EQ(View()->Canvas(), before) << static_cast<int>(tool);
     }
-    EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().figures);
 }
 
 TEST_F(CPluvoViewTest, StatusPanesShowTheClickAndTheDistance) {
@@ -101,15 +101,15 @@ TEST_F(CPluvoViewTest, StatusPanesShowTheClickAndTheDistance) {
 }
 
 TEST_F(CPluvoViewTest, RightButtonAndKeysReachTheCommands) {
-    doc.figures.push_back(samples::Make(Lijn, {10, 10}, {50, 10}));
+    doc.drawing().figures.push_back(samples::Make(Lijn, {10, 10}, {50, 10}));
     frame->InitialUpdate();
     QTest::keyClick(View(), Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(doc.figures[0].p1, (POINT{42, 10})) << "Ctrl+Right moves by a grid cell";
+    EXPECT_EQ(doc.drawing().figures[0].p1, (POINT{42, 10})) << "Ctrl+Right moves by a grid cell";
     QTest::keyClick(View(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(doc.selection, std::vector<std::uint32_t>{0});
+    EXPECT_EQ(doc.Selection(), std::vector<std::uint32_t>{0});
     EXPECT_EQ(View()->Canvas(), FreshPaint()) << "the selection marks show";
     QTest::keyClick(View(), Qt::Key_Backspace, Qt::ControlModifier);
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     EXPECT_TRUE(View()->hasFocus()) << "the canvas keeps the keyboard";
 }
 
@@ -117,8 +117,8 @@ TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     doc = samples::EveryKind();
     // Its circles and texts reach above and left of (0, 0); the labels of a
     // canvas that starts there run along its own edges, so they stay off.
-    doc.MetCoord = 0;
-    doc.MetRaster = 1;
+    doc.drawing().MetCoord = 0;
+    doc.drawing().MetRaster = 1;
     doc.PathName = Local("some.txt");
     ASSERT_FALSE(SaveDrawing(doc, doc.PathName));
     frame->InitialUpdate();
@@ -138,11 +138,11 @@ TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     EXPECT_EQ(View()->Canvas().copy(positive), expected);
 
     // Ctrl+S writes the text format back under its name.
-    doc.figures.push_back(samples::Make(Lijn, {5, 5}, {60, 60}));
+    doc.drawing().figures.push_back(samples::Make(Lijn, {5, 5}, {60, 60}));
     QTest::keyClick(View(), Qt::Key_S, Qt::ControlModifier);
     CPluvoDoc back;
     ASSERT_EQ(OpenDrawing(back, Local("some.txt")).status, OpenStatus::Opened);
-    EXPECT_EQ(back.figures, doc.figures);
+    EXPECT_EQ(back.drawing().figures, doc.drawing().figures);
 }
 
 namespace {
@@ -162,7 +162,7 @@ QPoint At(CPluvoView* view, POINT drawing) {
 
 TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
     doc.current.RsterPnt = 0;
-    doc.figures.push_back(samples::Make(Rechthoek, {2400, 1800}, {2600, 1900}));
+    doc.drawing().figures.push_back(samples::Make(Rechthoek, {2400, 1800}, {2600, 1900}));
     frame->InitialUpdate();
     const QImage atStart = View()->Canvas();
     EXPECT_GE(atStart.width(), 2600);
@@ -205,11 +205,11 @@ TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
     QTest::mousePress(View(), Qt::LeftButton, {}, At(View(), {160, 125}));
     QTest::mouseMove(View(), At(View(), {175, 135}));
     QTest::mouseRelease(View(), Qt::LeftButton, {}, At(View(), {175, 135}));
-    ASSERT_EQ(doc.figures.size(), 3u);
-    EXPECT_EQ(doc.figures[1].p1, (POINT{150, 120}));
-    EXPECT_EQ(doc.figures[1].p2, (POINT{190, 140}));
-    EXPECT_EQ(doc.figures[2].p1, (POINT{160, 125}));
-    EXPECT_EQ(doc.figures[2].p2, (POINT{175, 135}));
+    ASSERT_EQ(doc.drawing().figures.size(), 3u);
+    EXPECT_EQ(doc.drawing().figures[1].p1, (POINT{150, 120}));
+    EXPECT_EQ(doc.drawing().figures[1].p2, (POINT{190, 140}));
+    EXPECT_EQ(doc.drawing().figures[2].p1, (POINT{160, 125}));
+    EXPECT_EQ(doc.drawing().figures[2].p2, (POINT{175, 135}));
 
     // Ctrl+0 still selects nothing; the copy is the whole canvas at 100 %.
     frame->Run(CommandId::ZoomFit);
@@ -237,7 +237,7 @@ TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
 
 TEST_F(CPluvoViewTest, FiguresBelowZeroAreReachable) {
     doc.current.RsterPnt = 0;
-    doc.figures.push_back(samples::Make(Lijn, {-300, -200}, {40, 40}));
+    doc.drawing().figures.push_back(samples::Make(Lijn, {-300, -200}, {40, 40}));
     frame->InitialUpdate();
     const POINT origin = View()->CanvasOrigin();
     // One grid cell beyond the line's end and the pen around it.
@@ -253,6 +253,6 @@ TEST_F(CPluvoViewTest, FiguresBelowZeroAreReachable) {
     Click(View(), At(View(), {-250, -150}));
     QTest::mouseMove(View(), At(View(), {-200, -150}));
     Click(View(), At(View(), {-200, -150}));
-    ASSERT_EQ(doc.figures.size(), 2u);
-    EXPECT_EQ(doc.figures[1].p1, (POINT{-250, -150}));
+    ASSERT_EQ(doc.drawing().figures.size(), 2u);
+    EXPECT_EQ(doc.drawing().figures[1].p1, (POINT{-250, -150}));
 }

@@ -12,10 +12,10 @@
 TEST(CanvasPrinting, APdfPageHoldsTheDrawingAndTheDrawingStaysAsItWas) {
     QTemporaryDir dir;
     CPluvoDoc doc = samples::EveryKind();
-    doc.selection = {0, 2};
+    doc.Selection() = {0, 2};
     doc.PrintFactor = 10;
     // A coordinate whose enlargement leaves the 32-bit range comes back too.
-    doc.figures[0].p2 = {300000000, 5};
+    doc.drawing().figures[0].p2 = {300000000, 5};
     const std::string before = StoreBinary(doc);
     const Figuur current = doc.current;
 
@@ -26,7 +26,7 @@ TEST(CanvasPrinting, APdfPageHoldsTheDrawingAndTheDrawingStaysAsItWas) {
 
     EXPECT_EQ(StoreBinary(doc), before) << "printing only reads the drawing";
     EXPECT_EQ(doc.current, current);
-    EXPECT_EQ(doc.selection, (std::vector<std::uint32_t>{0, 2}));
+    EXPECT_EQ(doc.Selection(), (std::vector<std::uint32_t>{0, 2}));
     QFile pdf(dir.filePath("page.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();

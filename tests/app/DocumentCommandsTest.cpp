@@ -70,7 +70,7 @@ TEST_F(MainFrameTest, SaveWritesEveryTimeAndAFailedSaveKeepsTheDrawingModified) 
     EXPECT_TRUE(QFile::exists(Path("b.plv"))) << "also when nothing changed";
 
     doc.PathName = Local("missing/b.plv");
-    doc.MarkModified();
+    frame->Run(CommandId::Thicker);
     frame->Run(CommandId::Save);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0],
@@ -80,8 +80,8 @@ TEST_F(MainFrameTest, SaveWritesEveryTimeAndAFailedSaveKeepsTheDrawingModified) 
 }
 
 TEST_F(MainFrameTest, TheSavePromptsThreeAnswers) {
-    doc.drawing().figures.push_back(samples::Make(Lijn, {1, 1}, {9, 9}));
-    doc.MarkModified();
+    Writable(doc).figures.push_back(samples::Make(Lijn, {1, 1}, {9, 9}));
+    doc.SetModifiedFlag(true);
 
     saveAnswer = SaveAnswer::Cancel;
     frame->Run(CommandId::New);
@@ -96,15 +96,15 @@ TEST_F(MainFrameTest, TheSavePromptsThreeAnswers) {
     EXPECT_EQ(frame->windowTitle(), " - Pluvo");
     CPluvoDoc saved;
     ASSERT_EQ(OpenDrawing(saved, Local("kept.plv")).status, OpenStatus::Opened);
-    EXPECT_EQ(saved.figures.size(), 1u) << "Yes saved before the new drawing";
+    EXPECT_EQ(saved.drawing().figures.size(), 1u) << "Yes saved before the new drawing";
 
-    doc.drawing().figures.push_back(samples::Make(Lijn, {1, 1}, {9, 9}));
-    doc.MarkModified();
+    Writable(doc).figures.push_back(samples::Make(Lijn, {1, 1}, {9, 9}));
+    doc.SetModifiedFlag(true);
     saveAnswer = SaveAnswer::No;
     frame->Run(CommandId::New);
     EXPECT_TRUE(doc.drawing().figures.empty()) << "No gives the changes up";
 
-    doc.MarkModified();
+    doc.SetModifiedFlag(true);
     saveAnswer = SaveAnswer::Yes; // and then the Save As dialog is cancelled
     files.clear();
     frame->Run(CommandId::New);
@@ -198,11 +198,11 @@ TEST_F(MainFrameTest, TextSvgAndMergeCommandsRememberTheirPaths) {
     // Reading the text back replaces the drawing, whatever the save prompt
     // answered.
     doc = samples::OneLine();
-    doc.MarkModified();
+    doc.SetModifiedFlag(true);
     saveAnswer = SaveAnswer::Cancel;
     files = {Path("export.txt")};
     frame->Run(CommandId::ReadText);
-    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().figures);
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
     EXPECT_EQ(saveQuestions.size(), 1);
 
     // A file that cannot be written is named in a message.
@@ -215,9 +215,9 @@ TEST_F(MainFrameTest, TextSvgAndMergeCommandsRememberTheirPaths) {
 
 TEST_F(MainFrameTest, MergingSelectsTheAddedFiguresAndRefusesOtherFiles) {
     CPluvoDoc three;
-    for (int i = 0; i < 3; ++i) three.figures.push_back(samples::Make(Rechthoek, {i, i}, {9, 9}));
+    for (int i = 0; i < 3; ++i) Writable(three).figures.push_back(samples::Make(Rechthoek, {i, i}, {9, 9}));
     Put(Path("three.plv"), QByteArray::fromStdString(StoreBinary(three)));
-    for (int i = 0; i < 5; ++i) doc.drawing().figures.push_back(samples::Make(Lijn, {i, 0}, {i, 9}));
+    for (int i = 0; i < 5; ++i) Writable(doc).figures.push_back(samples::Make(Lijn, {i, 0}, {i, 9}));
     files = {Path("three.plv")};
     frame->Run(CommandId::Merge);
     EXPECT_EQ(doc.drawing().figures.size(), 8u);
@@ -268,12 +268,12 @@ TEST_F(MainFrameTest, TheRealFileDialogsTakeATypedPath) {
     doc = samples::OneLine();
     typeInto(Path("via-dialog.txt"));
     frame->Run(CommandId::ReadText);
-    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().figures) << "read back through the open dialog";
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures) << "read back through the open dialog";
 }
 
 TEST_F(MainFrameTest, TheClipboardGetsTheCanvasAndTheDrawingStaysAsItWas) {
     doc = samples::EveryKind();
-    doc.Selection() = {0};
+    WritableSelection(doc) = {0};
     frame->InitialUpdate();
     const std::string before = StoreBinary(doc);
     QTest::keyClick(frame->View(), Qt::Key_C, Qt::ControlModifier);
@@ -295,6 +295,6 @@ TEST_F(MainFrameTest, ADroppedFileOpensLikeOpen) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(frame.get(), &drop);
-    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().figures);
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
     EXPECT_EQ(frame->windowTitle(), "dropped.plv - Pluvo");
 }

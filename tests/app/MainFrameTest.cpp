@@ -212,7 +212,7 @@ TEST_F(MainFrameTest, CheckMarksFollowTheDrawingAndTheBars) {
     frame->Run(CommandId::ToolBar);
     EXPECT_FALSE(frame->Action(CommandId::ToolBar)->isChecked());
 
-    doc.drawing().figures.push_back(Figuur{});
+    Writable(doc).figures.push_back(Figuur{});
     frame->Run(CommandId::Rotate);
     EXPECT_TRUE(frame->Action(CommandId::Undo)->isEnabled()) << "refreshed after every command";
     frame->Run(CommandId::Undo);
@@ -221,10 +221,11 @@ TEST_F(MainFrameTest, CheckMarksFollowTheDrawingAndTheBars) {
 
 TEST_F(MainFrameTest, TitleShowsTheFileNameAndTheModifiedMark) {
     EXPECT_EQ(frame->windowTitle(), " - Pluvo") << "a new drawing has no name";
-    doc.MarkModified();
-    doc.MarkModified();
+    frame->Run(CommandId::Thicker);
+    frame->Run(CommandId::Thicker);
     EXPECT_EQ(frame->windowTitle(), " - Pluvo*") << "one mark however often";
     doc.PathName = Local("plan.plv");
+    doc.SetModifiedFlag(false);
     frame->RebuildTitle();
     EXPECT_EQ(frame->windowTitle(), "plan.plv - Pluvo");
 }
@@ -257,7 +258,7 @@ TEST_F(MainFrameTest, ToolListAndTextEditFollowTheirRules) {
     EXPECT_FALSE(doc.IsModified());
 
     // An empty text list shows "(zet tekst)", which becomes a text when left.
-    doc.drawing().texts.clear();
+    Writable(doc).texts.clear();
     frame->InitialUpdate();
     EXPECT_EQ(frame->TextEdit()->text(), "(zet tekst)");
     frame->TextEdit()->setFocus();
@@ -284,7 +285,7 @@ TEST_F(MainFrameTest, CommandKeysInTheTextFieldReachTheFrameExceptThoseThatEditT
     EXPECT_TRUE(opened);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     // Ctrl+Backspace corrects a word in the field and leaves the drawing.
-    doc.drawing().figures.push_back(Figuur{});
+    Writable(doc).figures.push_back(Figuur{});
     field->setFocus();
     field->setText("Snelle tekst");
     QTest::keyClick(field, Qt::Key_Backspace, Qt::ControlModifier);

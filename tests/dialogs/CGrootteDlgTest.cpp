@@ -20,7 +20,7 @@ namespace {
 void ResizeCommand(CPluvoDoc& doc) {
     EditRoad road(doc);
     if (const std::optional<ResizePercentages> chosen = AskGrootte(doc, nullptr))
-        RunEdit(road, CommandId::Resize, [&chosen](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Resize, [&chosen](DrawingEditor& d) {
             ApplyGrootte(d, *chosen);
             return Change::Made;
         });
@@ -50,7 +50,7 @@ TEST(CGrootteDlg, OffersTheLastAcceptedPercentages) {
     EXPECT_TRUE(doc.IsModified());
 
     SCOPED_TRACE("Cancel takes no undo copy and changes nothing");
-    doc.DropSnapshot();
+    TestAccess::SetUndo(doc, nullptr);
     doc.SetModifiedFlag(false);
     const std::vector<Figuur> figures = doc.drawing().figures;
     WhenModal<CGrootteDlg>([](CGrootteDlg& d) {

@@ -40,7 +40,7 @@ CPluvoDoc ThreeFigures() {
         AppendFigure(doc);
     }
     doc.current.FiguurType = Lijn;
-    doc.Selection() = {1, 2};
+    WritableSelection(doc) = {1, 2};
     return doc;
 }
 
@@ -94,9 +94,9 @@ TEST(CKenmerkenDlg, ControlsShowAndTakeEveryValue) {
     CPluvoDoc doc = ThreeFigures();
     doc.current.FiguurType = Veelhoek;
     doc.current.Stippel = 1;
-    doc.drawing().MetCoord = 1;
+    Writable(doc).MetCoord = 1;
     doc.PrintFactor = 10;
-    doc.drawing().fonts[0].lfOrientation = doc.drawing().fonts[0].lfEscapement = 900;
+    Writable(doc).fonts[0].lfOrientation = Writable(doc).fonts[0].lfEscapement = 900;
     EXPECT_TRUE(RunDialog(doc, [](CKenmerkenDlg& d) {
         EXPECT_TRUE(d.toolButton(Veelhoek)->isChecked());
         EXPECT_TRUE(d.printFactorButton(3)->isChecked());
@@ -201,7 +201,7 @@ TEST(CKenmerkenDlg, TextDirectionAndReuseOfTexts) {
 
     SCOPED_TRACE("a new text is appended");
     CPluvoDoc doc;
-    doc.drawing().texts.push_back("twee");
+    Writable(doc).texts.push_back("twee");
     EXPECT_TRUE(RunDialog(doc, [](CKenmerkenDlg& d) {
         Retype(d.textEdit(), "twee");
         QTest::mouseClick(d.okButton(), Qt::LeftButton);

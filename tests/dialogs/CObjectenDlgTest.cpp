@@ -59,7 +59,7 @@ std::vector<std::string> Column(const CObjectenDlg& dialog, int column) {
 void ObjectListCommand(CPluvoDoc& doc) {
     EditRoad road(doc);
     const auto rows = RunObjecten(road, nullptr);
-    RunEdit(road, CommandId::ObjectList, [&rows](CPluvoDoc& d) {
+    RunEdit(road, CommandId::ObjectList, [&rows](DrawingEditor& d) {
         if (rows) SelectFigures(d, *rows);
         return Change::Made;
     });
@@ -69,7 +69,7 @@ void ObjectListCommand(CPluvoDoc& doc) {
 
 TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
     CPluvoDoc doc = FiveFigures();
-    doc.Selection() = {4, 2};
+    WritableSelection(doc) = {4, 2};
     WhenModal<CObjectenDlg>([](CObjectenDlg& d) {
         EXPECT_EQ(Column(d, 0), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
         EXPECT_EQ(Highlighted(d), (std::vector<std::size_t>{2, 4})) << "rows 3 and 5";
@@ -95,7 +95,7 @@ TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
 
 TEST(CObjectenDlg, DeleteRemovesTheHighlightedFiguresAfterConfirmation) {
     CPluvoDoc doc = FiveFigures();
-    doc.Selection() = {1};
+    WritableSelection(doc) = {1};
     int repaints = 0;
     EditRoad road(doc);
     road.AddListener([&repaints](const EditOutcome& outcome) { repaints += outcome.repaint; });
@@ -134,7 +134,7 @@ TEST(CObjectenDlg, DeleteRemovesTheHighlightedFiguresAfterConfirmation) {
 
 TEST(CObjectenDlg, HashHeaderHighlightsAllThenNone) {
     CPluvoDoc doc = FiveFigures();
-    doc.Selection() = {1};
+    WritableSelection(doc) = {1};
     const std::vector<std::size_t> all = {0, 1, 2, 3, 4};
     for (int opening = 0; opening < 2; ++opening) {
         SCOPED_TRACE(opening);
@@ -156,7 +156,7 @@ TEST(CObjectenDlg, HashHeaderHighlightsAllThenNone) {
 
 TEST(CObjectenDlg, RowsShowTheTextsOfTheFigures) {
     CPluvoDoc doc;
-    doc.drawing().texts.push_back("Caf\xE9");
+    Writable(doc).texts.push_back("Caf\xE9");
     doc.current.FiguurType = Tekst;
     for (std::int32_t k : {0, 1}) {
         doc.current.TekstIndex = k;
@@ -170,7 +170,7 @@ TEST(CObjectenDlg, RowsShowTheTextsOfTheFigures) {
 
 TEST(CObjectenDlg, FiveDigitFigureNumbersAreNotCutOff) {
     CPluvoDoc doc;
-    doc.drawing().figures.assign(12345, Figuur{});
+    Writable(doc).figures.assign(12345, Figuur{});
     EditRoad road(doc);
     CObjectenDlg dialog(road);
     dialog.show();
@@ -208,7 +208,7 @@ TEST(CObjectenDlg, EmptyDrawingShowsHeadersAndDeleteAsksForRows) {
 
 TEST(CObjectenDlg, HiddenButtonsRunTheirOperationOnly) {
     CPluvoDoc doc = FiveFigures();
-    doc.Selection() = {0};
+    WritableSelection(doc) = {0};
     EditRoad road(doc);
     CObjectenDlg dialog(road);
     dialog.show();

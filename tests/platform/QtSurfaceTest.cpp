@@ -73,7 +73,7 @@ TEST(QtSurface, GridHasDoubledLinesAt159And160) {
 
 TEST(QtSurface, DrawingARubberBandTwiceRestoresTheImageExactly) {
     CPluvoDoc doc;
-    doc.drawing().MetCoord = 1;
+    Writable(doc).MetCoord = 1;
     Figuur wide = Figure(Lijn, {30, 30}, {120, 70});
     wide.LijnDikte = 5;
     Figuur filled = Figure(Veelhoek, {90, 90}, {120, 100});
@@ -82,8 +82,8 @@ TEST(QtSurface, DrawingARubberBandTwiceRestoresTheImageExactly) {
     Figuur arc = Figure(Boogkwart, {60, 60}, {100, 20});
     Figuur dotted = Figure(Rechthoek, {10, 100}, {70, 140});
     dotted.Stippel = 1;
-    doc.drawing().figures = {wide, filled, arc, dotted};
-    doc.Selection() = {0, 1, 2, 3};
+    Writable(doc).figures = {wide, filled, arc, dotted};
+    WritableSelection(doc) = {0, 1, 2, 3};
     QImage image = PaintCanvas(doc, 300, 200, SelectionMarks::Show);
     const QImage before = image;
     QtSurface surface(image);
@@ -110,7 +110,7 @@ TEST(QtSurface, DrawingARubberBandTwiceRestoresTheImageExactly) {
 
 TEST(QtSurface, TextIsPlacedAtItsTopLeftAndTurnedByItsEscapement) {
     CPluvoDoc doc;
-    doc.drawing().texts = {"Pluvo \x80"};
+    Writable(doc).texts = {"Pluvo \x80"};
     Figuur text = Figure(Tekst, {20, 60}, {20, 60});
     text.TekstIndex = 0;
     text.FontIndex = 0;
@@ -131,7 +131,7 @@ TEST(QtSurface, TextIsPlacedAtItsTopLeftAndTurnedByItsEscapement) {
 
     LogFont turned = doc.drawing().fonts[0];
     turned.lfEscapement = turned.lfOrientation = 900;
-    doc.drawing().fonts.push_back(turned);
+    Writable(doc).fonts.push_back(turned);
     text.FontIndex = 1;
     QImage up = Blank(120, 120);
     QtSurface upSurface(up);
@@ -312,9 +312,9 @@ public:
 TEST(QtSurface, PaintSplitBetweenThreadsEqualsOneThread) {
     for (std::uint32_t seed = 1; seed <= 3; ++seed) {
         CPluvoDoc doc = samples::RandomDrawing(seed, 1200, 220, 160, seed == 2 ? 0 : 300);
-        doc.drawing().MetCoord = 1;
-        doc.drawing().SizeRaster = 10;
-        for (std::uint32_t k = 0; k < doc.drawing().figures.size(); k += 2) doc.Selection().push_back(k);
+        Writable(doc).MetCoord = 1;
+        Writable(doc).SizeRaster = 10;
+        for (std::uint32_t k = 0; k < Writable(doc).figures.size(); k += 2) WritableSelection(doc).push_back(k);
         QImage split = Blank(220, 160), one = Blank(220, 160);
         {
             QtSurface a(split);

@@ -69,7 +69,7 @@ TEST_F(CPluvoViewTest, ClickMoveClickPlacesEachKindAtTheClickedPixels) {
 
 TEST_F(CPluvoViewTest, ACancelledGestureLeavesTheCanvasAsItWas) {
     doc = samples::EveryKind();
-    doc.Selection() = {1};
+    WritableSelection(doc) = {1};
     frame->InitialUpdate();
     for (CommandId tool :
          {CommandId::ToolRechthoek, CommandId::ToolKopieer, CommandId::ToolPolygoon,
@@ -86,7 +86,7 @@ TEST_F(CPluvoViewTest, ACancelledGestureLeavesTheCanvasAsItWas) {
         QTest::keyClick(View(), Qt::Key_Escape);
         EXPECT_EQ(View()->Canvas(), before) << static_cast<int>(tool);
     }
-    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().figures);
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
 }
 
 TEST_F(CPluvoViewTest, StatusPanesShowTheClickAndTheDistance) {
@@ -101,7 +101,7 @@ TEST_F(CPluvoViewTest, StatusPanesShowTheClickAndTheDistance) {
 }
 
 TEST_F(CPluvoViewTest, RightButtonAndKeysReachTheCommands) {
-    doc.drawing().figures.push_back(samples::Make(Lijn, {10, 10}, {50, 10}));
+    Writable(doc).figures.push_back(samples::Make(Lijn, {10, 10}, {50, 10}));
     frame->InitialUpdate();
     QTest::keyClick(View(), Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(doc.drawing().figures[0].p1, (POINT{42, 10})) << "Ctrl+Right moves by a grid cell";
@@ -117,8 +117,8 @@ TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     doc = samples::EveryKind();
     // Its circles and texts reach above and left of (0, 0); the labels of a
     // canvas that starts there run along its own edges, so they stay off.
-    doc.drawing().MetCoord = 0;
-    doc.drawing().MetRaster = 1;
+    Writable(doc).MetCoord = 0;
+    Writable(doc).MetRaster = 1;
     doc.PathName = Local("some.txt");
     ASSERT_FALSE(SaveDrawing(doc, doc.PathName));
     frame->InitialUpdate();
@@ -138,7 +138,7 @@ TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     EXPECT_EQ(View()->Canvas().copy(positive), expected);
 
     // Ctrl+S writes the text format back under its name.
-    doc.drawing().figures.push_back(samples::Make(Lijn, {5, 5}, {60, 60}));
+    Writable(doc).figures.push_back(samples::Make(Lijn, {5, 5}, {60, 60}));
     QTest::keyClick(View(), Qt::Key_S, Qt::ControlModifier);
     CPluvoDoc back;
     ASSERT_EQ(OpenDrawing(back, Local("some.txt")).status, OpenStatus::Opened);
@@ -162,7 +162,7 @@ QPoint At(CPluvoView* view, POINT drawing) {
 
 TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
     doc.current.RsterPnt = 0;
-    doc.drawing().figures.push_back(samples::Make(Rechthoek, {2400, 1800}, {2600, 1900}));
+    Writable(doc).figures.push_back(samples::Make(Rechthoek, {2400, 1800}, {2600, 1900}));
     frame->InitialUpdate();
     const QImage atStart = View()->Canvas();
     EXPECT_GE(atStart.width(), 2600);
@@ -237,7 +237,7 @@ TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
 
 TEST_F(CPluvoViewTest, FiguresBelowZeroAreReachable) {
     doc.current.RsterPnt = 0;
-    doc.drawing().figures.push_back(samples::Make(Lijn, {-300, -200}, {40, 40}));
+    Writable(doc).figures.push_back(samples::Make(Lijn, {-300, -200}, {40, 40}));
     frame->InitialUpdate();
     const POINT origin = View()->CanvasOrigin();
     // One grid cell beyond the line's end and the pen around it.

@@ -12,10 +12,10 @@
 TEST(CanvasPrinting, APdfPageHoldsTheDrawingAndTheDrawingStaysAsItWas) {
     QTemporaryDir dir;
     CPluvoDoc doc = samples::EveryKind();
-    doc.Selection() = {0, 2};
+    WritableSelection(doc) = {0, 2};
     doc.PrintFactor = 10;
     // A coordinate whose enlargement leaves the 32-bit range comes back too.
-    doc.drawing().figures[0].p2 = {300000000, 5};
+    Writable(doc).figures[0].p2 = {300000000, 5};
     const std::string before = StoreBinary(doc);
     const Figuur current = doc.current;
 

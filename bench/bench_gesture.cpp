@@ -86,8 +86,8 @@ void MoveDuringCopy(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
     if (state.range(1) != 0)
-        for (Figuur& f : doc.drawing().figures) f.RsterPnt = 1;
-    for (std::uint32_t k = 0; k < doc.drawing().figures.size(); ++k) doc.Selection().push_back(k);
+        for (Figuur& f : Writable(doc).figures) f.RsterPnt = 1;
+    for (std::uint32_t k = 0; k < Writable(doc).figures.size(); ++k) WritableSelection(doc).push_back(k);
     doc.current.FiguurType = Kopieer;
     Panes panes;
     EditRoad road(doc);
@@ -110,8 +110,8 @@ BENCHMARK(MoveDuringCopy)
 void FirstMoveOfCopy(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
-    for (Figuur& f : doc.drawing().figures) f.RsterPnt = 1;
-    for (std::uint32_t k = 0; k < doc.drawing().figures.size(); ++k) doc.Selection().push_back(k);
+    for (Figuur& f : Writable(doc).figures) f.RsterPnt = 1;
+    for (std::uint32_t k = 0; k < Writable(doc).figures.size(); ++k) WritableSelection(doc).push_back(k);
     doc.current.FiguurType = Kopieer;
     Panes panes;
     EditRoad road(doc);

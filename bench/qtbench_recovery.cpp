@@ -13,8 +13,9 @@ namespace {
 
 // A change that makes the drawing differ from its last copy.
 void Change(CPluvoDoc& doc) {
-    doc.drawing().figures.front().p1.x ^= 1;
-    doc.MarkModified();
+    Writable(doc).figures.front().p1.x ^= 1;
+    doc.SetModifiedFlag(true);
+    TestAccess::Revise(doc);
 }
 
 void RecoveryTurnOnTheWindow(benchmark::State& state) {

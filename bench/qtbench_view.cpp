@@ -36,7 +36,7 @@ struct Scene {
         far.FiguurType = Lijn;
         far.p1 = {4000, 2300};
         far.p2 = {4100, 2400};
-        doc.drawing().figures.push_back(far);
+        Writable(doc).figures.push_back(far);
         view.resize(kBenchWidth, kBenchHeight);
         view.InitialUpdate();
         Show();

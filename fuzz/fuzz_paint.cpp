@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CanvasView view{kWidth, kHeight, SelectionMarks::Show,
                     std::span<const POINT>(doc.drawing().points).last(marked)};
     for (std::size_t i = 0; i < doc.drawing().figures.size(); i += 1 + last % 3)
-        doc.Selection().push_back(static_cast<std::uint32_t>(i));
-    if (last & 0x80) doc.Selection().push_back(0xFFFFFFFFu);
+        WritableSelection(doc).push_back(static_cast<std::uint32_t>(i));
+    if (last & 0x80) WritableSelection(doc).push_back(0xFFFFFFFFu);
 
     const std::vector<Pixel> screen = Paint(doc, SurfaceKind::Screen, view);
     FUZZ_CHECK(Paint(doc, SurfaceKind::Screen, view) == screen);

@@ -106,8 +106,9 @@ Figuur Shape(std::int32_t type, POINT a, POINT b, COLORREF rand) {
 void SampleDrawing(CPluvoDoc& doc, std::uint8_t choice) {
     OnNewDocument(doc);
     if (choice % 3 == 0) return;
-    doc.drawing().SizeRaster = choice % 3 == 1 ? 16 : 10;
-    doc.drawing().MetCoord = choice & 4 ? 1 : 0;
+    Drawing& drawing = Writable(doc);
+    drawing.SizeRaster = choice % 3 == 1 ? 16 : 10;
+    drawing.MetCoord = choice & 4 ? 1 : 0;
     Figuur box = Shape(Rechthoek, {20, 20}, {70, 60}, 0);
     box.MetVul = 1;
     box.KleurVul = 0x6464FF;
@@ -119,19 +120,19 @@ void SampleDrawing(CPluvoDoc& doc, std::uint8_t choice) {
     polygon.MetVul = 1;
     polygon.KleurVul = 0x00FFFF;
     polygon.nHoek = 3;
-    polygon.PolyPnt = static_cast<std::int32_t>(doc.drawing().points.size());
-    doc.drawing().points.insert(doc.drawing().points.end(), {{0, 0}, {30, 5}, {10, 25}});
+    polygon.PolyPnt = static_cast<std::int32_t>(drawing.points.size());
+    drawing.points.insert(drawing.points.end(), {{0, 0}, {30, 5}, {10, 25}});
     Figuur star = Shape(Veelhoek, {100, 60}, {140, 100}, 0xFF0000);
     star.nHoek = 5;
     Figuur arc = Shape(Boogkwart, {10, 70}, {40, 95}, 0x0000FF);
     Figuur circle = Shape(Cirkel, {120, 80}, {130, 90}, 0);
     Figuur text = Shape(Tekst, {30, 30}, {30, 30}, 0);
-    text.TekstIndex = static_cast<std::int32_t>(doc.drawing().texts.size());
-    doc.drawing().texts.push_back("Pluvo");
+    text.TekstIndex = static_cast<std::int32_t>(drawing.texts.size());
+    drawing.texts.push_back("Pluvo");
     Figuur fill = Shape(Opvullen, {40, 40}, {40, 40}, 0);
     fill.KleurVul = 0x00FF00;
     fill.MetVul = 1;
-    doc.drawing().figures = {box, ellipse, line, polygon, star, arc, circle, text, fill};
+    drawing.figures = {box, ellipse, line, polygon, star, arc, circle, text, fill};
     doc.current.KleurVul = 0x80FF80;
 }
 
@@ -251,7 +252,6 @@ struct Session {
     }
     void Restart() {
         fresh.clear();
-        road.ClearHistory();
         start = doc.drawing();
         wellFormed = WellFormed(doc);
         InitialUpdate();
@@ -359,7 +359,7 @@ void Session::Act(Input& in) {
         RunEdit(road,
                 static_cast<CommandId>(static_cast<std::int32_t>(CommandId::FillColour1) +
                                        static_cast<std::int32_t>(n)),
-                [colour](CPluvoDoc& d) {
+                [colour](DrawingEditor& d) {
                     ZetVulkleur(d, colour);
                     return Change::Made;
                 });
@@ -368,7 +368,7 @@ void Session::Act(Input& in) {
     case 11: {
         const KenmerkenResult answer = Kenmerken(doc, in);
         std::string toolbarText;
-        RunEdit(road, CommandId::Properties, [&](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Properties, [&](DrawingEditor& d) {
             return ApplyKenmerkenResult(d, answer, &toolbarText);
         });
         break;
@@ -377,7 +377,7 @@ void Session::Act(Input& in) {
         ResizePercentages chosen;
         chosen.horizontal = static_cast<std::int32_t>(in.Below(401)) - 200;
         chosen.vertical = in.Bit() ? chosen.horizontal : static_cast<std::int32_t>(in.Below(401)) - 200;
-        RunEdit(road, CommandId::Resize, [chosen](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Resize, [chosen](DrawingEditor& d) {
             ApplyGrootte(d, chosen);
             return Change::Made;
         });
@@ -392,7 +392,7 @@ void Session::Act(Input& in) {
         if (what & 1) road.Apply(RemoveFiguresEdit(rows));
         if (what & 2) road.Apply(FigureOperationEdit(static_cast<FigureOperation>(in.Below(5))));
         const bool ok = what & 4;
-        RunEdit(road, CommandId::ObjectList, [&](CPluvoDoc& d) {
+        RunEdit(road, CommandId::ObjectList, [&](DrawingEditor& d) {
             if (ok) SelectFigures(d, rows);
             return Change::Made;
         });
@@ -420,7 +420,7 @@ void Session::Act(Input& in) {
             foreign = true;
             break;
         }
-        RunEdit(road, CommandId::Merge, [&](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Merge, [&](DrawingEditor& d) {
             return Merge(d, bytes) == MergeResult::Added ? Change::Made : Change::Unmarked;
         });
         if (foreign) wellFormed = wellFormed && WellFormed(doc);
@@ -435,8 +435,11 @@ void Session::Act(Input& in) {
             text = in.Chunk(2048);
             foreign = true;
         }
-        RunEdit(road, CommandId::ReadText, [&](CPluvoDoc& d) {
-            ReadText(d, text);
+        RunEdit(road, CommandId::ReadText, [&](DrawingEditor& d) {
+            StoredDrawing stored;
+            ReadText(text, stored);
+            d.Replace(std::move(stored), RunValues::Reset);
+            d.Doc().SetModifiedFlag(false);
             return Change::Made;
         });
         if (foreign) wellFormed = WellFormed(doc);
@@ -456,8 +459,8 @@ void Session::Act(Input& in) {
         TakeToolbarText(road, in.Text());
         break;
     case 18:
-        // New.
-        OnNewDocument(doc);
+        // New, and perhaps a drawing opened.
+        road.Replace({CPluvoDoc::NewDrawing(), RunValues::Reset, {}, Modified::No});
         if (in.Bit()) SampleDrawing(doc, in.Byte());
         Restart();
         break;
@@ -543,12 +546,12 @@ bool Session::LineEndPullsExplain() const {
     if (doc.drawing().figures.size() < n || !std::equal(wholeFigures.begin(), wholeFigures.end(), doc.drawing().figures.begin()))
         return false;
     CPluvoDoc drawn;
-    drawn.drawing() = doc.drawing();
+    Writable(drawn) = doc.drawing();
     // No pulling on this paint: the figures are given as they were drawn.
     drawn.SnapDistance = 0;
     const LineEndIndex lineEnds(wholeFigures, wholeSnap);
     for (std::size_t i = 0; i < n; ++i) {
-        Figuur& f = drawn.drawing().figures[i];
+        Figuur& f = Writable(drawn).figures[i];
         if (f.RsterPnt != 0) continue;
         const POINT q1 = lineEnds.Find(f.p1);
         if (q1.x >= 0) f.p1 = q1;
@@ -606,9 +609,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (kTrace)
         std::fprintf(stderr, "start: %zu figures %zu points %zu texts %zu fonts; back: %zu %zu %zu %zu, settings %d\n",
-                     s.start.drawing().figures.size(), s.start.drawing().points.size(), s.start.drawing().texts.size(), s.start.drawing().fonts.size(),
+                     s.start.figures.size(), s.start.points.size(), s.start.texts.size(), s.start.fonts.size(),
                      s.doc.drawing().figures.size(), s.doc.drawing().points.size(), s.doc.drawing().texts.size(), s.doc.drawing().fonts.size(),
-                     s.start.Settings() == s.doc.Settings());
+                     s.start.Settings() == s.doc.drawing().Settings());
     FUZZ_CHECK(s.doc.drawing() == s.start);
     return 0;
 }

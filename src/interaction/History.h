@@ -9,6 +9,7 @@
 #include "model/DrawingChange.h"
 
 #include <cstddef>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -75,7 +76,8 @@ private:
                      ChangeSummary& summary);
     void Trim();
 
-    std::vector<Step> m_steps;
+    // A deque: the oldest steps leave from the front without moving the rest.
+    std::deque<Step> m_steps;
     std::size_t m_position = 0; // steps before it can be stepped back over
     std::vector<EditRecord> m_pending;
     std::size_t m_recorded = 0; // steps recorded so far, for the marks

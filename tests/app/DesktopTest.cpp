@@ -1,12 +1,15 @@
-// Pluvo on the desktop inside the editor: the menus in both languages, and
-// the PDF the "&Bestand" menu writes.
+// Pluvo on the desktop inside the editor: the menus in both languages, the
+// PDF the "&Bestand" menu writes, and the guide behind F1.
 #include "MainFrameFixture.h"
 
+#include "app/HelpWindow.h"
 #include "app/Translations.h"
 #include "model/SampleDrawings.h"
 
 #include <QFile>
+#include <QAbstractTextDocumentLayout>
 #include <QMenuBar>
+#include <QTextBrowser>
 
 #include <set>
 
@@ -86,4 +89,43 @@ TEST_F(MainFrameTest, WritePdfWritesThePageBesideTheDrawing) {
     frame->Run(CommandId::WritePdf);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith("Pluvo: Kan " + Path("no-such-folder/x.pdf")));
+}
+
+// F1 shows the guide in the program's own window, so that it needs no web
+// browser: the page in the program's language with its pictures, a link to
+// the other language followed inside the window, and F1 again brings back
+// the same window.
+TEST_F(MainFrameTest, F1ShowsTheGuideWithItsPicturesAndFollowsItsLinks) {
+    QTest::keyClick(frame.get(), Qt::Key_F1);
+    auto* help = frame->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    QTextBrowser* browser = help->Browser();
+    QTextDocument* page = browser->document();
+    // The guide's title names the window and heads the page.
+    EXPECT_TRUE(help->windowTitle().contains("handleiding")) << help->windowTitle().toStdString();
+    EXPECT_TRUE(page->toPlainText().startsWith(help->windowTitle()));
+    // The screenshot is loaded and laid out at its size.
+    const QImage picture =
+        page->resource(QTextDocument::ImageResource, QUrl("editor-nl.png")).value<QImage>();
+    EXPECT_EQ(picture.size(), QSize(640, 480));
+    EXPECT_GT(page->documentLayout()->documentSize().height(), 2 * 480);
+
+    // A click on the link to the English guide.
+    const QTextCursor link = page->find("English");
+    ASSERT_FALSE(link.isNull());
+    QTextCursor middle(page);
+    middle.setPosition((link.selectionStart() + link.selectionEnd()) / 2);
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                      browser->cursorRect(middle).center());
+    EXPECT_TRUE(help->windowTitle().contains("guide")) << help->windowTitle().toStdString();
+    EXPECT_EQ(browser->source().fileName(), "pluvo-en.html");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+
+    help->close();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_F1);
+    EXPECT_EQ(frame->findChildren<HelpWindow*>().size(), 1);
+    EXPECT_TRUE(help->isVisible());
 }

@@ -5,6 +5,7 @@
 
 #include "EditRoad.h"
 #include "model/Figuur.h"
+#include "model/UserText.h"
 
 #include <array>
 #include <cstdint>
@@ -19,11 +20,19 @@ inline constexpr std::array<COLORREF, 15> kVulkleuren = {
     0x808000, 0x800080, 0xFFFFFF, 0xC0C0C0, 0x00FFFF, 0xFFFF00, 0xFF00FF,
 };
 
-// The tool list's items; an item's index is its FiguurType.
+// The tool list's items, in Dutch; an item's index is its FiguurType. The
+// list shows them as ToolName gives them.
 inline constexpr std::array<std::string_view, 11> kToolNames = {
-    "Lijn",     "Ellips", "Cirkel", "BoogKwart", "Rechthoek", "Veelhoek",
-    "Opvullen", "Tekst",  "Kopie",  "Selectie",  "Polygoon",
+    PLUVO_TEXT("ToolList", "Lijn"),      PLUVO_TEXT("ToolList", "Ellips"),
+    PLUVO_TEXT("ToolList", "Cirkel"),    PLUVO_TEXT("ToolList", "BoogKwart"),
+    PLUVO_TEXT("ToolList", "Rechthoek"), PLUVO_TEXT("ToolList", "Veelhoek"),
+    PLUVO_TEXT("ToolList", "Opvullen"),  PLUVO_TEXT("ToolList", "Tekst"),
+    PLUVO_TEXT("ToolList", "Kopie"),     PLUVO_TEXT("ToolList", "Selectie"),
+    PLUVO_TEXT("ToolList", "Polygoon"),
 };
+
+// The tool list's item `index` in the interface's language.
+std::string ToolName(std::size_t index);
 
 // Sets the fill colour of the next figure and, with fill switched on, of
 // every selected figure. Returns whether selected figures changed colour.

@@ -8,6 +8,8 @@
 
 #include <QFile>
 #include <QAbstractTextDocumentLayout>
+#include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTextBrowser>
 
@@ -19,6 +21,8 @@ struct LanguageCase {
     Language language;
     QStringList menus;
     QString pdfItem;
+    QString firstTool; // the tool list's names come from a table of the core
+    QString idleText;
     bool uniqueAccessKeys;
 };
 
@@ -31,19 +35,23 @@ QStringList MenuTitles(QMainWindow& window) {
 
 } // namespace
 
-// Both languages: the menus are translated, and within each English menu
-// every access key is taken once, so that a letter reaches one item. (The
-// Dutch menus keep their given texts, "&Objectenlijst" and "Objecten
-// &omlaag" included.)
+// Both languages: the menus, the tool list and the status bar are
+// translated, and within each English menu every access key is taken once,
+// so that a letter reaches one item. (The Dutch menus keep their given
+// texts, "&Objectenlijst" and "Objecten &omlaag" included.)
 TEST(Desktop, MenusSpeakTheChosenLanguageWithOneItemPerAccessKey) {
     const LanguageCase cases[] = {
         {Language::Dutch,
          {"&Bestand", "B&eeld", "&Opties", "&Vorm", "&Hulp"},
          "Schrijf P&DF...",
+         "Lijn",
+         "Doe iets",
          false},
         {Language::English,
          {"&File", "&View", "&Options", "&Shape", "&Help"},
          "Write P&DF...",
+         "Line",
+         "Ready",
          true},
     };
     for (const LanguageCase& c : cases) {
@@ -53,6 +61,8 @@ TEST(Desktop, MenusSpeakTheChosenLanguageWithOneItemPerAccessKey) {
         CMainFrame frame(doc);
         EXPECT_EQ(MenuTitles(frame), c.menus);
         EXPECT_EQ(frame.Action(CommandId::WritePdf)->text(), c.pdfItem);
+        EXPECT_EQ(frame.ToolList()->itemText(0), c.firstTool);
+        EXPECT_EQ(frame.Pane(0)->text(), c.idleText);
         EXPECT_EQ(frame.Action(CommandId::Manual)->shortcut(), QKeySequence(Qt::Key_F1));
         for (QAction* title : frame.menuBar()->actions()) {
             if (!c.uniqueAccessKeys) break;

@@ -1183,6 +1183,65 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
+    <name>FigureKinds</name>
+    <message>
+        <source>Lijn</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Ellips</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Cirkel</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>BoogKwart</source>
+        <translation>Quarter Arc</translation>
+    </message>
+    <message>
+        <source>Rechthoek</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Veelhoek (%1)</source>
+        <translation>Regular Polygon (%1)</translation>
+    </message>
+    <message>
+        <source>Opvulling</source>
+        <translation>Flood Fill</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Polygoon (%1)</source>
+        <translation>Free Polygon (%1)</translation>
+    </message>
+    <message>
+        <source>Veelhoek</source>
+        <translation>Regular Polygon</translation>
+    </message>
+    <message>
+        <source>Opvullen</source>
+        <translation>Flood Fill</translation>
+    </message>
+    <message>
+        <source>Selectie</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Polygoon</source>
+        <translation>Free Polygon</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>is geen gewoon bestand</source>
@@ -1295,49 +1354,6 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
-    <name>ObjectList</name>
-    <message>
-        <source>Lijn</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>Ellips</source>
-        <translation>Ellipse</translation>
-    </message>
-    <message>
-        <source>Cirkel</source>
-        <translation>Circle</translation>
-    </message>
-    <message>
-        <source>BoogKwart</source>
-        <translation>Quarter Arc</translation>
-    </message>
-    <message>
-        <source>Rechthoek</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>Veelhoek (%1)</source>
-        <translation>Regular Polygon (%1)</translation>
-    </message>
-    <message>
-        <source>Opvulling</source>
-        <translation>Flood Fill</translation>
-    </message>
-    <message>
-        <source>Tekst</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Kopie</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Polygoon (%1)</source>
-        <translation>Free Polygon (%1)</translation>
-    </message>
-</context>
-<context>
     <name>PngExport</name>
     <message>
         <source>Bmp2Png.dll is er niet</source>
@@ -1411,53 +1427,6 @@ Click on the left in column #.</translation>
     <message>
         <source>gebruik: pluvo thumbnail INVOER UITVOER.png GROOTTE (1-%1)</source>
         <translation>usage: pluvo thumbnail INPUT OUTPUT.png SIZE (1-%1)</translation>
-    </message>
-</context>
-<context>
-    <name>ToolList</name>
-    <message>
-        <source>Lijn</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>Ellips</source>
-        <translation>Ellipse</translation>
-    </message>
-    <message>
-        <source>Cirkel</source>
-        <translation>Circle</translation>
-    </message>
-    <message>
-        <source>BoogKwart</source>
-        <translation>Quarter Arc</translation>
-    </message>
-    <message>
-        <source>Rechthoek</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>Veelhoek</source>
-        <translation>Regular Polygon</translation>
-    </message>
-    <message>
-        <source>Opvullen</source>
-        <translation>Flood Fill</translation>
-    </message>
-    <message>
-        <source>Tekst</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Kopie</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Selectie</source>
-        <translation>Select</translation>
-    </message>
-    <message>
-        <source>Polygoon</source>
-        <translation>Free Polygon</translation>
     </message>
 </context>
 </TS>

@@ -21,25 +21,25 @@ std::string Format(const char* format, auto... values) {
 std::string KindName(const Figuur& f) {
     switch (f.FiguurType) {
     case Lijn:
-        return UserText("ObjectList", "Lijn");
+        return UserText("FigureKinds", "Lijn");
     case Ellips:
-        return UserText("ObjectList", "Ellips");
+        return UserText("FigureKinds", "Ellips");
     case Cirkel:
-        return UserText("ObjectList", "Cirkel");
+        return UserText("FigureKinds", "Cirkel");
     case Boogkwart:
-        return UserText("ObjectList", "BoogKwart");
+        return UserText("FigureKinds", "BoogKwart");
     case Rechthoek:
-        return UserText("ObjectList", "Rechthoek");
+        return UserText("FigureKinds", "Rechthoek");
     case Veelhoek:
-        return FillIn(UserText("ObjectList", "Veelhoek (%1)"), {std::to_string(f.nHoek)});
+        return FillIn(UserText("FigureKinds", "Veelhoek (%1)"), {std::to_string(f.nHoek)});
     case Opvullen:
-        return UserText("ObjectList", "Opvulling");
+        return UserText("FigureKinds", "Opvulling");
     case Tekst:
-        return UserText("ObjectList", "Tekst");
+        return UserText("FigureKinds", "Tekst");
     case Kopieer:
-        return UserText("ObjectList", "Kopie");
+        return UserText("FigureKinds", "Kopie");
     case Polygoon:
-        return FillIn(UserText("ObjectList", "Polygoon (%1)"), {std::to_string(f.nHoek)});
+        return FillIn(UserText("FigureKinds", "Polygoon (%1)"), {std::to_string(f.nHoek)});
     default:
         // Never stored by the editor; a damaged file shows its number.
         return Format("%d", f.FiguurType);

@@ -17,7 +17,7 @@ template <class Set> bool RecolourSelection(CPluvoDoc& doc, Set set) {
 
 std::string ToolName(std::size_t index) {
     // The names are literals, so their views end in a nul.
-    return UserText("ToolList", kToolNames.at(index).data());
+    return UserText("FigureKinds", kToolNames.at(index).data());
 }
 
 bool ZetVulkleur(CPluvoDoc& doc, COLORREF colour) {

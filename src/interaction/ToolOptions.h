@@ -23,12 +23,12 @@ inline constexpr std::array<COLORREF, 15> kVulkleuren = {
 // The tool list's items, in Dutch; an item's index is its FiguurType. The
 // list shows them as ToolName gives them.
 inline constexpr std::array<std::string_view, 11> kToolNames = {
-    PLUVO_TEXT("ToolList", "Lijn"),      PLUVO_TEXT("ToolList", "Ellips"),
-    PLUVO_TEXT("ToolList", "Cirkel"),    PLUVO_TEXT("ToolList", "BoogKwart"),
-    PLUVO_TEXT("ToolList", "Rechthoek"), PLUVO_TEXT("ToolList", "Veelhoek"),
-    PLUVO_TEXT("ToolList", "Opvullen"),  PLUVO_TEXT("ToolList", "Tekst"),
-    PLUVO_TEXT("ToolList", "Kopie"),     PLUVO_TEXT("ToolList", "Selectie"),
-    PLUVO_TEXT("ToolList", "Polygoon"),
+    PLUVO_TEXT("FigureKinds", "Lijn"),      PLUVO_TEXT("FigureKinds", "Ellips"),
+    PLUVO_TEXT("FigureKinds", "Cirkel"),    PLUVO_TEXT("FigureKinds", "BoogKwart"),
+    PLUVO_TEXT("FigureKinds", "Rechthoek"), PLUVO_TEXT("FigureKinds", "Veelhoek"),
+    PLUVO_TEXT("FigureKinds", "Opvullen"),  PLUVO_TEXT("FigureKinds", "Tekst"),
+    PLUVO_TEXT("FigureKinds", "Kopie"),     PLUVO_TEXT("FigureKinds", "Selectie"),
+    PLUVO_TEXT("FigureKinds", "Polygoon"),
 };
 
 // The tool list's item `index` in the interface's language.

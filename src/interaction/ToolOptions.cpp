@@ -15,6 +15,11 @@ template <class Set> bool RecolourSelection(CPluvoDoc& doc, Set set) {
 
 } // namespace
 
+std::string ToolName(std::size_t index) {
+    // The names are literals, so their views end in a nul.
+    return UserText("FigureKinds", kToolNames.at(index).data());
+}
+
 bool ZetVulkleur(CPluvoDoc& doc, COLORREF colour) {
     const auto value = static_cast<std::int32_t>(colour);
     doc.current.KleurVul = value;

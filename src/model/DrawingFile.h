@@ -40,7 +40,8 @@ OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view b
 // Reads the file `path` and loads it as LoadDrawing does.
 OpenResult OpenDrawing(CPluvoDoc& doc, const std::string& path);
 
-// The Dutch messages the user sees for a rejected file, in order.
+// The messages the user sees for a rejected file, in order, in the
+// interface's language (UserText).
 std::vector<std::string> RejectionMessages(const OpenResult& result);
 
 // The bytes of the drawing as saved under `path` (text lines end in a line

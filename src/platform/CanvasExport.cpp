@@ -7,6 +7,9 @@
 #include "render/OriginSurface.h"
 #include "render/ViewGeometry.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
 #include <algorithm>
 
 namespace {
@@ -129,12 +132,18 @@ QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height
 bool ExportCanvasPng(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,
                      const std::string& target, std::string& error) {
     if (width < 1 || height < 1 || width > kMaxCanvasSide || height > kMaxCanvasSide) {
-        error = "ongeldige afmeting " + std::to_string(width) + "x" + std::to_string(height);
+        error = QCoreApplication::translate("CanvasExport", "ongeldige afmeting %1x%2")
+                    .arg(width)
+                    .arg(height)
+                    .toStdString();
         return false;
     }
     const QImage image = PaintCanvas(doc, width, height, SelectionMarks::Hide);
     std::string message;
     if (WritePng(image, target, [&](const std::string& m) { message = m; })) return true;
-    error = message.empty() ? "kan " + target + " niet schrijven" : message;
+    error = message.empty() ? QCoreApplication::translate("CanvasExport", "kan %1 niet schrijven")
+                                  .arg(QFile::decodeName(target.c_str()))
+                                  .toStdString()
+                            : message;
     return false;
 }

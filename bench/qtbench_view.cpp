@@ -1,7 +1,9 @@
 // Scrolling and zooming the window's view of 100,000 figures on a canvas
 // larger than its 1920x1080 window: a wheel notch of scrolling and a zoom
 // step, each with the screen update that follows it (the view painted into
-// an image as the screen would get it). Neither repaints the drawing.
+// an image as the screen would get it). Neither repaints the drawing. And a
+// small drawing zoomed far out, where the canvas grows to fill the window,
+// and edited there.
 #include "common/DrawingGenerator.h"
 #include "interaction/EditRoad.h"
 #include "model/CPluvoDoc.h"
@@ -91,6 +93,62 @@ void ZoomStep(benchmark::State& state) {
 }
 // 100 % <-> 200 %, and 50 % <-> 100 % (the reduced canvas made anew).
 BENCHMARK(ZoomStep)->Arg(kActualSize)->Arg(kActualSize - 1)->Unit(benchmark::kMillisecond);
+
+// A small drawing in the 1920x1080 window zoomed out: at 25 % the canvas
+// covers 7680 x 4320 drawing pixels to fill the window, at 12.5 % it holds
+// its cap of 64 million pixels and the rest of the window shows the plane,
+// made beside it; each step out is painted anew and shown, and so is the
+// step back to 100 %.
+struct SmallScene {
+    CPluvoDoc doc;
+    EditRoad road{doc};
+    NoStatus status;
+    CPluvoView view{doc, road, status};
+    QImage screen{kBenchWidth, kBenchHeight, QImage::Format_RGB32};
+
+    SmallScene() {
+        doc = CachedDrawing(100);
+        doc.MetCoord = 1;
+        view.resize(kBenchWidth, kBenchHeight);
+        view.InitialUpdate();
+        view.render(&screen);
+    }
+};
+
+void ZoomOutFar(benchmark::State& state) {
+    SmallScene scene;
+    const int to = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        scene.view.SetZoomStep(to);
+        scene.view.render(&scene.screen);
+        scene.view.SetZoomStep(kActualSize);
+        scene.view.render(&scene.screen);
+    }
+}
+BENCHMARK(ZoomOutFar)->Arg(kActualSize - 2)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// One edit of that drawing (its figures moved a pixel) shown at a step:
+// the whole canvas painted anew, and reduced when the step is below 100 %.
+void EditShown(benchmark::State& state) {
+    SmallScene scene;
+    scene.view.SetZoomStep(static_cast<int>(state.range(0)));
+    scene.view.render(&scene.screen);
+    int direction = 1;
+    for (auto _ : state) {
+        Edit edit;
+        edit.change = [direction](CPluvoDoc& doc) {
+            for (Figuur& f : doc.figures) {
+                f.p1.x += direction;
+                f.p2.x += direction;
+            }
+            return Change::Made;
+        };
+        scene.road.Apply(edit);
+        scene.view.render(&scene.screen);
+        direction = -direction;
+    }
+}
+BENCHMARK(EditShown)->Arg(kActualSize)->Arg(kActualSize - 2)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -63,6 +63,21 @@ void CutToCaps(Span& x, Span& y, std::int64_t maxSide, std::int64_t maxPixels) {
     }
 }
 
+// The canvas along one axis when the content does not fit the caps: the
+// drawing's own canvas `need` within `length` pixels of the content, placed
+// to show from where the window starts as far as that keeps the drawing.
+Span PlaceCanvas(const Span& content, const Span& need, std::int64_t shownStart,
+                 std::int64_t length) {
+    if (length >= content.length) return content;
+    length = std::max(FloorToUnit(length), need.length);
+    const std::int64_t needEnd = need.start + need.length;
+    const std::int64_t contentEnd = content.start + content.length;
+    const std::int64_t lowest = -FloorToUnit(-std::max(content.start, needEnd - length));
+    const std::int64_t highest = FloorToUnit(std::min(need.start, contentEnd - length));
+    if (lowest > highest) return {need.start, std::min(length, contentEnd - need.start)};
+    return {std::clamp(FloorToUnit(shownStart), lowest, highest), length};
+}
+
 CanvasLayout ToLayout(const Span& x, const Span& y) {
     return {{ToInt32(x.start), ToInt32(y.start)},
             static_cast<std::int32_t>(std::clamp<std::int64_t>(x.length, 1, std::numeric_limits<std::int32_t>::max())),
@@ -142,13 +157,23 @@ ViewLayout LayoutView(const DrawingBounds& drawing, std::int64_t cell, const Vie
         layout.bars = bars;
     }
     layout.content = ToLayout(x, y);
-    // Past the caps the canvas ends at a whole kOriginUnit, so that the
-    // reduced window pixels along its edge average canvas pixels only.
-    Span cx = x, cy = y;
-    CutToCaps(cx, cy, kMaxViewSide, kMaxViewPixels);
-    if (cx.length < x.length) cx.length = std::max<std::int64_t>(FloorToUnit(cx.length), kOriginUnit);
-    if (cy.length < y.length) cy.length = std::max<std::int64_t>(FloorToUnit(cy.length), kOriginUnit);
-    layout.canvas = ToLayout(cx, cy);
+    // Past the caps the canvas keeps the drawing's own and as much of what
+    // the window shows as fits, the longer side given up first; it then
+    // ends at a whole kOriginUnit, so that the reduced window pixels along
+    // its edge average canvas pixels only.
+    std::int64_t w = std::min(x.length, kMaxViewSide), h = std::min(y.length, kMaxViewSide);
+    if (w * h > kMaxViewPixels) {
+        if (w >= h) {
+            w = std::max<std::int64_t>(own.width, kMaxViewPixels / h);
+            h = std::min(h, kMaxViewPixels / w);
+        } else {
+            h = std::max<std::int64_t>(own.height, kMaxViewPixels / w);
+            w = std::min(w, kMaxViewPixels / h);
+        }
+    }
+    const DrawingBounds shown = map.Shown(layout.viewportWidth, layout.viewportHeight);
+    layout.canvas = ToLayout(PlaceCanvas(x, {own.origin.x, own.width}, shown.left, w),
+                             PlaceCanvas(y, {own.origin.y, own.height}, shown.top, h));
     return layout;
 }
 

@@ -92,9 +92,10 @@ struct ViewLayout {
     // window shows, so that the window never shows beyond it.
     CanvasLayout content;
     // The part of the content painted pixel for pixel into the backing
-    // image: all of it within the caps, past them the part that
-    // DrawingCanvas keeps, cut to whole kOriginUnit. The rest of the content
-    // shows only the grid, the labels and the background.
+    // image: all of it within the caps; past them the drawing's canvas and
+    // as much of what the window shows as the caps allow, in whole
+    // kOriginUnit. The rest of the content holds no figure and shows only
+    // the grid, the labels and the background.
     CanvasLayout canvas;
     ScrollBarsShown bars;
     // The window pixels left for the canvas beside the bars.

@@ -79,6 +79,8 @@ TEST(ViewMapping, TheContentCoversTheDrawingAndWhatTheWindowShowsTheCanvasStaysW
         // window 15360 x 8640, of which the canvas holds 64 million pixels.
         {{0, 0, 500, 300}, {1, 0, 0}, area, {{0, 0}, 3600, 2600}, {}, {}},
         {{0, 0, 500, 300}, {0, 0, 0}, {1920, 1080, 15}, {{0, 0}, 15360, 8640}, {}, {{0, 0}, 7400, 8640}},
+        // There, the drawing's own canvas first, then what fits of the rest.
+        {{0, 0, 12000, 300}, {0, 0, 0}, {1920, 1080, 15}, {{0, 0}, 15360, 8640}, {}, {{0, 0}, 12032, 5312}},
         // Past the caps: the part farthest below zero goes first.
         {{-10000, 0, 10000, 200}, start, area, {{-6352, 0}, 16384, 635}, {true, false}, {}},
         {{0, 0, 30000, 30000}, start, area, {{0, 0}, 3906, 16384}, {true, true}, {}},

@@ -366,4 +366,17 @@ TEST_F(CPluvoViewTest, ZoomedOutTheGridAndItsLabelsFillTheWholeWindow) {
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) greyPixels += shown.pixel(x, y) == grey;
     EXPECT_EQ(greyPixels, 0);
+    // A rectangle placed out there, beyond the canvas, shows once placed:
+    // the canvas takes the drawing in first.
+    const QPoint from(window.width() - 60, 40), to = from + QPoint(40, 30);
+    frame->Run(CommandId::ToolRechthoek);
+    Click(View(), from);
+    QTest::mouseMove(View(), to);
+    Click(View(), to);
+    ASSERT_EQ(doc.figures.size(), 2u);
+    EXPECT_NE(Shown(View()).copy(QRect(from, to)), shown.copy(QRect(from, to)));
+    const CanvasLayout canvas{View()->CanvasOrigin(), View()->Canvas().width(),
+                              View()->Canvas().height()};
+    EXPECT_GT(canvas.origin.x + canvas.width, doc.figures[1].p2.x);
+    EXPECT_GT(canvas.origin.y + canvas.height, doc.figures[1].p2.y);
 }

@@ -101,6 +101,7 @@ struct ViewLayout {
     // The window pixels left for the canvas beside the bars.
     std::int32_t viewportWidth = 1;
     std::int32_t viewportHeight = 1;
+    friend bool operator==(const ViewLayout&, const ViewLayout&) = default;
 };
 
 // The layout for a drawing shown with `map` in `area`: the content covers

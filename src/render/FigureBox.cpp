@@ -197,19 +197,6 @@ PixelBox Text(const CPluvoDoc& doc, const Figuur& f, Surface& measure) {
     return TextBox(at.x, at.y, size.cx, size.cy, font->lfEscapement);
 }
 
-// SchilderFiguur's widening of the box of p1 and p2 by c to the right and
-// down, so that the shape includes the pixels at both points.
-void AdjustEdges(POINT& a, POINT& b, std::int32_t c) {
-    if (a.x > b.x)
-        a.x = i32::add(a.x, c);
-    else if (b.x > a.x)
-        b.x = i32::add(b.x, c);
-    if (a.y > b.y)
-        a.y = i32::add(a.y, c);
-    else if (b.y > a.y)
-        b.y = i32::add(b.y, c);
-}
-
 } // namespace
 
 PixelBox FigureBox(const CPluvoDoc& doc, const Figuur& figure, const LineEndIndex& lineEnds,

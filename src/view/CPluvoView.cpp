@@ -96,11 +96,12 @@ void CPluvoView::Layout() {
         m_bounds = CanvasBounds(m_doc);
         m_boundsRevision = m_doc.Revision();
     }
-    m_layout = LayoutView(m_bounds, m_doc.SizeRaster, m_map, Area());
+    const ViewLayout layout = LayoutView(m_bounds, m_doc.SizeRaster, m_map, Area());
+    if (layout != m_layout) update();
+    m_layout = layout;
     if (m_layout.canvas != m_painted) {
         m_invalid = true;
         m_reducedValid = false;
-        update();
     }
     PlaceScrollBars();
 }
@@ -224,7 +225,9 @@ void CPluvoView::EnsurePlane() {
                     m_planeCovers.bottom - m_planeCovers.top);
     const QRect painted(canvas.origin.x, canvas.origin.y, canvas.width, canvas.height);
     for (const QRect& part : QRegion(all) - QRegion(painted)) {
-        const DrawingBounds region{part.left(), part.top(), part.right() + 1, part.bottom() + 1};
+        const DrawingBounds region{align(part.left(), content.origin.x),
+                                   align(part.top(), content.origin.y), part.right() + 1,
+                                   part.bottom() + 1};
         m_plane.push_back({region, PaintReducedPlane(m_doc, content, region, halvings)});
     }
 }

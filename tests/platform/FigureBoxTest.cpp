@@ -1,8 +1,8 @@
 // The box a figure may paint against the pixels it paints: every kind, pen
 // widths, dotted pens, the four quarters of an arc and texts at every
 // quarter turn, each painted alone and compared with FigureBox.
+#include "../model/SampleDrawings.h"
 #include "model/CPluvoDoc.h"
-#include "platform/CanvasExport.h"
 #include "platform/QtSurface.h"
 #include "render/FigureBox.h"
 #include "render/LineEndIndex.h"
@@ -46,17 +46,12 @@ std::string Text(const PixelBox& b) {
     return out.str();
 }
 
-Figuur Make(std::int32_t type, POINT p1, POINT p2, std::int32_t width = 1, bool edge = true) {
-    Figuur f;
-    f.FiguurType = type;
-    f.p1 = p1;
-    f.p2 = p2;
+// A filled pentagon, or another kind, with an outline of the given width.
+Figuur Make(FiguurSoort type, POINT p1, POINT p2, std::int32_t width = 1, bool edge = true) {
+    Figuur f = samples::Make(type, p1, p2);
     f.MetRand = edge ? 1 : 0;
     f.MetVul = 1;
     f.LijnDikte = width;
-    f.RsterPnt = 1;
-    f.KleurRand = 0x0000FF;
-    f.KleurVul = 0x00FF00;
     f.nHoek = 5;
     return f;
 }
@@ -79,7 +74,7 @@ TEST(FigureBox, IsTheBoxOfThePixelsEachFigurePaints) {
     for (std::int32_t width : {1, 2, 3, 4, 7}) {
         for (POINT to : {POINT{140, 60}, POINT{60, 140}, POINT{-30, 20}, POINT{52, 15}})
             exact.push_back(Make(Lijn, {50, 20}, to, width));
-        for (std::int32_t type : {Ellips, Rechthoek, Cirkel, Veelhoek}) {
+        for (FiguurSoort type : {Ellips, Rechthoek, Cirkel, Veelhoek}) {
             exact.push_back(Make(type, {100, 80}, {160, 120}, width));
             exact.push_back(Make(type, {100, 80}, {61, 50}, width));
         }
@@ -101,7 +96,7 @@ TEST(FigureBox, IsTheBoxOfThePixelsEachFigurePaints) {
     dotted.FiguurType = Boogkwart;
     exact.push_back(dotted);
     // Without an outline: the fill alone.
-    for (std::int32_t type : {Ellips, Rechthoek, Cirkel})
+    for (FiguurSoort type : {Ellips, Rechthoek, Cirkel})
         exact.push_back(Make(type, {100, 80}, {160, 121}, 1, false));
     holding.push_back(Make(Veelhoek, {100, 80}, {160, 121}, 1, false));
 

@@ -126,9 +126,13 @@ void CPluvoView::PlaceScrollBars() {
     m_hbar->setVisible(m_layout.bars.horizontal);
     m_vbar->setVisible(m_layout.bars.vertical);
     // The content covers what the window shows, so the bars take the offset
-    // as it is; the bars' own scrolling sets it from their values.
-    m_map.offsetX = m_hbar->value() + originX;
-    m_map.offsetY = m_vbar->value() + originY;
+    // as it is.
+    OffsetFromScrollBars();
+}
+
+void CPluvoView::OffsetFromScrollBars() {
+    m_map.offsetX = m_hbar->value() + ZoomedOrigin(m_layout.content.origin.x, m_map.step);
+    m_map.offsetY = m_vbar->value() + ZoomedOrigin(m_layout.content.origin.y, m_map.step);
 }
 
 void CPluvoView::ShowAt(int step, std::int64_t offsetX, std::int64_t offsetY) {
@@ -275,10 +279,7 @@ void CPluvoView::ZoomToFit() {
 }
 
 void CPluvoView::Scrolled() {
-    const std::int64_t originX = ZoomedOrigin(m_layout.content.origin.x, m_map.step);
-    const std::int64_t originY = ZoomedOrigin(m_layout.content.origin.y, m_map.step);
-    m_map.offsetX = m_hbar->value() + originX;
-    m_map.offsetY = m_vbar->value() + originY;
+    OffsetFromScrollBars();
     update();
     if (!m_pointerInside) return;
     // Another drawing point lies under the pointer now: the status bar shows

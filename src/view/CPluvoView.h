@@ -91,8 +91,9 @@ private:
     void Layout();
     // The one place that maps the view's offset to the scroll bars' values
     // and back: the bars range over the content, their values keep the
-    // offset.
+    // offset, and the offset follows the bars when they scroll.
     void PlaceScrollBars();
+    void OffsetFromScrollBars();
     // Shows the drawing at `step` with the window's top-left pixel at the
     // zoomed drawing position (offsetX, offsetY), laid out anew.
     void ShowAt(int step, std::int64_t offsetX, std::int64_t offsetY);

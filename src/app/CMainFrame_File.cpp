@@ -96,6 +96,7 @@ void CMainFrame::ShowOpenResult(const QString& path, const OpenResult& result) {
     }
     RebuildTitle();
     InitialUpdate();
+    Recovery::Offer(this); // recovery: copies of windows that died
 }
 
 void CMainFrame::ShowOpenProblem(const QString& path, const std::string& reason) {

@@ -213,9 +213,7 @@ void CMainFrame::OnWriteText(CommandId) {
 }
 
 void CMainFrame::OnReadText(CommandId) {
-    // The prompt's answer does not stop the reading: after Cancel the open
-    // dialog still follows.
-    SaveModified();
+    if (!SaveModified()) return;
     const QString path = AskFile(FileQuestion::Kind::Open, tr(kTextFilter), "txt", &m_doc.TextPath);
     if (path.isEmpty()) return;
     std::string bytes;

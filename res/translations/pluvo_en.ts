@@ -1390,20 +1390,28 @@ Click on the left in column #.</translation>
         <translation>Untitled</translation>
     </message>
     <message>
-        <source>Pluvo</source>
-        <translation>Pluvo</translation>
+        <source>Er zijn niet-opgeslagen wijzigingen in %1 bewaard (%2). Wilt u ze terugzetten?</source>
+        <translation>Unsaved changes to %1 were kept (%2). Do you want to restore them?</translation>
     </message>
     <message>
-        <source>Er zijn niet-opgeslagen wijzigingen in %1 bewaard. Wilt u ze terugzetten?</source>
-        <translation>Unsaved changes to %1 were kept. Do you want to restore them?</translation>
+        <source>Ze komen in een nieuw venster.</source>
+        <translation>They open in a new window.</translation>
     </message>
     <message>
-        <source>&amp;Ja</source>
-        <translation>&amp;Yes</translation>
+        <source>Nee gooit ze weg; Later bewaart ze voor een volgende keer.</source>
+        <translation>No throws them away; Later keeps them for another time.</translation>
     </message>
     <message>
-        <source>&amp;Nee</source>
-        <translation>&amp;No</translation>
+        <source>&amp;Later</source>
+        <translation>&amp;Later</translation>
+    </message>
+    <message>
+        <source>Kan geen nieuw venster openen voor %1; de kopie blijft bewaard.</source>
+        <translation>Cannot open a new window for %1; the copy is kept.</translation>
+    </message>
+    <message>
+        <source>Kan de herstelkopie %1 niet terugzetten: ze is weg, beschadigd of al in een ander venster geopend.</source>
+        <translation>Cannot restore the recovery copy %1: it is gone, damaged or already open in another window.</translation>
     </message>
 </context>
 <context>

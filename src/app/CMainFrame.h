@@ -54,7 +54,8 @@ public:
     // shown) or the user cancelled.
     bool OpenFile(const QString& path);
     // What follows reading a drawing: a rejected file's messages, the
-    // recent-file list, the title and the toolbar controls.
+    // recent-file list, the title, the toolbar controls and the offer of the
+    // recovery copies of windows that died.
     void ShowOpenResult(const QString& path, const OpenResult& result);
     // The check marks and enabled states, read from the drawing and the
     // window. (The lock indicators follow the lock keys and the window's

@@ -156,8 +156,8 @@ QLabel* CMainFrame::Pane(int index) const {
 
 void CMainFrame::InitialUpdate() {
     m_toolList->clear();
-    for (std::string_view name : kToolNames)
-        m_toolList->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    for (std::size_t i = 0; i < kToolNames.size(); ++i)
+        m_toolList->addItem(QString::fromStdString(ToolName(i)));
     m_toolList->setCurrentIndex(0);
     m_toolList->setCurrentIndex(m_doc.current.FiguurType);
     m_textEdit->setText(QString::fromStdString(Win1252ToUtf8(InitialToolbarText(m_doc))));

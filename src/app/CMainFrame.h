@@ -54,8 +54,9 @@ public:
     // shown) or the user cancelled.
     bool OpenFile(const QString& path);
     // What follows reading a drawing: the document takes its place (or the
-    // new drawing's, for a rejected file, whose messages show), and the file
-    // joins the recent-file list.
+    // new drawing's, for a rejected file, whose messages show), the file
+    // joins the recent-file list, and the recovery copies of windows that
+    // died are offered.
     void ShowOpenResult(const QString& path, OpenResult&& result);
     // The check marks and enabled states, read from the drawing and the
     // window. (The lock indicators follow the lock keys and the window's

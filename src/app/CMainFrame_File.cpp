@@ -94,6 +94,7 @@ void CMainFrame::ShowOpenResult(const QString& path, OpenResult&& result) {
         m_recent.Add(path);
         RebuildRecentFiles();
     }
+    Recovery::Offer(this); // recovery: copies of windows that died
 }
 
 void CMainFrame::ShowOpenProblem(const QString& path, const std::string& reason) {
@@ -210,9 +211,7 @@ void CMainFrame::OnWriteText(CommandId) {
 }
 
 void CMainFrame::OnReadText(CommandId) {
-    // The prompt's answer does not stop the reading: after Cancel the open
-    // dialog still follows.
-    SaveModified();
+    if (!SaveModified()) return;
     const QString path = AskFile(FileQuestion::Kind::Open, tr(kTextFilter), "txt", &m_doc.TextPath);
     if (path.isEmpty()) return;
     std::string bytes;

@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr const char* kIdleText = "Doe iets";
+constexpr const char* kIdleText = QT_TRANSLATE_NOOP("CMainFrame", "Doe iets");
 
 } // namespace
 

@@ -136,12 +136,15 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QS
     std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().data());
 }
 
-// Paints the canvas offscreen and writes it through the PNG converter.
+// Paints the canvas offscreen and writes it through the PNG converter: of
+// the given size from (0, 0), as the window shows it at the start, or else
+// the whole drawing.
 int ConvertToPng(CPluvoDoc& doc, const Arguments& args) {
-    const CanvasSize size =
-        args.size ? CanvasSize{args.size->width, args.size->height} : DefaultCanvasSize(doc);
+    const CanvasLayout canvas = args.size
+                                    ? CanvasLayout{{0, 0}, args.size->width, args.size->height}
+                                    : WholeDrawingCanvas(doc);
     std::string error;
-    if (!ExportCanvasPng(doc, size.width, size.height, args.output, error)) {
+    if (!ExportCanvasPng(doc, canvas.width, canvas.height, args.output, error, canvas.origin)) {
         const FileError problem = ReplaceProblem(args.output);
         return OutputError(args.output, problem ? problem.Reason() : error);
     }

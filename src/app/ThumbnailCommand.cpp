@@ -57,15 +57,21 @@ int RunThumbnail(int argc, char** argv) {
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), size);
         if (ec != std::errc{} || end != text.data() + text.size()) size = 0;
     }
-    if (argc != 5 || size < 1 || size > kMaxSize) {
-        std::fprintf(stderr, "usage: pluvo thumbnail INPUT OUTPUT.png SIZE (1-%d)\n", kMaxSize);
-        return 2;
-    }
-    const char* input = argv[2];
-    const std::string output = argv[3];
-    ::alarm(kMaxSeconds);
+    const bool usable = argc == 5 && size >= 1 && size <= kMaxSize;
+    const char* input = usable ? argv[2] : "";
+    const std::string output = usable ? argv[3] : "";
+    if (usable) ::alarm(kMaxSeconds);
 
     return RunWithoutDisplay([&]() -> int {
+        if (!usable) {
+            std::fprintf(stderr, "%s\n",
+                         ThumbnailCommand::tr("gebruik: pluvo thumbnail INVOER UITVOER.png "
+                                              "GROOTTE (1-%1)")
+                             .arg(kMaxSize)
+                             .toLocal8Bit()
+                             .constData());
+            return 2;
+        }
         const QFileInfo info(QFile::decodeName(input));
         if (!info.isFile()) return Fail(input, ThumbnailCommand::tr("geen bestand"));
         if (info.size() > kMaxInputBytes)

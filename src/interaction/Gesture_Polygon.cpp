@@ -6,6 +6,7 @@
 #include "model/CPluvoDoc.h"
 #include "model/Geometry.h"
 #include "model/Int32.h"
+#include "model/UserText.h"
 #include "render/Canvas.h"
 #include "render/SquareTree.h"
 #include "render/ViewGeometry.h"
@@ -150,8 +151,8 @@ GestureOutcome Gesture::ClosePolygon(Surface& surface) {
                       return Change::Made;
                   }});
     const PolygonAreaResult area = doc.PolygonArea(current);
-    m_status.SetPaneText(0,
-                         "Opp = " + std::to_string(area.units) + " - " + TwoDecimals(area.cells));
+    m_status.SetPaneText(0, FillIn(UserText("Gesture", "Opp = %1 - %2"),
+                                   {std::to_string(area.units), TwoDecimals(area.cells)}));
     return {outcome.repaint};
 }
 

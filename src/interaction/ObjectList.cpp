@@ -2,9 +2,11 @@
 
 #include "model/CPluvoDoc.h"
 #include "model/Operations.h"
+#include "model/UserText.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -20,25 +22,25 @@ std::string Format(const char* format, auto... values) {
 std::string KindName(const Figuur& f) {
     switch (f.FiguurType) {
     case Lijn:
-        return "Lijn";
+        return UserText("FigureKinds", "Lijn");
     case Ellips:
-        return "Ellips";
+        return UserText("FigureKinds", "Ellips");
     case Cirkel:
-        return "Cirkel";
+        return UserText("FigureKinds", "Cirkel");
     case Boogkwart:
-        return "BoogKwart";
+        return UserText("FigureKinds", "BoogKwart");
     case Rechthoek:
-        return "Rechthoek";
+        return UserText("FigureKinds", "Rechthoek");
     case Veelhoek:
-        return Format("Veelhoek (%d)", f.nHoek);
+        return FillIn(UserText("FigureKinds", "Veelhoek (%1)"), {std::to_string(f.nHoek)});
     case Opvullen:
-        return "Opvulling";
+        return UserText("FigureKinds", "Opvulling");
     case Tekst:
-        return "Tekst";
+        return UserText("FigureKinds", "Tekst");
     case Kopieer:
-        return "Kopie";
+        return UserText("FigureKinds", "Kopie");
     case Polygoon:
-        return Format("Polygoon (%d)", f.nHoek);
+        return FillIn(UserText("FigureKinds", "Polygoon (%1)"), {std::to_string(f.nHoek)});
     default:
         // Never stored by the editor; a damaged file shows its number.
         return Format("%d", f.FiguurType);

@@ -17,6 +17,11 @@ template <class Set> bool RecolourSelection(DrawingEditor& editor, Set set) {
 
 } // namespace
 
+std::string ToolName(std::size_t index) {
+    // The names are literals, so their views end in a nul.
+    return UserText("FigureKinds", kToolNames.at(index).data());
+}
+
 bool ZetVulkleur(DrawingEditor& editor, COLORREF colour) {
     const auto value = static_cast<std::int32_t>(colour);
     editor.Doc().current.KleurVul = value;

@@ -5,6 +5,7 @@
 
 #include "EditRoad.h"
 #include "model/Figuur.h"
+#include "model/UserText.h"
 
 #include <array>
 #include <cstdint>
@@ -19,11 +20,19 @@ inline constexpr std::array<COLORREF, 15> kVulkleuren = {
     0x808000, 0x800080, 0xFFFFFF, 0xC0C0C0, 0x00FFFF, 0xFFFF00, 0xFF00FF,
 };
 
-// The tool list's items; an item's index is its FiguurType.
+// The tool list's items, in Dutch; an item's index is its FiguurType. The
+// list shows them as ToolName gives them.
 inline constexpr std::array<std::string_view, 11> kToolNames = {
-    "Lijn",     "Ellips", "Cirkel", "BoogKwart", "Rechthoek", "Veelhoek",
-    "Opvullen", "Tekst",  "Kopie",  "Selectie",  "Polygoon",
+    PLUVO_TEXT("FigureKinds", "Lijn"),      PLUVO_TEXT("FigureKinds", "Ellips"),
+    PLUVO_TEXT("FigureKinds", "Cirkel"),    PLUVO_TEXT("FigureKinds", "BoogKwart"),
+    PLUVO_TEXT("FigureKinds", "Rechthoek"), PLUVO_TEXT("FigureKinds", "Veelhoek"),
+    PLUVO_TEXT("FigureKinds", "Opvullen"),  PLUVO_TEXT("FigureKinds", "Tekst"),
+    PLUVO_TEXT("FigureKinds", "Kopie"),     PLUVO_TEXT("FigureKinds", "Selectie"),
+    PLUVO_TEXT("FigureKinds", "Polygoon"),
 };
+
+// The tool list's item `index` in the interface's language.
+std::string ToolName(std::size_t index);
 
 // Sets the fill colour of the next figure and, with fill switched on, of
 // every selected figure. Returns whether selected figures changed colour.

@@ -2,6 +2,7 @@
 
 #include "BinaryFile.h"
 #include "TextFormat.h"
+#include "UserText.h"
 
 DrawingFormat FormatOfName(std::string_view path) {
     return path.ends_with(".txt") ? DrawingFormat::Text : DrawingFormat::Binary;
@@ -44,8 +45,9 @@ std::vector<std::string> RejectionMessages(const OpenResult& result) {
     std::vector<std::string> messages;
     if (result.status != OpenStatus::Rejected) return messages;
     if (result.textErrorLine > 0)
-        messages.push_back("Fout in bestand op regel " + std::to_string(result.textErrorLine));
-    messages.push_back("Incorrect bestand");
+        messages.push_back(FillIn(UserText("DrawingFile", "Fout in bestand op regel %1"),
+                                  {std::to_string(result.textErrorLine)}));
+    messages.push_back(UserText("DrawingFile", "Incorrect bestand"));
     return messages;
 }
 

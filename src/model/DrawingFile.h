@@ -46,7 +46,8 @@ OpenResult LoadDrawing(std::string_view path, std::string_view bytes);
 // Reads the file `path` and its drawing as LoadDrawing does.
 OpenResult OpenDrawing(const std::string& path);
 
-// The Dutch messages the user sees for a rejected file, in order.
+// The messages the user sees for a rejected file, in order, in the
+// interface's language (UserText).
 std::vector<std::string> RejectionMessages(const OpenResult& result);
 
 // The bytes of the drawing as saved under `path` (text lines end in a line

@@ -94,11 +94,6 @@ void SchilderSelectie(Surface& surface, const CPluvoDoc& doc) {
     surface.SelectPen(previous);
 }
 
-namespace {
-
-// The drawing as a printed page shows it: figures, points and font heights
-// enlarged by the print factor, on copies, so that the drawing itself never
-// passes through an enlarged state.
 CPluvoDoc EnlargedForPrinting(const CPluvoDoc& doc) {
     StoredDrawing enlarged{doc.drawing(), doc.current};
     const auto percent = static_cast<std::int32_t>(PrintFactorOf(doc) * 100);
@@ -108,6 +103,8 @@ CPluvoDoc EnlargedForPrinting(const CPluvoDoc& doc) {
     page.PrintFactor = doc.PrintFactor;
     return page;
 }
+
+namespace {
 
 // Fewer figures than this between two flood fills are drawn on one thread:
 // starting the second would cost more than it saves.
@@ -199,14 +196,15 @@ void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
 
     if (printing) {
         if (doc.drawing().MetRaster != 0)
-            SchilderRaster(surface, doc, doc.drawing().SizeRaster * PrintFactorOf(doc), width, height);
+            SchilderRaster(surface, doc, doc.drawing().SizeRaster * PrintFactorOf(doc), width, height,
+                           view.origin);
     } else {
         surface.FillSolidRect(view.origin.x, view.origin.y, width, height, doc.drawing().KleurAchtergrond);
         if (doc.drawing().MetRaster != 0)
             SchilderRaster(surface, doc, doc.drawing().SizeRaster, width, height, view.origin);
     }
     if (doc.drawing().MetCoord != 0)
-        SchilderCoordinaten(surface, doc, width, height, printing ? POINT{0, 0} : view.origin);
+        SchilderCoordinaten(surface, doc, width, height, view.origin);
 
     if (printing)
         PaintFigures(surface, EnlargedForPrinting(doc), view);

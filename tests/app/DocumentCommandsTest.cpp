@@ -195,15 +195,19 @@ TEST_F(MainFrameTest, TextSvgAndMergeCommandsRememberTheirPaths) {
     EXPECT_TRUE(Contents(Path("d.svg")).contains("<title>" + Path("d.svg").toUtf8() + "</title>"));
     EXPECT_EQ(questions.back().filter, "SVG-bestand (*.svg);;Alle bestanden (*)");
 
-    // Reading the text back replaces the drawing, whatever the save prompt
-    // answered.
+    // Cancel in the save prompt stops reading the text back; "Nee" lets it
+    // replace the drawing.
     doc = samples::OneLine();
     doc.SetModifiedFlag(true);
     saveAnswer = SaveAnswer::Cancel;
     files = {Path("export.txt")};
     frame->Run(CommandId::ReadText);
+    EXPECT_EQ(doc.drawing().figures, samples::OneLine().drawing().figures);
+    EXPECT_TRUE(doc.IsModified());
+    saveAnswer = SaveAnswer::No;
+    frame->Run(CommandId::ReadText);
     EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
-    EXPECT_EQ(saveQuestions.size(), 1);
+    EXPECT_EQ(saveQuestions.size(), 2);
 
     // A file that cannot be written is named in a message.
     files = {Path("no/such/x.svg")};

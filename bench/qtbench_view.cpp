@@ -53,7 +53,7 @@ CPluvoDoc LargeDrawing() {
     far.FiguurType = Lijn;
     far.p1 = {4000, 2300};
     far.p2 = {4100, 2400};
-    doc.drawing().figures.push_back(far);
+    Writable(doc).figures.push_back(far);
     return doc;
 }
 
@@ -103,7 +103,7 @@ BENCHMARK(ZoomStep)->Arg(kActualSize)->Arg(kActualSize - 1)->Unit(benchmark::kMi
 // A small drawing with its labels shown.
 CPluvoDoc SmallDrawing() {
     CPluvoDoc doc = CachedDrawing(100);
-    doc.drawing().MetCoord = 1;
+    Writable(doc).MetCoord = 1;
     return doc;
 }
 
@@ -133,8 +133,8 @@ void EditShown(benchmark::State& state) {
     int direction = 1;
     for (auto _ : state) {
         Edit edit;
-        edit.change = [direction](CPluvoDoc& doc) {
-            for (Figuur& f : doc.drawing().figures) {
+        edit.change = [direction](DrawingEditor& editor) {
+            for (Figuur& f : editor.figures.Whole()) {
                 f.p1.x += direction;
                 f.p2.x += direction;
             }

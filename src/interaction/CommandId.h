@@ -80,4 +80,15 @@ enum class CommandId : std::int32_t {
     // The history of changes ("&Opties").
     StepBack = 32867,
     StepForward = 32868,
+    // Figures in hand ("Be&werken"): through the clipboard, and to the front
+    // or back of the figure list.
+    Cut = 32869,
+    Paste = 32870,
+    ToFront = 32871,
+    ToBack = 32872,
+    // The main toolbar's swatch of the next figure's outline and fill colours.
+    ColourSwatchPlaceholder = 32873,
+    // The colour bar's fifteen colours as outline colours (a right click):
+    // OutlineColour1 .. OutlineColour1 + 14.
+    OutlineColour1 = 32874,
 };

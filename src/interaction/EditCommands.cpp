@@ -100,8 +100,24 @@ const std::array kRules = {
              }},
     EditRule{CommandId::Redraw, UndoRule::Keep, Modified::No, Repaint::All,
              [](DrawingEditor&) { return Change::Made; }},
-    // A fill colour of the colour bar: the caller brings the colour.
+    // A fill colour of the colour bar, and its outline colour: the caller
+    // brings the colour.
     EditRule{CommandId::FillColour1, UndoRule::Keep, Modified::No, Repaint::WhenSelected, nullptr},
+    EditRule{CommandId::OutlineColour1, UndoRule::Keep, Modified::No, Repaint::WhenSelected,
+             nullptr},
+    // The window puts the selected figures on the clipboard first; without
+    // a selection there is nothing to cut.
+    EditRule{CommandId::Cut, UndoRule::Take, Modified::Yes, Repaint::Yes,
+             [](DrawingEditor& editor) {
+                 if (editor.Doc().Selection().empty()) return Change::None;
+                 RemoveSelectedFigures(editor);
+                 return Change::Made;
+             }},
+    EditRule{CommandId::ToFront, UndoRule::Keep, Modified::Yes, Repaint::Yes,
+             [](DrawingEditor& editor) { return NaarVoren(editor) ? Change::Made : Change::None; }},
+    EditRule{
+        CommandId::ToBack, UndoRule::Keep, Modified::Yes, Repaint::Yes,
+        [](DrawingEditor& editor) { return NaarAchteren(editor) ? Change::Made : Change::None; }},
     // Reading a text file replaces the drawing, and repaints also when the
     // file was refused (the drawing is then the new one). Merging adds to
     // the drawing and marks it when it added anything.
@@ -109,9 +125,9 @@ const std::array kRules = {
     EditRule{CommandId::Merge, UndoRule::Keep, Modified::Yes, Repaint::Yes, nullptr},
 };
 
-bool IsFillColour(CommandId id) {
-    const auto n =
-        static_cast<std::int32_t>(id) - static_cast<std::int32_t>(CommandId::FillColour1);
+// Whether id is one of the fifteen colours from `first` on.
+bool IsColour(CommandId id, CommandId first) {
+    const auto n = static_cast<std::int32_t>(id) - static_cast<std::int32_t>(first);
     return n >= 0 && n < 15;
 }
 
@@ -120,7 +136,8 @@ bool IsFillColour(CommandId id) {
 std::span<const EditRule> EditRules() { return kRules; }
 
 const EditRule* FindEditRule(CommandId id) {
-    if (IsFillColour(id)) id = CommandId::FillColour1;
+    if (IsColour(id, CommandId::FillColour1)) id = CommandId::FillColour1;
+    if (IsColour(id, CommandId::OutlineColour1)) id = CommandId::OutlineColour1;
     const auto it = std::find_if(kRules.begin(), kRules.end(),
                                  [id](const EditRule& rule) { return rule.id == id; });
     return it == kRules.end() ? nullptr : &*it;

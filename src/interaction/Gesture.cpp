@@ -143,6 +143,9 @@ void Gesture::EndBand(Surface& surface) {
 GestureOutcome Gesture::LeftButtonDown(Surface& surface, POINT p, KeyFlags keys) {
     CheckPolygon();
     m_startPressHeld = false;
+    if (m_phase == GesturePhase::Move || m_phase == GesturePhase::Paste)
+        return DropHand(surface, p);
+    const POINT pressed = p;
     p = SnapToLineEnd(p);
     if (Bezig()) return Voltooien(surface, p);
     Figuur& current = m_doc.current;
@@ -150,6 +153,9 @@ GestureOutcome Gesture::LeftButtonDown(Surface& surface, POINT p, KeyFlags keys)
         current.p1 = p;
         return Voltooien(surface, p);
     }
+    // The band starts as always; a drag may yet make it a move.
+    m_pressOnSelection = current.FiguurType == Selecteer && OnSelection(surface, pressed);
+    m_grabbedAt = pressed;
     m_phase = GesturePhase::TwoPoint;
     if (current.FiguurType == Polygoon) StartPolygon(surface, p);
     current.p1 = p;
@@ -165,14 +171,23 @@ GestureOutcome Gesture::LeftButtonDown(Surface& surface, POINT p, KeyFlags keys)
 }
 
 GestureOutcome Gesture::LeftButtonUp(Surface& surface, POINT p, bool dragged) {
+    if (m_phase == GesturePhase::Move) {
+        m_startPressHeld = false;
+        return DropHand(surface, p);
+    }
     const bool finishes = m_startPressHeld && dragged && m_phase == GesturePhase::TwoPoint;
     m_startPressHeld = false;
     if (!finishes) return {};
     return LeftButtonDown(surface, p, {m_MetShift, m_MetCtrl});
 }
 
-GestureOutcome Gesture::MouseMove(Surface& surface, POINT p) {
+GestureOutcome Gesture::MouseMove(Surface& surface, POINT p, Dragged dragged) {
     CheckPolygon();
+    if (m_phase == GesturePhase::Move || m_phase == GesturePhase::Paste)
+        return FollowHand(surface, p);
+    if (dragged == Dragged::Yes && m_pressOnSelection && m_startPressHeld &&
+        m_phase == GesturePhase::TwoPoint && m_doc.current.FiguurType == Selecteer)
+        return StartMove(surface, p);
     p = SnapToLineEnd(p);
     if (!Bezig()) {
         m_status.SetPaneText(1, Position(p));
@@ -194,6 +209,10 @@ GestureOutcome Gesture::MouseMove(Surface& surface, POINT p) {
 GestureOutcome Gesture::Escape(Surface& surface) {
     CheckPolygon();
     if (!Bezig()) return {};
+    if (m_phase == GesturePhase::Move || m_phase == GesturePhase::Paste) {
+        EndHand(surface);
+        return {};
+    }
     Figuur& current = m_doc.current;
     current.p2 = {0, 0};
     // A polygon with its corners on the canvas takes them away. ESC before
@@ -345,6 +364,10 @@ GestureOutcome Gesture::Select(std::vector<std::uint32_t> selection) {
 
 void Gesture::Reset() {
     m_phase = GesturePhase::Idle;
+    m_handShown = false;
+    m_pasted.reset();
+    m_handPreview.Forget();
+    m_pressOnSelection = false;
     m_NPunten = 0;
     m_bandShown = false;
     m_LaatstPunt = {-1, -1};
@@ -356,4 +379,5 @@ void Gesture::DrawFeedback(Surface& surface) {
     if (!Bezig()) return;
     if (PolygonIntact()) DrawPolygonMarks(surface);
     if (m_bandShown) DrawBand(surface, m_LaatstPunt);
+    if (m_handShown) DrawHand(surface, m_handAt);
 }

@@ -1,7 +1,9 @@
 // The click-move-click machine by which the view turns mouse clicks into
 // figures: line-end and grid snapping, the rubber band, the free polygon and
 // its square tree, copying and selecting by enclosing, and the status texts
-// on the way. The view only translates its events into these calls, hands
+// on the way, and the figures in hand: the selection dragged to another
+// place, and figures from the clipboard following the pointer until a click
+// places them. The view only translates its events into these calls, hands
 // over the surface of its canvas and repaints when an outcome asks for it.
 #pragma once
 
@@ -13,6 +15,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -45,9 +49,15 @@ struct GestureOutcome {
 };
 
 // Where a gesture stands: nothing in progress, the band of a two-point
-// figure (or of the copy or selection tool) following the pointer, or a
-// free polygon whose corners are being entered.
-enum class GesturePhase { Idle, TwoPoint, Polygon };
+// figure (or of the copy or selection tool) following the pointer, a free
+// polygon whose corners are being entered, the selection being dragged to
+// another place, or pasted figures following the pointer.
+enum class GesturePhase { Idle, TwoPoint, Polygon, Move, Paste };
+
+// Whether the left button is held at a mouse move and the pointer was
+// dragged (moved farther than the platform's drag distance) since it went
+// down.
+enum class Dragged { No, Yes };
 
 // A value with two decimals and a decimal point, as the status texts show
 // distances and areas whatever the locale ("%.2f" in the C locale).
@@ -76,10 +86,20 @@ public:
     // click, move, click works as before.
     GestureOutcome LeftButtonUp(Surface& surface, POINT p, bool dragged);
     // The pointer moved to p: the status text, and the band while a gesture
-    // runs.
-    GestureOutcome MouseMove(Surface& surface, POINT p);
+    // runs. With the selection tool, a drag from a press on a selected
+    // figure turns the band into moving the whole selection: its preview
+    // follows the pointer, by whole grid cells while the next figure snaps
+    // to the grid, and the release places it as one step.
+    GestureOutcome MouseMove(Surface& surface, POINT p, Dragged dragged = Dragged::No);
     // ESC: cancels the gesture in progress; nothing otherwise.
     GestureOutcome Escape(Surface& surface);
+
+    // Ctrl+V: the gesture in progress is cancelled and `figures` (as
+    // ReadFigures gives them) follow the pointer, their first figure's p1
+    // on it, snapped as copies are; the next click places them as one step
+    // and selects them, ESC drops them. `at`: where the pointer is, when
+    // known; otherwise they show at its first move.
+    GestureOutcome StartPaste(Surface& surface, Drawing figures, std::optional<POINT> at);
 
     // The view's initial update (a new or opened drawing): a gesture in
     // progress is dropped without drawing, since the view paints anew.
@@ -135,6 +155,24 @@ private:
     // constraint included.
     void EndBand(Surface& surface);
 
+    // The figures in hand (Gesture_Hand.cpp).
+    // Whether p lies on a selected figure: in the box it paints, grown by
+    // the selection marks, and for a line near its path.
+    bool OnSelection(Surface& measure, POINT p);
+    GestureOutcome StartMove(Surface& surface, POINT p);
+    // The pointer at p: the figures in hand follow it.
+    GestureOutcome FollowHand(Surface& surface, POINT p);
+    GestureOutcome DropHand(Surface& surface, POINT p);
+    // Where the figures in hand land with the pointer at p: the point that
+    // their anchor goes to.
+    POINT HandTarget(POINT p) const;
+    void DrawHand(Surface& surface, POINT at);
+    void EraseHand(Surface& surface);
+    void EndHand(Surface& surface);
+    // The figures in hand: the drawing's selection, or the pasted figures.
+    const CPluvoDoc& HandDoc() const;
+    POINT HandAnchor() const;
+
     // The free polygon (Gesture_Polygon.cpp).
     // One click of the polygon being entered: a new corner, or the click on
     // the first point that closes it.
@@ -187,6 +225,17 @@ private:
     LineEndIndex m_lineEnds;
     // The copy tool's preview of a large selection, kept through a gesture.
     CopyPreview m_copyPreview;
+
+    // The figures in hand. A press of the selection tool on a selected
+    // figure, at m_grabbedAt, that a drag turns into moving the selection;
+    // the pasted figures (selected in a document of their own, for the
+    // preview); where the preview shows the anchor, and its mask.
+    bool m_pressOnSelection = false;
+    POINT m_grabbedAt;
+    std::unique_ptr<CPluvoDoc> m_pasted;
+    bool m_handShown = false;
+    POINT m_handAt;
+    CopyPreview m_handPreview;
     std::uint64_t m_indexedRevision = kNoRevision;
     std::int32_t m_indexedSnap = 0;
     std::size_t m_lineEndBuilds = 0;

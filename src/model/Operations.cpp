@@ -170,16 +170,19 @@ void VerwisselXY(DrawingEditor& editor) {
 }
 
 void Verschuif(DrawingEditor& editor, std::int32_t dx, std::int32_t dy) {
+    MoveFigures(editor, i32::mul(dx, editor.drawing().SizeRaster),
+                i32::mul(dy, editor.drawing().SizeRaster));
+}
+
+void MoveFigures(DrawingEditor& editor, std::int32_t dx, std::int32_t dy) {
     const CPluvoDoc& doc = editor.Doc();
-    const std::int32_t stepX = i32::mul(dx, editor.drawing().SizeRaster);
-    const std::int32_t stepY = i32::mul(dy, editor.drawing().SizeRaster);
     // Nothing selected moves everything: the point list is then recorded
     // whole too.
     const bool all = doc.Selection().empty();
     std::vector<POINT>* allPoints = all ? &editor.points.Whole() : nullptr;
     ForAffected(editor, [&](Figuur& f) {
-        f.p1 = Moved(f.p1, stepX, stepY);
-        f.p2 = Moved(f.p2, stepX, stepY);
+        f.p1 = Moved(f.p1, dx, dy);
+        f.p2 = Moved(f.p2, dx, dy);
         std::size_t first = 0;
         std::size_t count = 0;
         // The points of a polygon as the figure had them; copies of a
@@ -187,7 +190,7 @@ void Verschuif(DrawingEditor& editor, std::int32_t dx, std::int32_t dy) {
         if (f.FiguurType != Polygoon || !doc.PolygonRange(f, first, count)) return;
         for (std::size_t k = first; k < first + count; ++k) {
             POINT& q = allPoints ? (*allPoints)[k] : editor.points.At(k);
-            q = Moved(q, stepX, stepY);
+            q = Moved(q, dx, dy);
         }
     });
 }
@@ -220,3 +223,49 @@ void ToggleFill(DrawingEditor& editor) {
         ZetVulling(editor);
     toggle = 1 - toggle;
 }
+
+namespace {
+
+enum class Stack { Front, Back };
+
+// Moves the selected figures to one end of the list as one removal and one
+// insertion, so that the history keeps the moved figures, not the list.
+bool Restack(DrawingEditor& editor, Stack to) {
+    const CPluvoDoc& doc = editor.Doc();
+    if (doc.Selection().empty()) return false;
+    const std::vector<bool> moving = doc.AffectedFigures();
+    const std::size_t n = moving.size();
+    std::vector<Figuur> moved;
+    for (std::size_t i = 0; i < n; ++i)
+        if (moving[i]) moved.push_back(editor.figures[i]);
+    const std::size_t m = moved.size();
+    // Already in place: the moved figures are the last (first) m.
+    const auto inPlace = [&](std::size_t i) {
+        return moving[i] == (to == Stack::Front ? i >= n - m : i < m);
+    };
+    bool all = true;
+    for (std::size_t i = 0; i < n && all; ++i) all = inPlace(i);
+    if (m == 0 || all) return false;
+
+    // Where each figure goes.
+    std::vector<std::uint32_t> place(n);
+    std::size_t nextMoved = to == Stack::Front ? n - m : 0;
+    std::size_t nextKept = to == Stack::Front ? 0 : m;
+    for (std::size_t i = 0; i < n; ++i)
+        place[i] = static_cast<std::uint32_t>(moving[i] ? nextMoved++ : nextKept++);
+
+    editor.figures.Erase(moving);
+    if (to == Stack::Front)
+        editor.figures.append(moved.begin(), moved.end());
+    else
+        editor.figures.Insert(0, moved);
+    std::vector<std::uint32_t>& selection = editor.Selection();
+    std::erase_if(selection, [n](std::uint32_t k) { return k >= n; });
+    for (std::uint32_t& k : selection) k = place[k];
+    return true;
+}
+
+} // namespace
+
+bool NaarVoren(DrawingEditor& editor) { return Restack(editor, Stack::Front); }
+bool NaarAchteren(DrawingEditor& editor) { return Restack(editor, Stack::Back); }

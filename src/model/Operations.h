@@ -34,6 +34,8 @@ void ZetVulling(DrawingEditor& editor);
 void LijndikteMeer(DrawingEditor& editor);   // outlines one pixel thicker
 void LijndikteMinder(DrawingEditor& editor); // outlines one pixel thinner
 void Verschuif(DrawingEditor& editor, std::int32_t dx, std::int32_t dy);
+// The same by dx and dy drawing units rather than grid cells.
+void MoveFigures(DrawingEditor& editor, std::int32_t dx, std::int32_t dy);
 // The fill toggle command: fills or empties the affected figures.
 void ToggleFill(DrawingEditor& editor);
 
@@ -49,3 +51,12 @@ void Draai90(DrawingEditor& editor);
 
 void SelectAll(DrawingEditor& editor);
 void SelectNone(DrawingEditor& editor);
+
+// Later figures paint over earlier ones, and a flood fill fills what the
+// figures before it enclose. These move the selected figures to the end of
+// the figure list (painted last) or to its start, keeping their order among
+// themselves; the selection names them at their new places and drops
+// entries that name no figure. False, changing nothing, when nothing is
+// selected or the selected figures stand there already.
+bool NaarVoren(DrawingEditor& editor);
+bool NaarAchteren(DrawingEditor& editor);

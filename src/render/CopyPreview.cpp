@@ -1,6 +1,7 @@
 #include "CopyPreview.h"
 
 #include "LineEndIndex.h"
+#include "OriginSurface.h"
 #include "SchilderFiguur.h"
 #include "model/CPluvoDoc.h"
 #include "model/Int32.h"
@@ -57,13 +58,13 @@ void CopyPreview::Forget() {
     m_direct = {};
 }
 
-bool CopyPreview::Current(const RasterSurface& surface, const CPluvoDoc& doc) const {
-    return m_built && m_revision == doc.Revision() && m_width == surface.HorzRes() &&
-           m_height == surface.VertRes() && m_bkMode == surface.GetBkMode() &&
-           m_selection == doc.Selection();
+bool CopyPreview::Current(const RasterSurface& surface, const CPluvoDoc& doc, POINT anchor) const {
+    return m_built && m_revision == doc.Revision() && m_anchor == anchor &&
+           m_width == surface.HorzRes() && m_height == surface.VertRes() &&
+           m_bkMode == surface.GetBkMode() && m_selection == doc.Selection();
 }
 
-void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc, POINT p,
+void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
                         const LineEndIndex& lineEnds) {
     Forget();
     m_revision = doc.Revision();
@@ -71,7 +72,7 @@ void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc, POIN
     m_width = surface.HorzRes();
     m_height = surface.VertRes();
     m_bkMode = surface.GetBkMode();
-    m_anchor = doc.drawing().figures[doc.Selection().front()].p1;
+    m_anchor = anchor;
     const std::int32_t w = 2 * m_width, h = 2 * m_height;
     m_mask.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
 
@@ -136,22 +137,31 @@ void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc, POIN
     m_built = true;
 }
 
-bool CopyPreview::Draw(Surface& surface, const CPluvoDoc& doc, POINT p,
+bool CopyPreview::Draw(Surface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
                        const LineEndIndex& lineEnds) {
-    auto* raster = dynamic_cast<RasterSurface*>(&surface);
-    if (!raster || raster->IsPrinting() || doc.Selection().size() < kMinSelection ||
-        doc.Selection().front() >= doc.drawing().figures.size())
-        return false;
+    // A canvas that starts elsewhere than at the drawing's (0, 0) is drawn
+    // on through a surface in drawing coordinates: the mask goes to the
+    // canvas below it, shifted by its origin.
+    Surface* canvas = &surface;
+    POINT origin{0, 0};
+    if (auto* shifted = dynamic_cast<OriginSurface*>(&surface)) {
+        canvas = &shifted->Canvas();
+        origin = shifted->Origin();
+    }
+    auto* raster = dynamic_cast<RasterSurface*>(canvas);
+    if (!raster || raster->IsPrinting() || doc.Selection().size() < kMinSelection) return false;
     raster->Update();
     const std::int64_t width = raster->HorzRes(), height = raster->VertRes();
     if (width < 1 || height < 1 || 4 * width * height > kMaxMaskPixels) return false;
-    if (p.x < 0 || p.y < 0 || p.x > width || p.y > height) return false;
-    if (!Near(doc.drawing().figures[doc.Selection().front()].p1)) return false;
-    if (!Current(*raster, doc)) Build(*raster, doc, p, lineEnds);
+    // The pointer on the canvas.
+    const std::int64_t px = std::int64_t{p.x} - origin.x, py = std::int64_t{p.y} - origin.y;
+    if (px < 0 || py < 0 || px > width || py > height) return false;
+    if (!Near(anchor)) return false;
+    if (!Current(*raster, doc, anchor)) Build(*raster, doc, anchor, p, lineEnds);
 
     // Canvas pixel (x, y) takes the mask's pixel (x + ox, y + oy).
-    raster->XorMask(m_mask.data(), 2 * m_width, m_left, m_top, m_right, m_bottom,
-                    m_width - p.x, m_height - p.y);
+    raster->XorMask(m_mask.data(), 2 * m_width, m_left, m_top, m_right, m_bottom, m_width - px,
+                    m_height - py);
 
     const std::int32_t dx = i32::sub(p.x, m_anchor.x);
     const std::int32_t dy = i32::sub(p.y, m_anchor.y);

@@ -1,4 +1,5 @@
-// The copy tool's preview for a large selection. Not-xor twice at a pixel is
+// The preview of the selection's copies, or of the selection being moved or
+// pasted, for a large selection. Not-xor twice at a pixel is
 // an XOR with both colours, so the preview of all copies is one mask of XOR
 // values; a copy moved by whole pixels covers the same pixels moved, so the
 // mask is drawn once per gesture and applied shifted at every move. Only the
@@ -16,20 +17,22 @@ class LineEndIndex;
 
 class CopyPreview {
 public:
-    // Draws the copies of the selection for the pointer p in not-xor, with
-    // the pixels that drawing each copy with SchilderFiguur (pulled onto
-    // line ends as lineEnds finds them) gives on an opaque canvas; drawing it
-    // again removes it. The surface's raster operation must be not-xor.
-    // False when it cannot (not a raster surface, p off the canvas, a canvas
-    // too large for a mask) and nothing was drawn.
-    bool Draw(Surface& surface, const CPluvoDoc& doc, POINT p, const LineEndIndex& lineEnds);
+    // Draws the copies of the selection moved so that the point `anchor`
+    // lands on p, in not-xor, with the pixels that drawing each copy with
+    // SchilderFiguur (pulled onto line ends as lineEnds finds them) gives on
+    // an opaque canvas; drawing it again removes it. The surface (a raster
+    // surface, or one in drawing coordinates over it) must have the raster
+    // operation not-xor. False when it cannot (another surface, p off the
+    // canvas, a canvas too large for a mask) and nothing was drawn.
+    bool Draw(Surface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
+              const LineEndIndex& lineEnds);
 
     // Lets go of the mask.
     void Forget();
 
 private:
-    bool Current(const RasterSurface& surface, const CPluvoDoc& doc) const;
-    void Build(const RasterSurface& surface, const CPluvoDoc& doc, POINT p,
+    bool Current(const RasterSurface& surface, const CPluvoDoc& doc, POINT anchor) const;
+    void Build(const RasterSurface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
                const LineEndIndex& lineEnds);
 
     // What the mask was made for.

@@ -38,6 +38,10 @@ public:
     std::int32_t VertRes() const override { return m_canvas.VertRes(); }
     bool IsPrinting() const override { return m_canvas.IsPrinting(); }
 
+    // The canvas's own surface and the drawing point at its top-left pixel.
+    Surface& Canvas() const { return m_canvas; }
+    POINT Origin() const { return m_origin; }
+
 private:
     std::int32_t X(std::int32_t x) const;
     std::int32_t Y(std::int32_t y) const;

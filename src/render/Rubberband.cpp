@@ -42,9 +42,8 @@ void DrawTextBox(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT 
     surface.Rectangle(p.x, p.y, o.x, o.y);
 }
 
-void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT p, const LineEndIndex& lineEnds) {
-    if (doc.Selection().empty() || doc.Selection().front() >= doc.drawing().figures.size()) return;
-    const POINT anchor = doc.drawing().figures[doc.Selection().front()].p1;
+void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
+                const LineEndIndex& lineEnds) {
     const std::int32_t dx = i32::sub(p.x, anchor.x);
     const std::int32_t dy = i32::sub(p.y, anchor.y);
     for (std::uint32_t k : doc.Selection()) {
@@ -56,6 +55,35 @@ void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT p, const LineEndIn
         SchilderFiguur(surface, doc, f, lineEnds);
     }
 }
+
+void DrawPreview(Surface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
+                 const LineEndIndex& lineEnds, CopyPreview* preview) {
+    if (!preview || !preview->Draw(surface, doc, anchor, p, lineEnds))
+        DrawCopies(surface, doc, anchor, p, lineEnds);
+}
+
+// The band is drawn as on a fresh surface: a dotted pen of the figure's
+// outline colour, a white brush, not-xor; the surface's own come back after.
+class BandState {
+public:
+    BandState(Surface& surface, COLORREF colour)
+        : m_surface(surface), m_pen(surface.SelectPen({PenStyle::Dot, 1, colour})),
+          m_brush(surface.SelectBrush(Brush::Solid(0xFFFFFF))),
+          m_rop(surface.SetROP2(Rop2::NotXorPen)) {}
+    BandState(const BandState&) = delete;
+    BandState& operator=(const BandState&) = delete;
+    ~BandState() {
+        m_surface.SetROP2(m_rop);
+        m_surface.SelectBrush(m_brush);
+        m_surface.SelectPen(m_pen);
+    }
+
+private:
+    Surface& m_surface;
+    Pen m_pen;
+    Brush m_brush;
+    Rop2 m_rop;
+};
 
 void DrawShape(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT p,
                const LineEndIndex& lineEnds, CopyPreview* preview) {
@@ -104,8 +132,10 @@ void DrawShape(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT p,
         DrawTextBox(surface, doc, f, p);
         break;
     case Kopieer:
-        if (!preview || !preview->Draw(surface, doc, p, lineEnds))
-            DrawCopies(surface, doc, p, lineEnds);
+        // The first selected figure's p1 lands on the pointer.
+        if (!doc.Selection().empty() && doc.Selection().front() < doc.drawing().figures.size())
+            DrawPreview(surface, doc, doc.drawing().figures[doc.Selection().front()].p1, p,
+                        lineEnds, preview);
         break;
     default:
         break;
@@ -134,13 +164,12 @@ POINT BandEnd(const Figuur& current, POINT p, ShiftHeld shift) {
 
 void Rubberband(Surface& surface, const CPluvoDoc& doc, const Figuur& band, ShiftHeld shift,
                 const LineEndIndex& lineEnds, CopyPreview* preview) {
-    const Pen previousPen =
-        surface.SelectPen({PenStyle::Dot, 1, static_cast<COLORREF>(band.KleurRand)});
-    // The band is drawn as on a fresh surface: white brush, not-xor.
-    const Brush previousBrush = surface.SelectBrush(Brush::Solid(0xFFFFFF));
-    const Rop2 previousRop = surface.SetROP2(Rop2::NotXorPen);
+    const BandState state(surface, static_cast<COLORREF>(band.KleurRand));
     DrawShape(surface, doc, band, BandEnd(band, band.p2, shift), lineEnds, preview);
-    surface.SetROP2(previousRop);
-    surface.SelectBrush(previousBrush);
-    surface.SelectPen(previousPen);
+}
+
+void SelectionPreview(Surface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
+                      CopyPreview* preview) {
+    const BandState state(surface, 0);
+    DrawPreview(surface, doc, anchor, p, LineEndIndex(), preview);
 }

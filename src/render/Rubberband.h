@@ -30,3 +30,10 @@ POINT BandEnd(const Figuur& current, POINT p, ShiftHeld shift);
 // its mask, kept from one call to the next: the same pixels, faster.
 void Rubberband(Surface& surface, const CPluvoDoc& doc, const Figuur& band, ShiftHeld shift,
                 const LineEndIndex& lineEnds, CopyPreview* preview = nullptr);
+
+// The selected figures moved so that the point `anchor` lands on p, as the
+// copy tool's preview shows them (texts and flood fills left out), not
+// pulled onto line ends: the preview of the selection being dragged or of
+// figures being pasted. Drawing it again with the same arguments removes it.
+void SelectionPreview(Surface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
+                      CopyPreview* preview = nullptr);

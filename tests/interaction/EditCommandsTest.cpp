@@ -49,6 +49,9 @@ TEST(EditCommands, EveryCommandSnapshotsMarksAndRepaintsAsItsRowSays) {
         {CommandId::ShowGrid, false, false, true},
         {CommandId::ShowCoordinates, false, false, true},
         {CommandId::GridPoints, false, false, false},
+        {CommandId::Cut, true, true, true},
+        {CommandId::ToFront, false, true, true},
+        {CommandId::ToBack, false, true, true},
     };
     for (const Expected& row : rows) {
         Fresh fresh;
@@ -142,4 +145,52 @@ TEST(EditCommands, FillColoursRepaintOnlyWithASelection) {
     EXPECT_EQ(FindEditRule(static_cast<CommandId>(static_cast<int>(CommandId::FillColour1) + 15)),
               nullptr)
         << "fifteen colours";
+}
+
+TEST(EditCommands, FrontAndBackMoveTheSelectionInOrderAsAStepOfItsOwnFigures) {
+    // Figures told apart by p1.x; the selection out of list order, with an
+    // entry that names no figure.
+    const auto drawing = [](std::size_t n) {
+        CPluvoDoc doc;
+        for (std::size_t i = 0; i < n; ++i)
+            Writable(doc).figures.push_back(
+                samples::Make(Lijn, {static_cast<std::int32_t>(i), 0}, {0, 0}));
+        return doc;
+    };
+    const auto order = [](const CPluvoDoc& doc) {
+        std::vector<std::int32_t> xs;
+        for (const Figuur& f : doc.drawing().figures) xs.push_back(f.p1.x);
+        return xs;
+    };
+    const struct {
+        CommandId id;
+        std::vector<std::int32_t> order;
+        std::vector<std::uint32_t> selection;
+    } cases[] = {
+        {CommandId::ToFront, {0, 2, 3, 5, 1, 4}, {5, 4}},
+        {CommandId::ToBack, {1, 4, 0, 2, 3, 5}, {1, 0}},
+    };
+    for (const auto& c : cases) {
+        CPluvoDoc doc = drawing(6);
+        EditRoad road(doc);
+        WritableSelection(doc) = {4, 1, 9};
+        ASSERT_TRUE(RunEdit(road, c.id).made);
+        EXPECT_EQ(order(doc), c.order) << static_cast<int>(c.id);
+        EXPECT_EQ(doc.Selection(), c.selection) << "the selection follows its figures";
+        const std::size_t steps = road.GetHistory().Steps();
+        EXPECT_FALSE(RunEdit(road, c.id).made) << "there already: no change, no step";
+        EXPECT_EQ(road.GetHistory().Steps(), steps);
+        WritableSelection(doc).clear();
+        EXPECT_FALSE(RunEdit(road, c.id).made) << "nothing selected moves nothing";
+    }
+
+    // The step keeps the moved figures, not the list, and goes back exactly.
+    CPluvoDoc large = drawing(20000);
+    const std::vector<Figuur> before = large.drawing().figures;
+    EditRoad road(large);
+    WritableSelection(large) = {7};
+    RunEdit(road, CommandId::ToFront);
+    EXPECT_LT(road.GetHistory().Bytes(), 100 * sizeof(Figuur));
+    ASSERT_TRUE(road.StepBack());
+    EXPECT_EQ(large.drawing().figures, before);
 }

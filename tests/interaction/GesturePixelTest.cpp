@@ -7,6 +7,7 @@
 #include "GestureMachine.h"
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
+#include "model/ClipboardFormat.h"
 #include "render/Canvas.h"
 #include "render/RasterSurface.h"
 
@@ -177,6 +178,59 @@ TEST(GesturePixels, FinishedGestureLeavesExactlyAFreshPaint) {
         EXPECT_EQ(view.image, FreshPaint(view.doc));
         const int repaints = v.tool == Kopieer || v.tool == Selecteer ? 1 : 0;
         EXPECT_EQ(view.repaints, repaints) << "all else is drawn straight onto the canvas";
+    }
+}
+
+// The selection dragged and pasted figures, few (drawn one by one) and many
+// (through the preview's mask), snapped and free: cancelled they leave the
+// canvas as it was, placed exactly a fresh paint.
+TEST(GesturePixels, FiguresInHandLeaveNoTraceAndLandAsAFreshPaint) {
+    for (const bool many : {false, true}) {
+        for (const std::int32_t grid : {0, 10}) {
+            SCOPED_TRACE(std::string(many ? "many" : "few") + " grid " + std::to_string(grid));
+            View view(Selecteer, grid);
+            if (many)
+                for (std::int32_t i = 0; i < 40; ++i)
+                    Writable(view.doc).figures.push_back(
+                        Shape(Lijn, {4 * i, 140}, {4 * i + 3, 146}, 0x0000FF));
+            for (std::uint32_t k = 0; k < view.doc.drawing().figures.size(); ++k)
+                if (k != 2) WritableSelection(view.doc).push_back(k);
+            view.Paint();
+            const std::vector<Pixel> start = view.image;
+
+            view.Click({20, 40}); // the box's left edge
+            view.Apply(view.gesture.MouseMove(view.surface, {50, 60}, Dragged::Yes));
+            ASSERT_EQ(view.gesture.Phase(), GesturePhase::Move);
+            view.Move({-10, 130});
+            view.Paint();
+            view.Move({150, 20});
+            EXPECT_NE(view.image, start);
+            view.Esc();
+            EXPECT_EQ(view.image, start);
+            view.Apply(view.gesture.LeftButtonUp(view.surface, {150, 20}, true));
+            EXPECT_EQ(view.image, start);
+
+            view.Click({20, 40});
+            view.Apply(view.gesture.MouseMove(view.surface, {50, 60}, Dragged::Yes));
+            view.Move({64, 77});
+            view.Apply(view.gesture.LeftButtonUp(view.surface, {64, 77}, true));
+            EXPECT_NE(view.image, start);
+            EXPECT_EQ(view.image, FreshPaint(view.doc));
+
+            const Drawing figures = SelectedFigures(view.doc);
+            const std::vector<Pixel> moved = view.image;
+            view.Apply(view.gesture.StartPaste(view.surface, figures, POINT{30, 30}));
+            view.Move({90, 40});
+            view.Paint();
+            view.Move({-30, 100});
+            view.Esc();
+            EXPECT_EQ(view.image, moved);
+
+            view.Apply(view.gesture.StartPaste(view.surface, figures, std::nullopt));
+            view.Move({33, 12});
+            view.Click({37, 14});
+            EXPECT_EQ(view.image, FreshPaint(view.doc));
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include "render/Canvas.h"
 #include "render/CopyPreview.h"
 #include "render/LineEndIndex.h"
+#include "render/OriginSurface.h"
 #include "render/RasterSurface.h"
 #include "render/Rubberband.h"
 
@@ -296,5 +297,37 @@ TEST(Rubberband, CopyPreviewThroughItsMaskEqualsDrawingEachCopy) {
             ASSERT_EQ(masked, canvas) << "seed " << seed << " move " << move;
             drawn = canvas;
         }
+    }
+}
+
+// The preview of the selection dragged from any point, or of pasted figures,
+// goes through the mask also on a canvas that starts left of and above the
+// drawing's (0, 0): at every pointer it gives the pixels of drawing each
+// figure, and drawing it again takes it away.
+TEST(Rubberband, SelectionPreviewOnACanvasBelowZeroEqualsDrawingEachFigure) {
+    constexpr std::int32_t w = 160, h = 120;
+    const POINT origin{-40, -30};
+    CPluvoDoc doc = samples::RandomDrawing(3, 300, w, h, 40);
+    for (std::uint32_t k = 0; k < doc.drawing().figures.size(); k += 2)
+        WritableSelection(doc).push_back(k);
+    const std::vector<Pixel> canvas(std::size_t{w} * h, 0xFFF0F0F0);
+    std::vector<Pixel> masked = canvas, drawn = canvas;
+    RasterSurface a(masked.data(), w, h, w), b(drawn.data(), w, h, w);
+    OriginSurface onA(a, origin), onB(b, origin);
+    CopyPreview preview;
+    samples::Random r(11);
+    const POINT anchor{55, 41};
+    for (int move = 0; move < 10; ++move) {
+        const POINT p =
+            move == 0   ? origin
+            : move == 1 ? POINT{origin.x + w, origin.y + h}
+                        : POINT{r.Range(origin.x, origin.x + w), r.Range(origin.y, origin.y + h)};
+        SelectionPreview(onA, doc, anchor, p, &preview);
+        SelectionPreview(onB, doc, anchor, p);
+        ASSERT_NE(masked, canvas) << move;
+        ASSERT_EQ(masked, drawn) << "move " << move;
+        SelectionPreview(onA, doc, anchor, p, &preview);
+        ASSERT_EQ(masked, canvas) << "move " << move;
+        drawn = canvas;
     }
 }

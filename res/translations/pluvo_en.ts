@@ -347,14 +347,6 @@ Pluvo uses the chosen language from its next start on.</translation>
         <translation>Printing could not start.</translation>
     </message>
     <message>
-        <source>Zet vulkleur, ook voor geselecteerde objecten</source>
-        <translation>Set the fill colour, also of the selected objects</translation>
-    </message>
-    <message>
-        <source>Vulkleur</source>
-        <translation>Fill Colour</translation>
-    </message>
-    <message>
         <source>&amp;Nieuw	Ctrl+N</source>
         <translation>&amp;New	Ctrl+N</translation>
     </message>
@@ -1001,6 +993,90 @@ Pluvo uses the chosen language from its next start on.</translation>
     <message>
         <source>Doe iets</source>
         <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Randkleur en vulkleur van de volgende figuur</source>
+        <translation>Outline and fill colour of the next figure</translation>
+    </message>
+    <message>
+        <source>Zet vulkleur, ook voor geselecteerde objecten; de rechtermuisknop zet de randkleur</source>
+        <translation>Set the fill colour, also of the selected objects; the right mouse button sets the outline colour</translation>
+    </message>
+    <message>
+        <source>Vulkleur (rechtermuisknop: randkleur)</source>
+        <translation>Fill Colour (right button: Outline Colour)</translation>
+    </message>
+    <message>
+        <source>Zet randkleur, ook voor geselecteerde objecten</source>
+        <translation>Set the outline colour, also of the selected objects</translation>
+    </message>
+    <message>
+        <source>Randkleur</source>
+        <translation>Outline Colour</translation>
+    </message>
+    <message>
+        <source>K&amp;nippen	Ctrl+X</source>
+        <translation>Cu&amp;t	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Knip de geselecteerde objecten naar het klembord</source>
+        <translation>Cut the selected objects to the clipboard</translation>
+    </message>
+    <message>
+        <source>Knippen</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>&amp;Plakken	Ctrl+V</source>
+        <translation>&amp;Paste	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Plak objecten van het klembord; een klik zet ze neer</source>
+        <translation>Paste objects from the clipboard; a click places them</translation>
+    </message>
+    <message>
+        <source>Plakken</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Naar &amp;voren	Ctrl+Shift+Pijl Op</source>
+        <translation>Bring to F&amp;ront	Ctrl+Shift+Up</translation>
+    </message>
+    <message>
+        <source>Zet de geselecteerde objecten voor alle andere</source>
+        <translation>Put the selected objects in front of all others</translation>
+    </message>
+    <message>
+        <source>Naar voren</source>
+        <translation>Bring to Front</translation>
+    </message>
+    <message>
+        <source>Naar &amp;achteren	Ctrl+Shift+Pijl Neer</source>
+        <translation>Send to Bac&amp;k	Ctrl+Shift+Down</translation>
+    </message>
+    <message>
+        <source>Zet de geselecteerde objecten achter alle andere</source>
+        <translation>Put the selected objects behind all others</translation>
+    </message>
+    <message>
+        <source>Naar achteren</source>
+        <translation>Send to Back</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiëren	Ctrl+C</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Selecteer a&amp;lle objecten	Ctrl+A</source>
+        <translation>Select &amp;All Objects	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Verwij&amp;der	Alt+Delete</source>
+        <translation>&amp;Delete	Alt+Delete</translation>
+    </message>
+    <message>
+        <source>Be&amp;werken</source>
+        <translation>&amp;Edit</translation>
     </message>
 </context>
 <context>

@@ -10,17 +10,43 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPrinter>
 #include <QSettings>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 QString Text(const char* text) { return CMainFrame::tr(text); }
+
+// Whether the row's action shows a check mark.
+bool Checkable(UpdateRule rule) {
+    switch (rule) {
+    case UpdateRule::Tool:
+    case UpdateRule::ShowGrid:
+    case UpdateRule::ShowCoordinates:
+    case UpdateRule::GridPoints:
+    case UpdateRule::ToolBarShown:
+    case UpdateRule::StatusBarShown:
+    case UpdateRule::ColourBarShown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QColor ColourOf(std::int32_t colour) {
+    const auto c = static_cast<COLORREF>(colour);
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
 } // namespace
 
@@ -49,6 +75,11 @@ CMainFrame::CMainFrame(CPluvoDoc& doc, QWidget* parent) : QMainWindow(parent), m
         if (outcome.change.replaced) InitialUpdate();
         RebuildTitle();
     });
+    // Whether Ctrl+V can paste is read from the clipboard once it changed.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        m_clipboardRead = false;
+        RefreshCommandStates();
+    });
     RebuildTitle();
     InitialUpdate();
     qApp->installEventFilter(this);
@@ -69,11 +100,7 @@ void CMainFrame::BuildActions() {
         if (row.icon) action->setIcon(CommandIcon(row.icon));
         if (row.handler == &CMainFrame::OnFillColour)
             action->setIcon(ColourIcon(kVulkleuren[static_cast<std::size_t>(row.value)]));
-        const bool checkable =
-            row.update != UpdateRule::Always && row.update != UpdateRule::CanUndo &&
-            row.update != UpdateRule::CanStepBack && row.update != UpdateRule::CanStepForward &&
-            row.update != UpdateRule::Unserved;
-        action->setCheckable(checkable);
+        action->setCheckable(Checkable(row.update));
         if (row.update == UpdateRule::Unserved) action->setEnabled(false);
         const CommandId id = row.id;
         connect(action, &QAction::triggered, this, [this, id] { Run(id); });
@@ -93,6 +120,21 @@ void CMainFrame::BuildMenus() {
                 m_fileMenu = menu;
                 m_recentAnchor = Action(id);
                 menu->addAction(m_recentAnchor);
+            } else if (const auto own =
+                           std::find_if(layout.captions.begin(), layout.captions.end(),
+                                        [id](const MenuCaption& c) { return c.id == id; });
+                       own != layout.captions.end()) {
+                // An action of the menu's own, which shows the shortcut in
+                // its caption but leaves the keys to the command's action.
+                QAction* command = Action(id);
+                auto* item = new QAction(Text(own->caption), menu);
+                item->setStatusTip(command->statusTip());
+                item->setIcon(command->icon());
+                const auto follow = [item, command] { item->setEnabled(command->isEnabled()); };
+                follow();
+                connect(command, &QAction::changed, item, follow);
+                connect(item, &QAction::triggered, this, [this, id] { Run(id); });
+                menu->addAction(item);
             } else {
                 menu->addAction(Action(id));
             }
@@ -120,6 +162,11 @@ void CMainFrame::BuildToolBars() {
             connect(m_textEdit, &QLineEdit::returnPressed, m_view,
                     [this] { m_view->setFocus(Qt::OtherFocusReason); });
             m_mainBar->addWidget(m_textEdit);
+        } else if (id == CommandId::ColourSwatchPlaceholder) {
+            m_swatch = new QLabel(m_mainBar);
+            m_swatch->setObjectName("ColourSwatch");
+            m_swatch->setToolTip(tr("Randkleur en vulkleur van de volgende figuur"));
+            m_mainBar->addWidget(m_swatch);
         } else if (id == CommandId::ToolListPlaceholder) {
             m_toolList = new QComboBox(m_mainBar);
             m_toolList->setObjectName("ToolList");
@@ -143,6 +190,34 @@ void CMainFrame::BuildToolBars() {
     m_colourBar->setAllowedAreas(Qt::AllToolBarAreas);
     for (CommandId id : ColourBar()) m_colourBar->addAction(Action(id));
     addToolBar(Qt::LeftToolBarArea, m_colourBar);
+    // A right click on a colour, or the context-menu key on it, sets the
+    // outline colour.
+    for (CommandId id : ColourBar()) {
+        QWidget* button = m_colourBar->widgetForAction(Action(id));
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        const auto outline = static_cast<CommandId>(static_cast<int>(CommandId::OutlineColour1) +
+                                                    FindCommand(id)->value);
+        connect(button, &QWidget::customContextMenuRequested, this,
+                [this, outline] { Run(outline); });
+    }
+}
+
+void CMainFrame::RefreshSwatch() {
+    const std::pair colours{m_doc.current.KleurRand, m_doc.current.KleurVul};
+    if (!m_swatch || colours == m_swatchColours) return;
+    m_swatchColours = colours;
+    // The fill inside a wide frame of the outline colour.
+    const qreal ratio = m_swatch->devicePixelRatioF();
+    QPixmap pixmap(QSize(16, 16) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(1, 1, 14, 14), ColourOf(colours.first));
+    painter.fillRect(QRect(5, 5, 6, 6), ColourOf(colours.second));
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawRect(QRect(0, 0, 15, 15));
+    painter.drawRect(QRect(4, 4, 7, 7));
+    m_swatch->setPixmap(pixmap);
 }
 
 QAction* CMainFrame::Action(CommandId id) const {

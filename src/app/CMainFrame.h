@@ -13,9 +13,11 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 class CPluvoDoc;
 class CPluvoView;
@@ -42,6 +44,8 @@ public:
     CPluvoView* View() const { return m_view; }
     QComboBox* ToolList() const { return m_toolList; }
     QLineEdit* TextEdit() const { return m_textEdit; }
+    // The toolbar's swatch of the next figure's outline and fill colours.
+    QLabel* ColourSwatch() const { return m_swatch; }
     QToolBar* MainBar() const { return m_mainBar; }
     QToolBar* ColourBarWidget() const { return m_colourBar; }
     QLabel* Pane(int index) const;
@@ -99,6 +103,13 @@ public:
     void OnWritePng(CommandId);
     void OnTool(CommandId id);
     void OnFillColour(CommandId id);
+    // A right click on a colour-bar button.
+    void OnOutlineColour(CommandId id);
+    // The figures through the clipboard ("Be&werken", CMainFrame_Edit.cpp):
+    // Ctrl+X puts the selected figures there and removes them as one step,
+    // Ctrl+V hands the figures on it to the canvas, to follow the pointer.
+    void OnCut(CommandId id);
+    void OnPaste(CommandId);
     void OnAbout(CommandId);
     // Pluvo on the desktop (CMainFrame_Desktop.cpp): PDF, language, guide.
     void OnWritePdf(CommandId);
@@ -126,6 +137,14 @@ private:
     void BuildMenus();
     void BuildToolBars();
     void BuildStatusBar();
+    // Shows the next figure's outline and fill colours on the swatch.
+    void RefreshSwatch();
+    // The figures on the clipboard, read as Ctrl+V pastes them; false when
+    // it holds none that Pluvo can paste.
+    bool ClipboardFigures(Drawing& figures) const;
+    // Puts the canvas, and the selected figures when there are any, on the
+    // clipboard.
+    void CopyToClipboard();
     void RebuildRecentFiles();
     // A recent file chosen in the menu: opened, or dropped from the list
     // with a message when it is gone.
@@ -165,6 +184,12 @@ private:
     QToolBar* m_colourBar = nullptr;
     QLineEdit* m_textEdit = nullptr;
     QComboBox* m_toolList = nullptr;
+    QLabel* m_swatch = nullptr;
+    // The colours the swatch shows, and whether the clipboard holds figures
+    // to paste (read again after the clipboard changed).
+    std::pair<std::int32_t, std::int32_t> m_swatchColours{-1, -1};
+    bool m_canPaste = false;
+    bool m_clipboardRead = false;
     QLabel* m_panes[5] = {};
     QLabel* m_zoomPane = nullptr;
     QMenu* m_fileMenu = nullptr;

@@ -28,6 +28,8 @@ bool EditsText(const QKeyEvent& key) {
         return modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier;
     case Qt::Key_A:
     case Qt::Key_C:
+    case Qt::Key_X:
+    case Qt::Key_V:
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
@@ -93,11 +95,23 @@ void CMainFrame::RefreshCommandStates() {
         case UpdateRule::ColourBarShown:
             action->setChecked(m_colourBar && !m_colourBar->isHidden());
             break;
+        case UpdateRule::HasSelection:
+            action->setEnabled(!m_doc.Selection().empty());
+            break;
+        case UpdateRule::CanPaste:
+            if (!m_clipboardRead) {
+                Drawing figures;
+                m_canPaste = ClipboardFigures(figures);
+                m_clipboardRead = true;
+            }
+            action->setEnabled(m_canPaste);
+            break;
         case UpdateRule::Unserved:
             action->setEnabled(false);
             break;
         }
     }
+    RefreshSwatch();
 }
 
 void CMainFrame::ZetFiguurType(int type) {

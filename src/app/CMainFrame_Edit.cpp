@@ -1,12 +1,13 @@
-// The "&Opties" and "&Vorm" menus: the editing commands through the command
-// layer, the tools, the fill colours, the dialogs, the clipboard and the PNG
-// export of the canvas.
+// The "Be&werken", "&Opties" and "&Vorm" menus: the editing commands through
+// the command layer, the tools, the colours, the dialogs, the clipboard and
+// the PNG export of the canvas.
 #include "CMainFrame.h"
 
 #include "Prompts.h"
 #include "interaction/EditCommands.h"
 #include "interaction/ToolOptions.h"
 #include "model/CPluvoDoc.h"
+#include "model/ClipboardFormat.h"
 #include "model/Win1252.h"
 #include "platform/PngExport.h"
 #include "view/CPluvoView.h"
@@ -15,7 +16,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeData>
 
 void CMainFrame::ApplyEdit(CommandId id, const ChangeFunction& change) {
     RunEdit(m_road, id, change);
@@ -46,9 +49,63 @@ void CMainFrame::OnTextEditLeft() {
         m_toolList->setCurrentIndex(Tekst);
 }
 
-void CMainFrame::OnClipboard(CommandId) {
-    // The drawing is not touched; the image is the clipboard's from now on.
-    QApplication::clipboard()->setImage(m_view->CaptureCanvas());
+void CMainFrame::OnOutlineColour(CommandId id) {
+    const COLORREF colour = kVulkleuren[static_cast<std::size_t>(FindCommand(id)->value)];
+    ApplyEdit(id, [colour](DrawingEditor& editor) {
+        ZetRandkleur(editor, colour);
+        return Change::Made;
+    });
+}
+
+void CMainFrame::OnClipboard(CommandId) { CopyToClipboard(); }
+
+void CMainFrame::CopyToClipboard() {
+    // The drawing is not touched; the image is the clipboard's from now on,
+    // with the selected figures beside it for vector editors and for Pluvo.
+    auto* data = new QMimeData;
+    data->setImageData(m_view->CaptureCanvas());
+    const Drawing figures = SelectedFigures(m_doc);
+    if (!figures.figures.empty()) {
+        const std::string text = FiguresText(figures);
+        data->setData(QString::fromLatin1(kFiguresMimeType.data(), kFiguresMimeType.size()),
+                      QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+        const QString name = m_doc.PathName.empty()
+                                 ? tr("Pluvo")
+                                 : QFileInfo(QString::fromStdString(m_doc.PathName)).fileName();
+        const std::string svg = FiguresSvg(figures, name.toStdString());
+        data->setData("image/svg+xml", QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+    }
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void CMainFrame::OnCut(CommandId id) {
+    if (m_doc.Selection().empty()) return;
+    CopyToClipboard();
+    RunEdit(m_road, id);
+}
+
+bool CMainFrame::ClipboardFigures(Drawing& figures) const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data) return false;
+    const QString type = QString::fromLatin1(kFiguresMimeType.data(), kFiguresMimeType.size());
+    if (data->hasFormat(type)) {
+        const QByteArray bytes = data->data(type);
+        return ReadFigures(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), figures);
+    }
+    // Text copied from a text drawing in an editor; only such text is read.
+    if (!data->hasText()) return false;
+    const QString text = data->text();
+    if (!text.startsWith(
+            QString::fromLatin1(CPluvoDoc::VersionMagic.data(), CPluvoDoc::VersionMagic.size())))
+        return false;
+    return ReadFigures(Utf8ToWin1252(text.toStdString()), figures);
+}
+
+void CMainFrame::OnPaste(CommandId) {
+    Drawing figures;
+    if (!ClipboardFigures(figures)) return;
+    m_view->StartPaste(std::move(figures));
 }
 
 void CMainFrame::OnWritePng(CommandId) {

@@ -16,17 +16,33 @@ using C = CommandId;
 using F = CMainFrame;
 using U = UpdateRule;
 
-constexpr const char* kColourPrompt =
-    QT_TRANSLATE_NOOP("CMainFrame", "Zet vulkleur, ook voor geselecteerde objecten");
+// A colour-bar button sets the fill colour with a left click and the
+// outline colour with a right click; its prompt and tooltip say both.
+constexpr const char* kColourPrompt = QT_TRANSLATE_NOOP(
+    "CMainFrame",
+    "Zet vulkleur, ook voor geselecteerde objecten; de rechtermuisknop zet de randkleur");
 
 CommandRow Colour(int index) {
     return {static_cast<CommandId>(static_cast<int>(C::FillColour1) + index),
             "",
             nullptr,
             kColourPrompt,
-            QT_TRANSLATE_NOOP("CMainFrame", "Vulkleur"),
+            QT_TRANSLATE_NOOP("CMainFrame", "Vulkleur (rechtermuisknop: randkleur)"),
             nullptr,
             &F::OnFillColour,
+            U::Always,
+            index};
+}
+
+// The same colour as outline colour: no button of its own.
+CommandRow Outline(int index) {
+    return {static_cast<CommandId>(static_cast<int>(C::OutlineColour1) + index),
+            "",
+            nullptr,
+            QT_TRANSLATE_NOOP("CMainFrame", "Zet randkleur, ook voor geselecteerde objecten"),
+            QT_TRANSLATE_NOOP("CMainFrame", "Randkleur"),
+            nullptr,
+            &F::OnOutlineColour,
             U::Always,
             index};
 }
@@ -109,21 +125,18 @@ const std::array kRows = {
                QT_TRANSLATE_NOOP("CMainFrame", "Teken alle objecten opnieuw"),
                QT_TRANSLATE_NOOP("CMainFrame", "Verversen"), "view-refresh", &F::OnEdit, U::Always,
                0},
-    CommandRow{C::ZoomIn, QT_TRANSLATE_NOOP("CMainFrame", "&Inzoomen\tCtrl++"), "Ctrl++; Ctrl+=",
-               QT_TRANSLATE_NOOP("CMainFrame", "Toon de tekening groter"),
+    CommandRow{C::ZoomIn, QT_TRANSLATE_NOOP("CMainFrame", "&Inzoomen\tCtrl++"),
+               "Ctrl++; Ctrl+=", QT_TRANSLATE_NOOP("CMainFrame", "Toon de tekening groter"),
                QT_TRANSLATE_NOOP("CMainFrame", "Inzoomen"), nullptr, &F::OnZoom, U::Always, 0},
     CommandRow{C::ZoomOut, QT_TRANSLATE_NOOP("CMainFrame", "&Uitzoomen\tCtrl+-"), "Ctrl+-",
                QT_TRANSLATE_NOOP("CMainFrame", "Toon de tekening kleiner"),
-               QT_TRANSLATE_NOOP("CMainFrame", "Uitzoomen"), nullptr, &F::OnZoom, U::Always,
-               0},
+               QT_TRANSLATE_NOOP("CMainFrame", "Uitzoomen"), nullptr, &F::OnZoom, U::Always, 0},
     CommandRow{C::ZoomActual, QT_TRANSLATE_NOOP("CMainFrame", "Ware &grootte"), nullptr,
                QT_TRANSLATE_NOOP("CMainFrame", "Toon de tekening op 100 %"),
-               QT_TRANSLATE_NOOP("CMainFrame", "Ware grootte"), nullptr, &F::OnZoom,
-               U::Always, 0},
+               QT_TRANSLATE_NOOP("CMainFrame", "Ware grootte"), nullptr, &F::OnZoom, U::Always, 0},
     CommandRow{C::ZoomFit, QT_TRANSLATE_NOOP("CMainFrame", "&Hele tekening"), nullptr,
                QT_TRANSLATE_NOOP("CMainFrame", "Toon de hele tekening zo groot als past"),
-               QT_TRANSLATE_NOOP("CMainFrame", "Hele tekening"), nullptr, &F::OnZoom,
-               U::Always, 0},
+               QT_TRANSLATE_NOOP("CMainFrame", "Hele tekening"), nullptr, &F::OnZoom, U::Always, 0},
     // "&Opties"
     CommandRow{C::Undo, QT_TRANSLATE_NOOP("CMainFrame", "&Undo\tAlt+Bksp"), "Alt+Backspace",
                QT_TRANSLATE_NOOP("CMainFrame", "Laatste bewerking ongedaan maken, indien mogelijk"),
@@ -195,6 +208,25 @@ const std::array kRows = {
     CommandRow{C::RemoveSelected, QT_TRANSLATE_NOOP("CMainFrame", "&Verwijder\tAlt+Delete"),
                "Alt+Del", QT_TRANSLATE_NOOP("CMainFrame", "Verwijder geselecteerde objecten"),
                nullptr, nullptr, &F::OnEdit, U::Always, 0},
+    // "Be&werken": the clipboard's figures and their order.
+    CommandRow{C::Cut, QT_TRANSLATE_NOOP("CMainFrame", "K&nippen\tCtrl+X"), "Ctrl+X",
+               QT_TRANSLATE_NOOP("CMainFrame", "Knip de geselecteerde objecten naar het klembord"),
+               QT_TRANSLATE_NOOP("CMainFrame", "Knippen"), "edit-cut", &F::OnCut, U::HasSelection,
+               0},
+    CommandRow{
+        C::Paste, QT_TRANSLATE_NOOP("CMainFrame", "&Plakken\tCtrl+V"), "Ctrl+V",
+        QT_TRANSLATE_NOOP("CMainFrame", "Plak objecten van het klembord; een klik zet ze neer"),
+        QT_TRANSLATE_NOOP("CMainFrame", "Plakken"), "edit-paste", &F::OnPaste, U::CanPaste, 0},
+    CommandRow{C::ToFront, QT_TRANSLATE_NOOP("CMainFrame", "Naar &voren\tCtrl+Shift+Pijl Op"),
+               "Ctrl+Shift+Up",
+               QT_TRANSLATE_NOOP("CMainFrame", "Zet de geselecteerde objecten voor alle andere"),
+               QT_TRANSLATE_NOOP("CMainFrame", "Naar voren"), nullptr, &F::OnEdit, U::HasSelection,
+               0},
+    CommandRow{C::ToBack, QT_TRANSLATE_NOOP("CMainFrame", "Naar &achteren\tCtrl+Shift+Pijl Neer"),
+               "Ctrl+Shift+Down",
+               QT_TRANSLATE_NOOP("CMainFrame", "Zet de geselecteerde objecten achter alle andere"),
+               QT_TRANSLATE_NOOP("CMainFrame", "Naar achteren"), nullptr, &F::OnEdit,
+               U::HasSelection, 0},
     // "&Vorm"
     CommandRow{C::ToolLijn, QT_TRANSLATE_NOOP("CMainFrame", "&Lijn"), nullptr,
                QT_TRANSLATE_NOOP("CMainFrame", "Teken een lijn"),
@@ -263,6 +295,8 @@ const std::array kRows = {
                nullptr, nullptr, nullptr, U::Unserved, 0},
     CommandRow{C::ToolListPlaceholder, "", nullptr, "", nullptr, nullptr, nullptr, U::Unserved, 0},
     CommandRow{C::Unserved, "", nullptr, "", nullptr, "unserved", nullptr, U::Unserved, 0},
+    CommandRow{C::ColourSwatchPlaceholder, "", nullptr, "", nullptr, nullptr, nullptr, U::Unserved,
+               0},
     // The colour bar.
     Colour(0),
     Colour(1),
@@ -279,6 +313,21 @@ const std::array kRows = {
     Colour(12),
     Colour(13),
     Colour(14),
+    Outline(0),
+    Outline(1),
+    Outline(2),
+    Outline(3),
+    Outline(4),
+    Outline(5),
+    Outline(6),
+    Outline(7),
+    Outline(8),
+    Outline(9),
+    Outline(10),
+    Outline(11),
+    Outline(12),
+    Outline(13),
+    Outline(14),
 };
 
 constexpr CommandId S = Separator;
@@ -288,6 +337,19 @@ constexpr std::array kFileMenu = {
     C::ReadText, S,        C::WriteSvg,     C::WritePdf,   S, C::Merge,
     S,           C::Print, C::PrintPreview, C::PrintSetup, S, RecentFileSlot,
     S,           C::Exit,
+};
+// In the order desktop users know: the history, the clipboard, the
+// selection, the order of the figures.
+constexpr std::array kEditMenu = {
+    C::StepBack,   C::StepForward,    S, C::Cut,     C::Clipboard, C::Paste, S, C::SelectAll,
+    C::SelectNone, C::RemoveSelected, S, C::ToFront, C::ToBack,
+};
+// "&Kopiëren" is "&Naar klembord"; the selection commands' own access keys
+// are taken here by the order commands.
+constexpr std::array kEditCaptions = {
+    MenuCaption{C::Clipboard, QT_TRANSLATE_NOOP("CMainFrame", "&Kopiëren\tCtrl+C")},
+    MenuCaption{C::SelectAll, QT_TRANSLATE_NOOP("CMainFrame", "Selecteer a&lle objecten\tCtrl+A")},
+    MenuCaption{C::RemoveSelected, QT_TRANSLATE_NOOP("CMainFrame", "Verwij&der\tAlt+Delete")},
 };
 constexpr std::array kViewMenu = {
     C::ToolBar,         C::StatusBar,  C::ColourBar, S, C::ShowGrid,
@@ -329,6 +391,7 @@ constexpr std::array kHelpMenu = {C::Manual, C::About};
 
 const std::array kMenus = {
     MenuLayout{QT_TRANSLATE_NOOP("CMainFrame", "&Bestand"), kFileMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("CMainFrame", "Be&werken"), kEditMenu, kEditCaptions},
     MenuLayout{QT_TRANSLATE_NOOP("CMainFrame", "B&eeld"), kViewMenu},
     MenuLayout{QT_TRANSLATE_NOOP("CMainFrame", "&Opties"), kOptionsMenu},
     MenuLayout{QT_TRANSLATE_NOOP("CMainFrame", "&Vorm"), kShapeMenu},
@@ -360,6 +423,7 @@ constexpr std::array kMainToolBar = {
     C::Thicker,
     C::Thinner,
     C::FillToggle,
+    C::ColourSwatchPlaceholder,
     S,
     C::TextEditPlaceholder,
     S,

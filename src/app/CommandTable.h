@@ -23,7 +23,9 @@ enum class UpdateRule {
     ToolBarShown,    // checked while the bar is shown
     StatusBarShown,
     ColourBarShown,
-    Unserved, // no handler serves it: always disabled
+    HasSelection, // enabled while figures are selected
+    CanPaste,     // enabled while the clipboard holds figures Pluvo can paste
+    Unserved,     // no handler serves it: always disabled
 };
 
 using CommandHandler = void (CMainFrame::*)(CommandId);
@@ -44,7 +46,8 @@ struct CommandRow {
     int value; // the tool's FiguurType, the colour's index; otherwise 0
 };
 
-// Every command, the colour bar's fifteen included.
+// Every command, the colour bar's fifteen fill and fifteen outline colours
+// included.
 std::span<const CommandRow> CommandRows();
 const CommandRow* FindCommand(CommandId id);
 
@@ -53,9 +56,18 @@ const CommandRow* FindCommand(CommandId id);
 inline constexpr CommandId Separator = static_cast<CommandId>(0);
 inline constexpr CommandId RecentFileSlot = CommandId::RecentFile;
 
+// A command that a menu shows under a caption of its own: the name desktop
+// users look for there, or another access key where the command's own is
+// taken in that menu.
+struct MenuCaption {
+    CommandId id;
+    const char* caption;
+};
+
 struct MenuLayout {
     const char* title;
     std::span<const CommandId> items;
+    std::span<const MenuCaption> captions = {};
 };
 
 std::span<const MenuLayout> MainMenus();

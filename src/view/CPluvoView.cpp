@@ -84,6 +84,13 @@ void CPluvoView::CancelGesture() {
     Handle(m_gesture.Escape(*m_surface));
 }
 
+void CPluvoView::StartPaste(Drawing figures) {
+    EnsureCanvas();
+    std::optional<POINT> at;
+    if (m_pointerInside) at = ToDrawing(m_pointer);
+    Handle(m_gesture.StartPaste(Target(), std::move(figures), at));
+}
+
 // --- The canvas and the scroll bars --------------------------------------------
 
 ViewArea CPluvoView::Area() const {
@@ -429,7 +436,9 @@ void CPluvoView::mouseMoveEvent(QMouseEvent* event) {
         m_dragged = true;
     UpdateCursor();
     EnsureCanvas();
-    const GestureOutcome outcome = m_gesture.MouseMove(Target(), ToDrawing(event->position()));
+    const GestureOutcome outcome =
+        m_gesture.MouseMove(Target(), ToDrawing(event->position()),
+                            m_leftHeld && m_dragged ? Dragged::Yes : Dragged::No);
     if (outcome.repaint)
         Invalidate();
     else if (m_gesture.Bezig())

@@ -40,6 +40,8 @@ public:
     void InitialUpdate();
     // Cancels the gesture in progress as ESC does.
     void CancelGesture();
+    // Ctrl+V: the figures follow the pointer until a click places them.
+    void StartPaste(Drawing figures);
 
     // The whole canvas at 100 % painted as the screen shows it (the marks of
     // a polygon being entered included, no rubber band), for the clipboard

@@ -22,13 +22,19 @@ TEST(CommandTable, EveryCommandHasANumberOfItsOwn) {
 
 TEST(CommandTable, AgreesWithTheEditRulesBothWays) {
     // The handlers that run a change of their own bringing under their row.
-    const std::array bringTheirChange = {&CMainFrame::OnProperties, &CMainFrame::OnObjectList,
-                                         &CMainFrame::OnResize,     &CMainFrame::OnFillColour,
-                                         &CMainFrame::OnReadText,   &CMainFrame::OnMerge};
+    const std::array bringTheirChange = {&CMainFrame::OnProperties,    &CMainFrame::OnObjectList,
+                                         &CMainFrame::OnResize,        &CMainFrame::OnFillColour,
+                                         &CMainFrame::OnOutlineColour, &CMainFrame::OnReadText,
+                                         &CMainFrame::OnMerge};
+    // The handlers that run the row's own change after work of their own
+    // (the clipboard first).
+    const auto runsTheRow = [](CommandHandler handler) {
+        return handler == &CMainFrame::OnEdit || handler == &CMainFrame::OnCut;
+    };
     for (const CommandRow& row : CommandRows()) {
         const EditRule* rule = FindEditRule(row.id);
         const int id = static_cast<int>(row.id);
-        if (row.handler == &CMainFrame::OnEdit) {
+        if (runsTheRow(row.handler)) {
             ASSERT_NE(rule, nullptr) << id << " runs the edit handler without a rule";
             EXPECT_NE(rule->action, nullptr) << id << " has no change of its own";
         } else if (std::find(bringTheirChange.begin(), bringTheirChange.end(), row.handler) !=
@@ -42,7 +48,6 @@ TEST(CommandTable, AgreesWithTheEditRulesBothWays) {
     for (const EditRule& rule : EditRules()) {
         const CommandRow* row = FindCommand(rule.id);
         ASSERT_NE(row, nullptr) << static_cast<int>(rule.id) << " is in no menu or bar";
-        EXPECT_EQ(row->handler == &CMainFrame::OnEdit, rule.action != nullptr)
-            << static_cast<int>(rule.id);
+        EXPECT_EQ(runsTheRow(row->handler), rule.action != nullptr) << static_cast<int>(rule.id);
     }
 }

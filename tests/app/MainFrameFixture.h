@@ -37,7 +37,8 @@ protected:
         };
         standIn = std::make_unique<PromptStandIn>(answers);
         frame = std::make_unique<CMainFrame>(doc);
-        frame->resize(700, 500);
+        // Wide enough for the whole main toolbar.
+        frame->resize(760, 500);
         frame->show();
         // Shortcuts reach the commands of the active window only.
         frame->activateWindow();

@@ -50,7 +50,8 @@ TEST_F(MainFrameTest, MenusFollowTheCommandTable) {
     const QList<QAction*> menus = frame->menuBar()->actions();
     QStringList titles;
     for (QAction* menu : menus) titles << menu->text();
-    EXPECT_EQ(titles, (QStringList{"&Bestand", "B&eeld", "&Opties", "&Vorm", "&Hulp"}));
+    EXPECT_EQ(titles,
+              (QStringList{"&Bestand", "Be&werken", "B&eeld", "&Opties", "&Vorm", "&Hulp"}));
 
     EXPECT_EQ(MenuTexts(menus[0]->menu()), (QStringList{"&Nieuw\tCtrl+N",
                                                         "&Open...\tCtrl+O",
@@ -73,11 +74,17 @@ TEST_F(MainFrameTest, MenusFollowTheCommandTable) {
                                                         "|",
                                                         "E&xit"}));
     EXPECT_EQ(MenuTexts(menus[1]->menu()),
+              (QStringList{
+                  "Stap &terug\tCtrl+Z", "&Stap vooruit\tCtrl+Y", "|", "K&nippen\tCtrl+X",
+                  "&Kopiëren\tCtrl+C", "&Plakken\tCtrl+V", "|", "Selecteer a&lle objecten\tCtrl+A",
+                  "Selecteer geen &enkel object\tCtrl+0", "Verwij&der\tAlt+Delete", "|",
+                  "Naar &voren\tCtrl+Shift+Pijl Op", "Naar &achteren\tCtrl+Shift+Pijl Neer"}));
+    EXPECT_EQ(MenuTexts(menus[2]->menu()),
               (QStringList{"&Werkbalk", "&Statusbalk", "&Kleurenbalk", "|", "Toon &raster",
                            "Toon &coördinaten", "&Op roosterpunt", "Alles opnieuw &tekenen", "|",
                            "&Inzoomen\tCtrl++", "&Uitzoomen\tCtrl+-", "Ware &grootte",
                            "&Hele tekening", "|", "Taa&l / Language..."}));
-    EXPECT_EQ(MenuTexts(menus[2]->menu()), (QStringList{"&Undo\tAlt+Bksp",
+    EXPECT_EQ(MenuTexts(menus[3]->menu()), (QStringList{"&Undo\tAlt+Bksp",
                                                         "Stap &terug\tCtrl+Z",
                                                         "&Stap vooruit\tCtrl+Y",
                                                         "|",
@@ -100,11 +107,11 @@ TEST_F(MainFrameTest, MenusFollowTheCommandTable) {
                                                         "Selecteer geen &enkel object\tCtrl+0",
                                                         "|",
                                                         "&Verwijder\tAlt+Delete"}));
-    EXPECT_EQ(MenuTexts(menus[3]->menu()),
+    EXPECT_EQ(MenuTexts(menus[4]->menu()),
               (QStringList{"&Lijn", "&Ellips", "&Cirkel", "&BoogKwart", "&Rechthoek", "&Veelhoek",
                            "&Opvullen", "&Tekst", "&Kopie", "&Selecteer", "&Polygoon", "|",
                            "&Dikker", "D&unner", "Vul &ja/nee"}));
-    EXPECT_EQ(MenuTexts(menus[4]->menu()), (QStringList{"&Handleiding\tF1", "&Over Pluvo..."}));
+    EXPECT_EQ(MenuTexts(menus[5]->menu()), (QStringList{"&Handleiding\tF1", "&Over Pluvo..."}));
 
     // Every row's action carries the row's keys, prompt and tooltip.
     for (const CommandRow& row : CommandRows()) {
@@ -135,13 +142,38 @@ TEST_F(MainFrameTest, ToolbarsAndStatusBarAreBuiltInOrder) {
         else
             buttons << action->toolTip();
     }
-    EXPECT_EQ(buttons,
-              (QStringList{"Nieuw",    "Open",        "Opslaan",     "|",        "Klembord",
-                           "|",        "Print",       "|",           "Undo",     "Stap terug", "Stap vooruit", "|",
-                           "Vergroot", "Kenmerken",   "Objecten",    "|",        "Verversen",
-                           "Raster",   "Coördinaten", "Roosterpunt", "|",        "Dikker",
-                           "Dunner",   "Vul",         "|",           "TextEdit", "|",
-                           "ToolList", "|",           "Over",        ""}));
+    EXPECT_EQ(buttons, (QStringList{"Nieuw",
+                                    "Open",
+                                    "Opslaan",
+                                    "|",
+                                    "Klembord",
+                                    "|",
+                                    "Print",
+                                    "|",
+                                    "Undo",
+                                    "Stap terug",
+                                    "Stap vooruit",
+                                    "|",
+                                    "Vergroot",
+                                    "Kenmerken",
+                                    "Objecten",
+                                    "|",
+                                    "Verversen",
+                                    "Raster",
+                                    "Coördinaten",
+                                    "Roosterpunt",
+                                    "|",
+                                    "Dikker",
+                                    "Dunner",
+                                    "Vul",
+                                    "ColourSwatch",
+                                    "|",
+                                    "TextEdit",
+                                    "|",
+                                    "ToolList",
+                                    "|",
+                                    "Over",
+                                    ""}));
     EXPECT_FALSE(frame->MainBar()->actions().last()->isEnabled())
         << "the last button has no handler";
     EXPECT_EQ(frame->TextEdit()->width(), 180);
@@ -155,8 +187,9 @@ TEST_F(MainFrameTest, ToolbarsAndStatusBarAreBuiltInOrder) {
     EXPECT_EQ(colours->allowedAreas(), Qt::AllToolBarAreas);
     ASSERT_EQ(colours->actions().size(), 15);
     for (QAction* action : colours->actions()) {
-        EXPECT_EQ(action->statusTip(), "Zet vulkleur, ook voor geselecteerde objecten");
-        EXPECT_EQ(action->toolTip(), "Vulkleur");
+        EXPECT_EQ(action->statusTip(), "Zet vulkleur, ook voor geselecteerde objecten; de "
+                                       "rechtermuisknop zet de randkleur");
+        EXPECT_EQ(action->toolTip(), "Vulkleur (rechtermuisknop: randkleur)");
     }
     // The button shows its colour.
     const QImage swatch = colours->actions()[3]->icon().pixmap(16, 16).toImage();
@@ -294,9 +327,10 @@ TEST_F(MainFrameTest, CommandKeysInTheTextFieldReachTheFrameExceptThoseThatEditT
 
     // Every key of the command table, with the commands held back.
     const QList<QKeySequence> textKeys = {
-        QKeySequence("Ctrl+A"),     QKeySequence("Ctrl+C"),         QKeySequence("Ctrl+Left"),
-        QKeySequence("Ctrl+Right"), QKeySequence("Ctrl+Up"),        QKeySequence("Ctrl+Down"),
-        QKeySequence("Backspace"),  QKeySequence("Ctrl+Backspace"), QKeySequence("Delete")};
+        QKeySequence("Ctrl+A"),         QKeySequence("Ctrl+C"),    QKeySequence("Ctrl+X"),
+        QKeySequence("Ctrl+V"),         QKeySequence("Ctrl+Left"), QKeySequence("Ctrl+Right"),
+        QKeySequence("Ctrl+Up"),        QKeySequence("Ctrl+Down"), QKeySequence("Backspace"),
+        QKeySequence("Ctrl+Backspace"), QKeySequence("Delete")};
     int commandKeys = 0;
     for (const CommandRow& row : CommandRows()) {
         if (!row.keys) continue;

@@ -2,10 +2,13 @@
 // one mouse move during a line gesture, and placing a figure (first click,
 // move, second click). Each has a twin that only draws what the machine
 // draws (the band, the figure), so that the difference is the machine's own
-// cost: snapping, status texts and bookkeeping.
+// cost: snapping, status texts and bookkeeping. And the figures in hand: a
+// mouse move while the whole selection is dragged or pasted figures follow
+// the pointer.
 #include "common/DrawingGenerator.h"
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
+#include "model/ClipboardFormat.h"
 #include "render/Canvas.h"
 #include "render/RasterSurface.h"
 #include "render/Rubberband.h"
@@ -124,6 +127,88 @@ void FirstMoveOfCopy(benchmark::State& state) {
     }
 }
 BENCHMARK(FirstMoveOfCopy)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Where a press takes the selected figure k: its p1 (a flood fill paints no
+// box to take it by, so the first figure that is none).
+POINT OnSelected(const CPluvoDoc& doc) {
+    for (std::uint32_t k : doc.Selection())
+        if (doc.drawing().figures[k].FiguurType != Opvullen) return doc.drawing().figures[k].p1;
+    return {0, 0};
+}
+
+// One mouse move while every figure is dragged with the selection tool: the
+// preview off at the old offset and on at the new one. With grid 1 the next
+// figure snaps to the grid and the selection moves by whole cells of 32
+// pixels, so most moves change nothing on the canvas; with grid 0 every
+// move shows it one pixel step elsewhere.
+void MoveDuringDrag(benchmark::State& state) {
+    Canvas canvas(static_cast<std::size_t>(state.range(0)),
+                  static_cast<std::int32_t>(state.range(1)));
+    CPluvoDoc& doc = canvas.doc;
+    for (std::uint32_t k = 0; k < doc.drawing().figures.size(); ++k)
+        WritableSelection(doc).push_back(k);
+    doc.current.FiguurType = Selecteer;
+    Panes panes;
+    EditRoad road(doc);
+    Gesture gesture(doc, road, panes);
+    const POINT from = OnSelected(doc);
+    gesture.LeftButtonDown(canvas.surface, from, {});
+    gesture.MouseMove(canvas.surface, {from.x + 20, from.y + 20}, Dragged::Yes);
+    if (gesture.Phase() != GesturePhase::Move) state.SkipWithError("the press took no figure");
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        gesture.MouseMove(canvas.surface, Pointer(i++), Dragged::Yes);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(MoveDuringDrag)
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->ArgNames({"selected", "grid"})
+    ->Unit(benchmark::kMillisecond);
+
+// The press on a selected figure and the first move of a drag with every
+// figure selected, which finds the figure under the press and draws the
+// preview's mask.
+void FirstMoveOfDrag(benchmark::State& state) {
+    Canvas canvas(static_cast<std::size_t>(state.range(0)), 0);
+    CPluvoDoc& doc = canvas.doc;
+    for (std::uint32_t k = 0; k < doc.drawing().figures.size(); ++k)
+        WritableSelection(doc).push_back(k);
+    doc.current.FiguurType = Selecteer;
+    Panes panes;
+    EditRoad road(doc);
+    const POINT from = OnSelected(doc);
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        Gesture gesture(doc, road, panes);
+        gesture.LeftButtonDown(canvas.surface, from, {});
+        gesture.MouseMove(canvas.surface, Pointer(i++), Dragged::Yes);
+        state.PauseTiming();
+        gesture.Escape(canvas.surface);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(FirstMoveOfDrag)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One mouse move while pasted figures (the whole generated drawing) follow
+// the pointer over a canvas that holds a drawing of the same size.
+void MoveDuringPaste(benchmark::State& state) {
+    Canvas canvas(static_cast<std::size_t>(state.range(0)), 0);
+    CPluvoDoc source = GenerateDrawing(static_cast<std::size_t>(state.range(0)), 2);
+    for (std::uint32_t k = 0; k < source.drawing().figures.size(); ++k)
+        WritableSelection(source).push_back(k);
+    Panes panes;
+    EditRoad road(canvas.doc);
+    Gesture gesture(canvas.doc, road, panes);
+    gesture.StartPaste(canvas.surface, SelectedFigures(source), POINT{900, 500});
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        gesture.MouseMove(canvas.surface, Pointer(i++));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(MoveDuringPaste)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // First click, one move, second click: a line is placed and the drawing
 // grows by one figure per iteration. With RsterPnt 0 the placed line is also

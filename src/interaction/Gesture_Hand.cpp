@@ -124,7 +124,8 @@ GestureOutcome Gesture::FollowHand(Surface& surface, POINT p) {
         const double dy = static_cast<double>(at.y) - m_grabbedAt.y;
         double length = std::sqrt(dx * dx + dy * dy);
         if (m_doc.drawing().SizeRaster > 1) length /= m_doc.drawing().SizeRaster;
-        status += " " + TwoDecimals(length);
+        status += ' ';
+        status += TwoDecimals(length);
     }
     m_status.SetPaneText(1, status);
     if (m_handShown && at == m_handAt) return {};

@@ -1,7 +1,8 @@
 // Whole editing sessions: the bytes are a start drawing and a series of user
-// actions (clicks, moves, releases, Esc, Shift and Ctrl, tool changes, every
-// command of the command layer, the dialogs' results, merges, text files
-// read, the history's steps and paints of the window), driven through the
+// actions (clicks, moves, drags, releases, Esc, Shift and Ctrl, tool changes,
+// every command of the command layer, the dialogs' results, merges, text
+// files read, figures pasted, the history's steps and paints of the
+// window), driven through the
 // gesture machine and the edit road onto a small canvas, as the view does.
 //
 // After every action:
@@ -28,6 +29,7 @@
 #include "interaction/Properties.h"
 #include "interaction/ToolOptions.h"
 #include "model/BinaryFile.h"
+#include "model/ClipboardFormat.h"
 #include "model/Merge.h"
 #include "model/TextFormat.h"
 #include "render/Canvas.h"
@@ -39,6 +41,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -465,8 +468,30 @@ void Session::Act(Input& in) {
         Restart();
         break;
     default:
-        // The window is painted for reasons of its own (uncovered, resized).
-        repaintAsked = true;
+        switch (in.Below(4)) {
+        case 0:
+            // The window is painted for reasons of its own (uncovered,
+            // resized).
+            repaintAsked = true;
+            break;
+        case 1:
+            // A move with the button held since it went down: it may start
+            // dragging the selection.
+            Handle(gesture.MouseMove(*surface, in.Point(), Dragged::Yes));
+            break;
+        default: {
+            // Ctrl+V of the selection copied, or of clipboard text; pasted
+            // again and again, the selection would grow as self-merges do.
+            if (doc.drawing().figures.size() + doc.drawing().points.size() > kMostForSelfMerge)
+                break;
+            Drawing figures = SelectedFigures(doc);
+            if (in.Bit() && !ReadFigures(in.Chunk(1024), figures)) break;
+            std::optional<POINT> at;
+            if (in.Bit()) at = in.Point();
+            Handle(gesture.StartPaste(*surface, std::move(figures), at));
+            break;
+        }
+        }
         break;
     }
     if (repaintAsked) Paint();

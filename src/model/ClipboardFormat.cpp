@@ -21,6 +21,10 @@ std::int32_t Renumbered(std::map<std::int32_t, std::int32_t>& numbers, std::int3
     return it->second;
 }
 
+// Whether figures of the kind are drawn: the tools' kinds and unknown ones
+// are not (and would not read back from the text format beyond two digits).
+bool DrawnKind(std::int32_t kind) { return (kind >= Lijn && kind <= Tekst) || kind == Polygoon; }
+
 // A document around the figures, for the writers, which read a document.
 CPluvoDoc Holding(Drawing figures) {
     return CPluvoDoc(StoredDrawing{std::move(figures), CPluvoDoc::NewDrawing().current});
@@ -38,7 +42,7 @@ Drawing SelectedFigures(const CPluvoDoc& doc) {
     // Copies of a polygon share its points: one run per first point and count.
     std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> runs;
     for (std::size_t i = 0; i < chosen.size(); ++i) {
-        if (!chosen[i]) continue;
+        if (!chosen[i] || !DrawnKind(drawing.figures[i].FiguurType)) continue;
         Figuur f = drawing.figures[i];
         const std::int32_t polyPnt = f.PolyPnt;
         f.PolyPnt = 0;
@@ -89,6 +93,7 @@ bool ReadFigures(std::string_view text, Drawing& out) {
     const CPluvoDoc read(std::move(stored), std::move(all));
     std::size_t first = 0, count = 0;
     for (const Figuur& f : read.drawing().figures) {
+        if (!DrawnKind(f.FiguurType)) return false;
         if (f.FiguurType == Tekst && (!read.TextOf(f) || !read.FontOf(f))) return false;
         if (f.FiguurType == Polygoon && !read.PolygonRange(f, first, count)) return false;
     }

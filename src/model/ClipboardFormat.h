@@ -17,8 +17,9 @@ inline constexpr std::string_view kFiguresMimeType = "application/x-pluvo-figure
 // the texts and fonts of its text figures and the points of its polygons,
 // the figures' indices renumbered to match. Text, font and point indices
 // that a figure of its kind does not use become 0. Selection entries that
-// name no figure, and figures whose text, font or points lie outside the
-// lists (which are never drawn), are left out. Empty without a selection.
+// name no figure, and figures that are never drawn (of no figure kind, or
+// whose text, font or points lie outside the lists), are left out. Empty
+// without a selection.
 Drawing SelectedFigures(const CPluvoDoc& doc);
 
 // The figures in the text exchange format. The format holds at least one
@@ -31,7 +32,8 @@ std::string FiguresSvg(const Drawing& figures, std::string_view title);
 // Reads clipboard text (Pluvo's own type, or plain text holding a text
 // drawing) into figures as SelectedFigures gives them. False, with `out`
 // untouched, when the text is no text drawing, holds no figure, or holds a
-// text figure or polygon whose text, font or points are not in it.
+// figure of no figure kind, or a text figure or polygon whose text, font or
+// points are not in it.
 bool ReadFigures(std::string_view text, Drawing& out);
 
 // Appends the figures moved by (dx, dy), with their texts and fonts (found

@@ -120,6 +120,8 @@ TEST(ClipboardFormat, TextThatHoldsNoFiguresToPasteIsRefused) {
         {"a drawing without figures", empty},
         {"a text before its text list",
          withFigure(0, "   7, 0, 0, 0, 1, 0, 0, 1, 50, 60, 50, 60, 0, -1, 0, 3, 0")},
+        {"a tool's kind",
+         withFigure(0, "   9, 0, 0, 0, 1, 0, 0, 1, 50, 60, 50, 60, 0, 0, 0, 3, 0")},
         {"a polygon past its points",
          withFigure(1, "  10, 2, 0, 0, 1, 0, 0, 1, 200, 200, 250, 195, 0, 0, 0, 4, 0")},
     };

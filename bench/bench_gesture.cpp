@@ -48,17 +48,28 @@ POINT Pointer(std::int64_t i) {
     return {1200 + k * 3, 760 - k * 5};
 }
 
+void SelectEveryFigure(CPluvoDoc& doc) {
+    for (std::uint32_t k = 0; k < doc.drawing().figures.size(); ++k)
+        WritableSelection(doc).push_back(k);
+}
+
+// The measured mouse moves of a gesture in progress, one per iteration.
+void Moves(benchmark::State& state, Gesture& gesture, Surface& surface,
+           Dragged dragged = Dragged::No) {
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        gesture.MouseMove(surface, Pointer(i++), dragged);
+        benchmark::ClobberMemory();
+    }
+}
+
 void MoveDuringLine(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     Panes panes;
     EditRoad road(canvas.doc);
     Gesture gesture(canvas.doc, road, panes);
     gesture.LeftButtonDown(canvas.surface, {900, 500}, {});
-    std::int64_t i = 0;
-    for (auto _ : state) {
-        gesture.MouseMove(canvas.surface, Pointer(i++));
-        benchmark::ClobberMemory();
-    }
+    Moves(state, gesture, canvas.surface);
 }
 BENCHMARK(MoveDuringLine)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
@@ -90,17 +101,13 @@ void MoveDuringCopy(benchmark::State& state) {
     CPluvoDoc& doc = canvas.doc;
     if (state.range(1) != 0)
         for (Figuur& f : Writable(doc).figures) f.RsterPnt = 1;
-    for (std::uint32_t k = 0; k < Writable(doc).figures.size(); ++k) WritableSelection(doc).push_back(k);
+    SelectEveryFigure(doc);
     doc.current.FiguurType = Kopieer;
     Panes panes;
     EditRoad road(doc);
     Gesture gesture(doc, road, panes);
     gesture.LeftButtonDown(canvas.surface, {900, 500}, {});
-    std::int64_t i = 0;
-    for (auto _ : state) {
-        gesture.MouseMove(canvas.surface, Pointer(i++));
-        benchmark::ClobberMemory();
-    }
+    Moves(state, gesture, canvas.surface);
 }
 BENCHMARK(MoveDuringCopy)
     ->Args({100000, 0})
@@ -114,7 +121,7 @@ void FirstMoveOfCopy(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
     for (Figuur& f : Writable(doc).figures) f.RsterPnt = 1;
-    for (std::uint32_t k = 0; k < Writable(doc).figures.size(); ++k) WritableSelection(doc).push_back(k);
+    SelectEveryFigure(doc);
     doc.current.FiguurType = Kopieer;
     Panes panes;
     EditRoad road(doc);
@@ -145,8 +152,7 @@ void MoveDuringDrag(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)),
                   static_cast<std::int32_t>(state.range(1)));
     CPluvoDoc& doc = canvas.doc;
-    for (std::uint32_t k = 0; k < doc.drawing().figures.size(); ++k)
-        WritableSelection(doc).push_back(k);
+    SelectEveryFigure(doc);
     doc.current.FiguurType = Selecteer;
     Panes panes;
     EditRoad road(doc);
@@ -155,11 +161,7 @@ void MoveDuringDrag(benchmark::State& state) {
     gesture.LeftButtonDown(canvas.surface, from, {});
     gesture.MouseMove(canvas.surface, {from.x + 20, from.y + 20}, Dragged::Yes);
     if (gesture.Phase() != GesturePhase::Move) state.SkipWithError("the press took no figure");
-    std::int64_t i = 0;
-    for (auto _ : state) {
-        gesture.MouseMove(canvas.surface, Pointer(i++), Dragged::Yes);
-        benchmark::ClobberMemory();
-    }
+    Moves(state, gesture, canvas.surface, Dragged::Yes);
 }
 BENCHMARK(MoveDuringDrag)
     ->Args({100000, 0})
@@ -173,8 +175,7 @@ BENCHMARK(MoveDuringDrag)
 void FirstMoveOfDrag(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 0);
     CPluvoDoc& doc = canvas.doc;
-    for (std::uint32_t k = 0; k < doc.drawing().figures.size(); ++k)
-        WritableSelection(doc).push_back(k);
+    SelectEveryFigure(doc);
     doc.current.FiguurType = Selecteer;
     Panes panes;
     EditRoad road(doc);
@@ -196,17 +197,12 @@ BENCHMARK(FirstMoveOfDrag)->Arg(100000)->Unit(benchmark::kMillisecond);
 void MoveDuringPaste(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 0);
     CPluvoDoc source = GenerateDrawing(static_cast<std::size_t>(state.range(0)), 2);
-    for (std::uint32_t k = 0; k < source.drawing().figures.size(); ++k)
-        WritableSelection(source).push_back(k);
+    SelectEveryFigure(source);
     Panes panes;
     EditRoad road(canvas.doc);
     Gesture gesture(canvas.doc, road, panes);
     gesture.StartPaste(canvas.surface, SelectedFigures(source), POINT{900, 500});
-    std::int64_t i = 0;
-    for (auto _ : state) {
-        gesture.MouseMove(canvas.surface, Pointer(i++));
-        benchmark::ClobberMemory();
-    }
+    Moves(state, gesture, canvas.surface);
 }
 BENCHMARK(MoveDuringPaste)->Arg(100000)->Unit(benchmark::kMillisecond);
 

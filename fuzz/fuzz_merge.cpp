@@ -8,27 +8,9 @@
 #include <cstdint>
 #include <string>
 
-namespace {
-
-CPluvoDoc Base() {
-    CPluvoDoc doc;
-    Writable(doc).texts.push_back("tweede");
-    Writable(doc).points = {{1, 2}, {3, 4}, {5, 6}};
-    doc.current.FiguurType = Polygoon;
-    doc.current.nHoek = 3;
-    AppendFigure(doc);
-    doc.current.FiguurType = Tekst;
-    doc.current.TekstIndex = 1;
-    AppendFigure(doc);
-    WritableSelection(doc) = {1};
-    return doc;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    static const CPluvoDoc base = Base();
+    static const CPluvoDoc base = SmallDrawing();
     static const std::string baseBytes = StoreBinary(base);
 
     CPluvoDoc doc = base;

@@ -12,20 +12,6 @@
 
 namespace {
 
-CPluvoDoc Base() {
-    CPluvoDoc doc;
-    Writable(doc).texts.push_back("tweede");
-    Writable(doc).points = {{1, 2}, {3, 4}, {5, 6}};
-    doc.current.FiguurType = Polygoon;
-    doc.current.nHoek = 3;
-    AppendFigure(doc);
-    doc.current.FiguurType = Tekst;
-    doc.current.TekstIndex = 1;
-    AppendFigure(doc);
-    WritableSelection(doc) = {1};
-    return doc;
-}
-
 // Whether the text format gives the texts and fonts back as they are: a
 // line of 500 bytes or more is read in pieces, a face name cut to 31 bytes
 // may end in a blank, which reading leaves off, and a font height of seven
@@ -51,7 +37,7 @@ POINT Moved(POINT p, std::int32_t dx, std::int32_t dy) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    static const CPluvoDoc base = Base();
+    static const CPluvoDoc base = SmallDrawing();
 
     Drawing figures;
     figures.SizeRaster = 77;

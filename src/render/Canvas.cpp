@@ -228,24 +228,10 @@ namespace {
 // a solid black pen of one pixel and no fill under not-xor, so that drawing
 // the marks twice gives back exactly what the canvas held. The surface's
 // own are put back afterwards.
-class MarkPen {
+class MarkPen : public ScopedDrawingState {
 public:
     explicit MarkPen(Surface& surface)
-        : m_surface(surface), m_pen(surface.SelectPen({PenStyle::Solid, 1, 0})),
-          m_brush(surface.SelectBrush(Brush::Hollow())), m_rop(surface.SetROP2(Rop2::NotXorPen)) {}
-    MarkPen(const MarkPen&) = delete;
-    MarkPen& operator=(const MarkPen&) = delete;
-    ~MarkPen() {
-        m_surface.SetROP2(m_rop);
-        m_surface.SelectBrush(m_brush);
-        m_surface.SelectPen(m_pen);
-    }
-
-private:
-    Surface& m_surface;
-    Pen m_pen;
-    Brush m_brush;
-    Rop2 m_rop;
+        : ScopedDrawingState(surface, {PenStyle::Solid, 1, 0}, Brush::Hollow(), Rop2::NotXorPen) {}
 };
 
 } // namespace

@@ -64,25 +64,11 @@ void DrawPreview(Surface& surface, const CPluvoDoc& doc, POINT anchor, POINT p,
 
 // The band is drawn as on a fresh surface: a dotted pen of the figure's
 // outline colour, a white brush, not-xor; the surface's own come back after.
-class BandState {
+class BandState : public ScopedDrawingState {
 public:
     BandState(Surface& surface, COLORREF colour)
-        : m_surface(surface), m_pen(surface.SelectPen({PenStyle::Dot, 1, colour})),
-          m_brush(surface.SelectBrush(Brush::Solid(0xFFFFFF))),
-          m_rop(surface.SetROP2(Rop2::NotXorPen)) {}
-    BandState(const BandState&) = delete;
-    BandState& operator=(const BandState&) = delete;
-    ~BandState() {
-        m_surface.SetROP2(m_rop);
-        m_surface.SelectBrush(m_brush);
-        m_surface.SelectPen(m_pen);
-    }
-
-private:
-    Surface& m_surface;
-    Pen m_pen;
-    Brush m_brush;
-    Rop2 m_rop;
+        : ScopedDrawingState(surface, {PenStyle::Dot, 1, colour}, Brush::Solid(0xFFFFFF),
+                             Rop2::NotXorPen) {}
 };
 
 void DrawShape(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT p,

@@ -139,3 +139,26 @@ private:
     BkMode m_bkMode = BkMode::Opaque;
     Rop2 m_rop = Rop2::CopyPen;
 };
+
+// Selects a pen, a brush and a raster operation on a surface for the length
+// of a scope and puts the surface's own back at its end: feedback drawn as
+// on a fresh surface leaves the surface's state as it found it.
+class ScopedDrawingState {
+public:
+    ScopedDrawingState(Surface& surface, const Pen& pen, const Brush& brush, Rop2 rop)
+        : m_surface(surface), m_pen(surface.SelectPen(pen)), m_brush(surface.SelectBrush(brush)),
+          m_rop(surface.SetROP2(rop)) {}
+    ScopedDrawingState(const ScopedDrawingState&) = delete;
+    ScopedDrawingState& operator=(const ScopedDrawingState&) = delete;
+    ~ScopedDrawingState() {
+        m_surface.SetROP2(m_rop);
+        m_surface.SelectBrush(m_brush);
+        m_surface.SelectPen(m_pen);
+    }
+
+private:
+    Surface& m_surface;
+    Pen m_pen;
+    Brush m_brush;
+    Rop2 m_rop;
+};

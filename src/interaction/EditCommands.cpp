@@ -101,7 +101,7 @@ const std::array kRules = {
     EditRule{CommandId::Redraw, UndoRule::Keep, Modified::No, Repaint::All,
              [](DrawingEditor&) { return Change::Made; }},
     // A fill colour of the colour bar: the caller brings the colour.
-    EditRule{CommandId::FillColour1, UndoRule::Keep, Modified::No, Repaint::WhenSelected, nullptr},
+    EditRule{CommandId::FillColour1, UndoRule::Keep, Modified::No, Repaint::Yes, nullptr},
     // Reading a text file replaces the drawing, and repaints also when the
     // file was refused (the drawing is then the new one). Merging adds to
     // the drawing and marks it when it added anything.

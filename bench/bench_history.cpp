@@ -18,7 +18,7 @@ constexpr std::size_t kFigures = 100000;
 // Placing one line as the gesture machine stores it: an appending edit that
 // drops the undo copy.
 Edit PlaceLine(std::int32_t x) {
-    return {UndoRule::Drop, Modified::Yes, Repaint::WhenSelected,
+    return {UndoRule::Drop, Modified::Yes, Repaint::Drawn,
             [x](DrawingEditor& editor) {
                 Figuur& current = editor.Doc().current;
                 current.FiguurType = Lijn;

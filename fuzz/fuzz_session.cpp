@@ -2,8 +2,8 @@
 // actions (clicks, moves, drags, releases, Esc, Shift and Ctrl, tool changes,
 // every command of the command layer, the dialogs' results, merges, text
 // files read, figures pasted, the history's steps and paints of the
-// window), driven through the
-// gesture machine and the edit road onto a small canvas, as the view does.
+// window), driven through the gesture machine and the edit road onto a small
+// canvas, as the view does.
 //
 // After every action:
 //  - the gesture's polygon lies inside the point list, and a drawing whose
@@ -14,13 +14,14 @@
 //  - the drawing and the current figure store and parse back identically in
 //    the binary format; in the text format too, where that format can
 //    hold the drawing (TextHoldsExactly says when).
-//  - with no gesture in progress, the canvas that the gestures drew on
-//    incrementally equals a fresh paint of the drawing, pixel for pixel,
-//    or differs only as the drawing's own pulling onto line ends makes it
-//    differ (see LineEndPullsExplain).
+//  - with no gesture in progress, the canvas that the gestures drew on and
+//    that every change painted again only where it damaged it, with the
+//    selection marks over it, equals a fresh paint of the drawing, pixel
+//    for pixel.
 // At the end, stepping back through the whole history gives the drawing
 // the history started from.
 #include "FuzzCheck.h"
+#include "interaction/CanvasRepair.h"
 #include "interaction/EditCommands.h"
 #include "interaction/EditRoad.h"
 #include "interaction/Gesture.h"
@@ -33,6 +34,7 @@
 #include "model/Merge.h"
 #include "model/TextFormat.h"
 #include "render/Canvas.h"
+#include "render/DrawingIndex.h"
 #include "render/LineEndIndex.h"
 #include "render/RasterSurface.h"
 
@@ -206,10 +208,12 @@ struct Panes : GestureStatus {
     void SetPaneText(int pane, const std::string&) override { FUZZ_CHECK(pane == 0 || pane == 1); }
 };
 
-// The view as far as painting goes: its canvas image, a surface made anew
-// for every full paint (as the view makes one for its fresh image), the
-// gesture machine drawing straight onto it, and a paint whenever an
-// outcome or an edit asks for one.
+// The view as far as painting goes: its canvas image without the selection
+// marks (which lie on a layer of their own), a surface made anew for every
+// full paint (as the view makes one for its fresh image), the gesture
+// machine drawing straight onto it, the drawing's index following every
+// change, and after each change the parts it damaged painted again, or the
+// whole canvas where the view paints it whole.
 struct Session {
     CPluvoDoc doc;
     Panes panes;
@@ -217,33 +221,43 @@ struct Session {
     Gesture gesture{doc, road, panes};
     std::vector<Pixel> image = std::vector<Pixel>(std::size_t{kWidth} * kHeight, 0);
     std::unique_ptr<RasterSurface> surface;
+    DrawingIndex index;
+    CanvasRepair repair;
+    Pixel measurePixel = 0;
+    RasterSurface measure{&measurePixel, 1, 1, 1};
     bool repaintAsked = false;
     bool wellFormed = true;
     Drawing start;
     std::vector<Pixel> fresh;
     std::uint64_t freshRevision = 0;
     std::vector<std::uint32_t> freshSelection;
-    // The figure list and snap distance when the canvas was last whole (a
-    // full paint, or found equal to one).
-    std::vector<Figuur> wholeFigures;
-    std::int32_t wholeSnap = 0;
 
     Session() {
-        road.AddListener([this](const EditOutcome& outcome) {
-            if (outcome.repaint) repaintAsked = true;
-        });
+        road.AddListener([this](const EditOutcome& outcome) { Follow(outcome); });
     }
 
+    CanvasView View() const {
+        CanvasView view{kWidth, kHeight, SelectionMarks::Hide};
+        view.lineEnds = &index.LineEnds();
+        return view;
+    }
     void Paint() {
         surface = std::make_unique<RasterSurface>(image.data(), kWidth, kHeight, kWidth);
-        OnDraw(*surface, doc, {kWidth, kHeight});
+        OnDraw(*surface, doc, View());
         gesture.DrawFeedback(*surface);
         repaintAsked = false;
-        Whole();
+        repair.Painted();
     }
-    void Whole() {
-        wholeFigures = doc.drawing().figures;
-        wholeSnap = doc.SnapDistance;
+    // What the view does with a change: the damaged parts painted again,
+    // or the whole canvas where a part cannot be.
+    void Follow(const EditOutcome& outcome) {
+        const DrawingIndex::Damage damage = index.Follow(doc, outcome.change, measure);
+        if (repaintAsked || !surface) return;
+        CanvasRepair::Plan plan = repair.After(outcome, damage, index.HasFills(),
+                                                  CanvasRepair::FeedbackOf(gesture));
+        for (const PixelBox& part : plan.parts)
+            plan.whole = plan.whole || !RepaintPart(*surface, doc, View(), index, part);
+        if (plan.whole) repaintAsked = true;
     }
     void Handle(GestureOutcome outcome) {
         if (outcome.repaint) repaintAsked = true;
@@ -257,12 +271,12 @@ struct Session {
         fresh.clear();
         start = doc.drawing();
         wellFormed = WellFormed(doc);
+        index.Rebuild(doc, measure);
         InitialUpdate();
     }
 
     void Act(Input& in);
     void Check();
-    bool LineEndPullsExplain() const;
 };
 
 std::vector<CommandId> OwnCommands() {
@@ -538,72 +552,18 @@ void Session::Check() {
             OnDraw(target, doc, {kWidth, kHeight});
             freshRevision = doc.Revision();
         }
-        if (fresh != image && LineEndPullsExplain()) {
-            if (kTrace) std::fprintf(stderr, "canvas differs by line-end pulls; painted\n");
-            Paint();
-        }
-        if (kTrace && fresh != image)
-            for (std::size_t i = 0, shown = 0; i < fresh.size() && shown < 12; ++i)
-                if (fresh[i] != image[i] && ++shown)
+        // The canvas with the selection marks over it, as the window shows
+        // the two layers.
+        std::vector<Pixel> shown = image;
+        RasterSurface marks(shown.data(), kWidth, kHeight, kWidth);
+        SchilderSelectie(marks, doc);
+        if (kTrace && fresh != shown)
+            for (std::size_t i = 0, n = 0; i < fresh.size() && n < 12; ++i)
+                if (fresh[i] != shown[i] && ++n)
                     std::fprintf(stderr, "pixel (%zu, %zu): canvas %08x, fresh %08x\n",
-                                 i % kWidth, i / kWidth, image[i], fresh[i]);
-        FUZZ_CHECK(fresh == image);
-        Whole();
+                                 i % kWidth, i / kWidth, shown[i], fresh[i]);
+        FUZZ_CHECK(fresh == shown);
     }
-}
-
-// A figure placed without the grid (RsterPnt 0) has its p1 and p2 pulled
-// onto the first line end, in list order, within the snap distance, every
-// time it is drawn, with the line ends of the drawing as it is then. So the
-// canvas and a fresh paint may rightly differ, and the view does not paint
-// again for it:
-//  - a new line brings two line ends, onto which a fresh paint pulls
-//    figures drawn before the line was there;
-//  - a figure is stored as pulled, and a fresh paint pulls that point once
-//    more when it lies near an earlier line end (pulls chain).
-// This says whether that is all the difference: whether the canvas is
-// exactly the background, the figures the canvas was last whole with as
-// they were drawn then (pulled with the line ends of that list), the
-// figures appended since as they were stored (drawn as placed), and the
-// selection marks. A later paint of the view makes the canvas fresh.
-bool Session::LineEndPullsExplain() const {
-    const std::size_t n = wholeFigures.size();
-    if (doc.drawing().figures.size() < n || !std::equal(wholeFigures.begin(), wholeFigures.end(), doc.drawing().figures.begin()))
-        return false;
-    CPluvoDoc drawn;
-    Writable(drawn) = doc.drawing();
-    // No pulling on this paint: the figures are given as they were drawn.
-    drawn.SnapDistance = 0;
-    const LineEndIndex lineEnds(wholeFigures, wholeSnap);
-    for (std::size_t i = 0; i < n; ++i) {
-        Figuur& f = Writable(drawn).figures[i];
-        if (f.RsterPnt != 0) continue;
-        const POINT q1 = lineEnds.Find(f.p1);
-        if (q1.x >= 0) f.p1 = q1;
-        const POINT q2 = lineEnds.Find(f.p2);
-        if (q2.x >= 0) f.p2 = q2;
-    }
-    std::vector<Pixel> expected(std::size_t{kWidth} * kHeight, 0);
-    RasterSurface target(expected.data(), kWidth, kHeight, kWidth);
-    OnDraw(target, drawn, {kWidth, kHeight, SelectionMarks::Hide});
-    SchilderSelectie(target, doc);
-    if (kTrace) {
-        // Which figures a fresh paint draws otherwise than the canvas shows.
-        const LineEndIndex now(doc.drawing().figures, doc.SnapDistance);
-        for (std::size_t i = 0; i < doc.drawing().figures.size(); ++i) {
-            Figuur f = doc.drawing().figures[i];
-            if (f.RsterPnt != 0) continue;
-            const POINT q1 = now.Find(f.p1), q2 = now.Find(f.p2);
-            if (q1.x >= 0) f.p1 = q1;
-            if (q2.x >= 0) f.p2 = q2;
-            const Figuur& was = drawn.drawing().figures[i];
-            if (f.p1 != was.p1 || f.p2 != was.p2)
-                std::fprintf(stderr, "figure %zu (type %d): drawn (%d,%d)-(%d,%d), now (%d,%d)-(%d,%d)\n",
-                             i, f.FiguurType, was.p1.x, was.p1.y, was.p2.x, was.p2.y, f.p1.x, f.p1.y,
-                             f.p2.x, f.p2.y);
-        }
-    }
-    return expected == image;
 }
 
 } // namespace

@@ -102,9 +102,8 @@ const std::array kRules = {
              [](DrawingEditor&) { return Change::Made; }},
     // A fill colour of the colour bar, and its outline colour: the caller
     // brings the colour.
-    EditRule{CommandId::FillColour1, UndoRule::Keep, Modified::No, Repaint::WhenSelected, nullptr},
-    EditRule{CommandId::OutlineColour1, UndoRule::Keep, Modified::No, Repaint::WhenSelected,
-             nullptr},
+    EditRule{CommandId::FillColour1, UndoRule::Keep, Modified::No, Repaint::Yes, nullptr},
+    EditRule{CommandId::OutlineColour1, UndoRule::Keep, Modified::No, Repaint::Yes, nullptr},
     // The window puts the selected figures on the clipboard first; without
     // a selection there is nothing to cut.
     EditRule{CommandId::Cut, UndoRule::Take, Modified::Yes, Repaint::Yes,

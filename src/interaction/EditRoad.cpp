@@ -6,7 +6,6 @@
 
 EditOutcome EditRoad::Apply(const Edit& edit) {
     CPluvoDoc& doc = m_doc;
-    const bool selected = !doc.m_selection.empty();
     const bool take = edit.undo == UndoRule::Take;
     EditRecord record;
     record.undoBefore = doc.m_undo;
@@ -18,8 +17,10 @@ EditOutcome EditRoad::Apply(const Edit& edit) {
         change = edit.change ? edit.change(editor) : Change::None;
         record.change = editor.Finish(outcome.change);
     }
-    doc.Revise();
     if (change != Change::None && edit.undo == UndoRule::Drop) doc.DropSnapshot();
+    // A change with nothing to do that yet changed something (it should
+    // not) is told like any other, unmarked.
+    const bool touched = !record.change.Empty() || outcome.change.selection;
     if (record.undoBefore != doc.m_undo) {
         record.undoChanged = true;
         record.undoAfter = doc.m_undo;
@@ -33,13 +34,11 @@ EditOutcome EditRoad::Apply(const Edit& edit) {
     const bool joins = edit.step == HistoryStep::JoinsNext || change == Change::None ||
                        record.change.Empty();
     m_history.Record(std::move(record), joins ? History::Join::Yes : History::Join::No);
-    if (change == Change::None) return {};
+    if (change == Change::None && !touched) return {};
+    doc.Revise();
     if (edit.modified == Modified::Yes && change == Change::Made) doc.m_modified = true;
-    outcome.made = true;
-    outcome.repaint =
-        edit.repaint == Repaint::Yes || edit.repaint == Repaint::All ||
-        (edit.repaint == Repaint::WhenSelected && selected);
-    outcome.repaintAll = edit.repaint == Repaint::All;
+    outcome.made = change != Change::None;
+    outcome.repaint = edit.repaint;
     Tell(outcome);
     return outcome;
 }
@@ -59,8 +58,7 @@ void EditRoad::Replace(Replacement replacement) {
     doc.m_modified = replacement.modified == Modified::Yes;
     doc.Revise();
     outcome.made = true;
-    outcome.repaint = true;
-    outcome.repaintAll = true;
+    outcome.repaint = Repaint::All;
     outcome.change.replaced = true;
     outcome.change.selection = true;
     Tell(outcome);
@@ -97,7 +95,7 @@ bool EditRoad::AfterStep(bool stepped, ChangeSummary&& summary) {
     doc.m_modified = true;
     EditOutcome outcome;
     outcome.made = true;
-    outcome.repaint = true;
+    outcome.repaint = Repaint::Yes;
     outcome.change = std::move(summary);
     // The figures' indices moved under the selection.
     outcome.change.selection = true;

@@ -24,12 +24,12 @@ class CPluvoDoc;
 // Keep leaves it.
 enum class UndoRule { Keep, Take, Drop };
 enum class Modified { No, Yes };
-// Whether the view paints what the edit changed: Yes; No when the edit drew
-// its change on the canvas itself or changed nothing shown; WhenSelected
-// only when the selection was not empty before the change (selection marks
-// lie over what the edit drew); All paints the whole canvas again, whatever
-// changed (the redraw command).
-enum class Repaint { No, Yes, WhenSelected, All };
+// How the view shows what the edit changed: Yes paints it; Drawn when the
+// change drew its figures on the canvas itself (a placed figure: only what
+// that changes about other figures is painted); No leaves it for the next
+// paint (the objects list's hidden operations, shown when the list closes);
+// All paints the whole canvas again, whatever changed (the redraw command).
+enum class Repaint { No, Yes, Drawn, All };
 
 // What a change reports: Made; Unmarked when it changed only what the
 // drawing files do not keep (the selection, the font offered for new texts),
@@ -54,10 +54,8 @@ struct Edit {
 
 struct EditOutcome {
     bool made = false; // the change was made
-    // The view paints what `change` names (when it drew nothing itself).
-    bool repaint = false;
-    // The view paints its whole canvas again.
-    bool repaintAll = false;
+    // How the view shows it, as the edit's Repaint says.
+    Repaint repaint = Repaint::No;
     ChangeSummary change;
 };
 

@@ -95,15 +95,13 @@ EditOutcome Gesture::ApplyOwn(Edit edit, HistoryStep step) {
 GestureOutcome Gesture::Place(Surface& surface) {
     // Placing a figure drops the undo copy; one that may not be stored (a
     // quarter arc of radius 2 or less, a text without a text) changes
-    // nothing: Undo stays and the drawing is not marked. A paint draws the
-    // selection marks over the figures, and a flood fill must not stop at
-    // them, so a selection asks for a repaint.
-    const EditOutcome outcome =
-        ApplyOwn({UndoRule::Drop, Modified::Yes, Repaint::WhenSelected, [&](DrawingEditor& editor) {
+    // nothing: Undo stays and the drawing is not marked. The selection
+    // marks lie on a layer of their own, over the figure drawn here.
+    ApplyOwn({UndoRule::Drop, Modified::Yes, Repaint::Drawn, [&](DrawingEditor& editor) {
                       return DrawAndAppend(surface, editor, m_lineEnds) ? Change::Made
                                                                          : Change::None;
                   }});
-    return {outcome.repaint};
+    return {};
 }
 
 // --- The band ---------------------------------------------------------------
@@ -278,8 +276,7 @@ GestureOutcome Gesture::Voltooien(Surface& surface, POINT p) {
 GestureOutcome Gesture::PlaceCopies(Surface& surface) {
     // Copies take the undo copy first; the drawing is marked even when the
     // selection names no figure.
-    const EditOutcome outcome =
-        ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::Yes, [&](DrawingEditor& editor) {
+    ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::Yes, [&](DrawingEditor& editor) {
                       CPluvoDoc& doc = editor.Doc();
                       const std::vector<std::uint32_t>& selection = doc.Selection();
                       const std::size_t n = editor.figures.size();
@@ -305,7 +302,7 @@ GestureOutcome Gesture::PlaceCopies(Surface& surface) {
                       }
                       return Change::Made;
                   }});
-    return {outcome.repaint};
+    return {};
 }
 
 GestureOutcome Gesture::SelecteerOmsloten(POINT a, POINT b) {
@@ -352,12 +349,12 @@ GestureOutcome Gesture::SelecteerOmsloten(POINT a, POINT b) {
 }
 
 GestureOutcome Gesture::Select(std::vector<std::uint32_t> selection) {
-    const EditOutcome outcome = ApplyOwn(
+    ApplyOwn(
         {UndoRule::Keep, Modified::No, Repaint::Yes, [&selection](DrawingEditor& editor) {
              editor.Selection() = std::move(selection);
              return Change::Unmarked;
          }});
-    return {outcome.repaint};
+    return {};
 }
 
 // --- The view's calls -------------------------------------------------------

@@ -19,6 +19,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CPluvoDoc;
@@ -112,6 +113,10 @@ public:
 
     GesturePhase Phase() const { return m_phase; }
     bool Bezig() const { return m_phase != GesturePhase::Idle; }
+    // True once after a gesture ended unseen (an edit from elsewhere took
+    // its polygon's points away): its band and marks are still on the
+    // canvas, and only a whole paint takes them away.
+    bool TakeLostFeedback() { return std::exchange(m_lostFeedback, false); }
     // The corners of the free polygon entered so far.
     std::int32_t NPunten() const { return m_NPunten; }
     // Those corners, as their marks show them; empty without a polygon.
@@ -216,6 +221,7 @@ private:
     // step that closes it, or leave the history with it.
     History::Mark m_polygonMark;
     bool m_applyingOwn = false;
+    bool m_lostFeedback = false;
     // Whether the button that started the gesture in progress is still down.
     bool m_startPressHeld = false;
 

@@ -157,23 +157,21 @@ GestureOutcome Gesture::DropHand(Surface& surface, POINT p) {
     EraseHand(surface);
     const std::unique_ptr<CPluvoDoc> pasted = std::move(m_pasted);
     EndHand(surface);
-    EditOutcome outcome;
+    // The road's listeners paint what the step changed.
     if (pasting) {
         // As copies: the undo copy first, then the figures, selected.
-        outcome =
-            m_road.Apply({UndoRule::Take, Modified::Yes, Repaint::Yes, [&](DrawingEditor& editor) {
-                              PasteFigures(editor, pasted->drawing(), dx, dy);
-                              return Change::Made;
-                          }});
+        m_road.Apply({UndoRule::Take, Modified::Yes, Repaint::Yes, [&](DrawingEditor& editor) {
+                          PasteFigures(editor, pasted->drawing(), dx, dy);
+                          return Change::Made;
+                      }});
     } else if (dx != 0 || dy != 0) {
         // As the move commands; an edit from elsewhere may have emptied the
         // selection meanwhile, and moving nothing selected moves everything.
-        outcome = m_road.Apply(
-            {UndoRule::Keep, Modified::Yes, Repaint::Yes, [dx, dy](DrawingEditor& editor) {
-                 if (editor.Doc().Selection().empty()) return Change::None;
-                 MoveFigures(editor, dx, dy);
-                 return Change::Made;
-             }});
+        m_road.Apply({UndoRule::Keep, Modified::Yes, Repaint::Yes, [dx, dy](DrawingEditor& editor) {
+                          if (editor.Doc().Selection().empty()) return Change::None;
+                          MoveFigures(editor, dx, dy);
+                          return Change::Made;
+                      }});
     }
-    return {outcome.repaint};
+    return {};
 }

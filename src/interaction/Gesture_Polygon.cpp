@@ -63,6 +63,7 @@ void Gesture::RemovePolygonPoints() {
 void Gesture::EndPolygonUnseen() {
     // Nothing can be erased exactly any more; the paint that follows shows
     // the canvas without the polygon.
+    m_lostFeedback = m_lostFeedback || m_NPunten > 0 || m_bandShown;
     m_phase = GesturePhase::Idle;
     m_NPunten = 0;
     m_bandShown = false;
@@ -145,15 +146,14 @@ GestureOutcome Gesture::ClosePolygon(Surface& surface) {
     current.p2 = points[m_polyStart + 1];
     current.nHoek = n;
     // Placing a polygon keeps the undo copy.
-    const EditOutcome outcome =
-        ApplyOwn({UndoRule::Keep, Modified::Yes, Repaint::WhenSelected, [&](DrawingEditor& editor) {
+    ApplyOwn({UndoRule::Keep, Modified::Yes, Repaint::Drawn, [&](DrawingEditor& editor) {
                       DrawAndAppend(surface, editor, m_lineEnds);
                       return Change::Made;
                   }});
     const PolygonAreaResult area = doc.PolygonArea(current);
     m_status.SetPaneText(0, FillIn(UserText("Gesture", "Opp = %1 - %2"),
                                    {std::to_string(area.units), TwoDecimals(area.cells)}));
-    return {outcome.repaint};
+    return {};
 }
 
 GestureOutcome Gesture::CancelPolygon(Surface& surface) {
@@ -174,9 +174,8 @@ GestureOutcome Gesture::GrowTree(Surface& surface, POINT a, POINT b) {
     m_KleurStap = BoomKleurStap(Distance(a, b), m_doc.drawing().SizeRaster);
     // A tree is a change like any placed figure: without the mark, closing
     // the window would not offer to save it and the tree would be lost.
-    const EditOutcome outcome =
-        ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::WhenSelected, [&](DrawingEditor& editor) {
+    ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::Drawn, [&](DrawingEditor& editor) {
                       return TwoPointTree(surface, editor, a, b) > 0 ? Change::Made : Change::None;
                   }});
-    return {outcome.repaint};
+    return {};
 }

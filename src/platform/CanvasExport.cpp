@@ -57,12 +57,24 @@ QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height
 
 void HalveInto(const QImage& from, QImage& to) {
     const QSize size(HalvedLength(from.width()), HalvedLength(from.height()));
-    if (to.size() != size || to.format() != QImage::Format_RGB32)
-        to = QImage(size, QImage::Format_RGB32);
+    if (to.size() != size || to.format() != from.format()) to = QImage(size, from.format());
+    HalvePart(from, to, from.rect());
+}
+
+QRect HalvePart(const QImage& from, QImage& to, QRect part) {
+    // Whole 2 x 2 blocks: from an even pixel to an odd one, or the edge.
+    part &= from.rect();
+    if (part.isEmpty()) return {};
+    const int left = part.left() & ~1, top = part.top() & ~1;
+    const int right = std::min(part.right() | 1, from.width() - 1);
+    const int bottom = std::min(part.bottom() | 1, from.height() - 1);
     constexpr qsizetype kPixelBytes = sizeof(Pixel);
-    HalveImage(reinterpret_cast<const Pixel*>(from.constBits()), from.width(), from.height(),
-               from.bytesPerLine() / kPixelBytes, reinterpret_cast<Pixel*>(to.bits()),
-               to.bytesPerLine() / kPixelBytes);
+    const qsizetype fromStride = from.bytesPerLine() / kPixelBytes;
+    const qsizetype toStride = to.bytesPerLine() / kPixelBytes;
+    HalveImage(reinterpret_cast<const Pixel*>(from.constBits()) + top * fromStride + left,
+               right - left + 1, bottom - top + 1, fromStride,
+               reinterpret_cast<Pixel*>(to.bits()) + (top / 2) * toStride + left / 2, toStride);
+    return QRect(QPoint(left / 2, top / 2), QPoint(right / 2, bottom / 2));
 }
 
 QImage PaintReducedPlane(const CPluvoDoc& doc, const CanvasLayout& content,

@@ -45,6 +45,10 @@ QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height
 // Writes the image `from` (32-bit, opaque) halved each way into `to`, as the
 // view shows a canvas below 100 %, keeping to's pixels when it has the size.
 void HalveInto(const QImage& from, QImage& to);
+// Halves only the pixels of `part` of `from` again into `to`, which has the
+// halved size already, in whole blocks of 2 x 2; returns the part of `to`
+// that it wrote. The images are 32 bits a pixel, opaque or premultiplied.
+QRect HalvePart(const QImage& from, QImage& to, QRect part);
 
 // What a canvas `content` shows without its figures (the background, the
 // grid and the labels along its top and left edges) over the drawing pixels

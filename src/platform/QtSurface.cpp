@@ -34,6 +34,24 @@ QtSurface::QtSurface(const QtSurface& from, std::int32_t top, std::int32_t botto
     StartBand(from, top, bottom);
 }
 
+QtSurface::QtSurface(const QtSurface& from, std::int32_t left, std::int32_t top, std::int32_t width,
+                     std::int32_t height)
+    : RasterSurface(nullptr, 0, 0, 0, from.IsPrinting() ? SurfaceKind::Printing : SurfaceKind::Screen),
+      m_bandImage(reinterpret_cast<uchar*>(from.Pixels() + top * from.Stride() + left), width,
+                  height, from.m_image.bytesPerLine(), from.m_image.format()),
+      m_image(m_bandImage) {
+    Refresh();
+}
+
+std::unique_ptr<Surface> QtSurface::Window(std::int32_t left, std::int32_t top, std::int32_t width,
+                                           std::int32_t height) {
+    Refresh();
+    if (left < 0 || top < 0 || width < 1 || height < 1 || left > HorzRes() - width ||
+        top > VertRes() - height)
+        return nullptr;
+    return std::unique_ptr<Surface>(new QtSurface(*this, left, top, width, height));
+}
+
 std::unique_ptr<Surface> QtSurface::RowBand(std::int32_t top, std::int32_t bottom) {
     Refresh();
     return std::unique_ptr<Surface>(new QtSurface(*this, top, bottom));
@@ -169,6 +187,12 @@ void QtSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view bytes) 
         const std::int64_t reach =
             std::int64_t{Width(font, bytes)} + 2 * std::int64_t{font.metrics.height()};
         if (y + reach < RowsTop() || y - reach >= RowsBottom()) return;
+    }
+    {
+        // Within its width and twice its height of (x, y), whatever its turn.
+        const std::int64_t reach =
+            std::int64_t{Width(font, bytes)} + 2 * std::int64_t{font.metrics.height()};
+        Touch(x - reach, y - reach, x + reach, y + reach);
     }
     QPainter& painter = Painter();
     if (m_clipChanged) {

@@ -28,6 +28,9 @@ public:
     // clipped to their rows, so that two threads can draw texts at once.
     bool LimitRows(std::int32_t top, std::int32_t bottom) override;
     std::unique_ptr<Surface> RowBand(std::int32_t top, std::int32_t bottom) override;
+    // A window over part of the image's pixels, with text of its own.
+    std::unique_ptr<Surface> Window(std::int32_t left, std::int32_t top, std::int32_t width,
+                                    std::int32_t height) override;
 
     LogFont SelectFont(const LogFont& font) override;
     void TextOut(std::int32_t x, std::int32_t y, std::string_view bytes) override;
@@ -54,6 +57,10 @@ private:
 
     // A band over the pixels of another surface's image.
     QtSurface(const QtSurface& from, std::int32_t top, std::int32_t bottom);
+    // A window over part of another surface's image, in the state of a new
+    // surface.
+    QtSurface(const QtSurface& from, std::int32_t left, std::int32_t top, std::int32_t width,
+              std::int32_t height);
 
     CachedFont& Font();
     static int Width(CachedFont& font, std::string_view bytes);

@@ -1,12 +1,15 @@
 #include "Canvas.h"
 
+#include "DrawingIndex.h"
 #include "LineEndIndex.h"
+#include "OriginSurface.h"
 #include "SchilderFiguur.h"
 #include "model/CPluvoDoc.h"
 #include "model/Int32.h"
 #include "model/Operations.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -79,18 +82,28 @@ void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t wi
 
 void SchilderSelectie(Surface& surface, const CPluvoDoc& doc) {
     const std::int32_t w = surface.IsPrinting() ? static_cast<std::int32_t>(PrintFactorOf(doc)) : 1;
-    const std::int32_t a = 3 * w;
-    const Pen previous = surface.SelectPen({PenStyle::Solid, w, 0});
+    SchilderSelectieMarks(surface, SelectionMarkPoints(doc), w);
+}
+
+std::vector<POINT> SelectionMarkPoints(const CPluvoDoc& doc) {
+    const std::vector<Figuur>& figures = doc.drawing().figures;
+    std::vector<POINT> points;
+    points.reserve(2 * doc.Selection().size());
+    for (std::uint32_t k : doc.Selection()) {
+        if (k >= figures.size()) continue;
+        points.push_back(figures[k].p1);
+        points.push_back(figures[k].p2);
+    }
+    return points;
+}
+
+void SchilderSelectieMarks(Surface& surface, std::span<const POINT> points, std::int32_t width) {
+    const std::int32_t a = 3 * width;
+    const Pen previous = surface.SelectPen({PenStyle::Solid, width, 0});
     surface.SelectBrush(Brush::Hollow());
-    const auto mark = [&](POINT p) {
+    for (const POINT p : points)
         surface.Ellipse(i32::sub(p.x, a), i32::sub(p.y, a), i32::add(i32::add(p.x, a), 1),
                         i32::add(i32::add(p.y, a), 1));
-    };
-    for (std::uint32_t k : doc.Selection()) {
-        if (k >= doc.drawing().figures.size()) continue;
-        mark(doc.drawing().figures[k].p1);
-        mark(doc.drawing().figures[k].p2);
-    }
     surface.SelectPen(previous);
 }
 
@@ -133,37 +146,14 @@ bool TwoThreadsAvailable() {
     return available;
 }
 
-// The figures as they are drawn: those that do not snap to the grid pulled
-// onto line ends, once for both threads, each thread pulling half of them.
-std::vector<Figuur> PulledOntoLineEnds(const CPluvoDoc& doc, bool parallel) {
-    const LineEndIndex lineEnds(doc.drawing().figures, doc.SnapDistance);
-    std::vector<Figuur> figures = doc.drawing().figures;
-    const auto pull = [&](std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) {
-            Figuur& f = figures[i];
-            if (f.RsterPnt != 0) continue;
-            const POINT q1 = lineEnds.Find(f.p1);
-            if (q1.x >= 0) f.p1 = q1;
-            const POINT q2 = lineEnds.Find(f.p2);
-            if (q2.x >= 0) f.p2 = q2;
-        }
-    };
-    const std::size_t half = figures.size() / 2;
-    if (!parallel || half < kFiguresPerThread) {
-        pull(0, figures.size());
-        return figures;
-    }
-    std::thread other(pull, half, figures.size());
-    pull(0, half);
-    other.join();
-    return figures;
-}
-
 void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const bool parallel = TwoThreadsAvailable() && !surface.IsPrinting();
-    // Pulled already: the index finds nothing more to pull them onto.
-    const std::vector<Figuur> figures = PulledOntoLineEnds(doc, parallel);
-    const LineEndIndex lineEnds;
+    const std::vector<Figuur>& figures = doc.drawing().figures;
+    // Figures that do not snap to the grid are pulled onto these as they
+    // are drawn. A printed page's drawing is enlarged, its line ends too.
+    std::optional<LineEndIndex> own;
+    if (!view.lineEnds || surface.IsPrinting()) own.emplace(figures, doc.SnapDistance);
+    const LineEndIndex& lineEnds = own ? *own : *view.lineEnds;
     const std::int32_t height = surface.VertRes();
     // A flood fill needs the canvas as all figures before it left it: the
     // figures between two fills are drawn in rows split between threads,
@@ -189,11 +179,13 @@ void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view
 
 } // namespace
 
-void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
+namespace {
+
+// The background, the grid and the labels of the canvas.
+void PaintBackground(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const bool printing = surface.IsPrinting();
     const std::int32_t width = printing ? surface.HorzRes() : view.width;
     const std::int32_t height = printing ? surface.VertRes() : view.height;
-
     if (printing) {
         if (doc.drawing().MetRaster != 0)
             SchilderRaster(surface, doc, doc.drawing().SizeRaster * PrintFactorOf(doc), width, height,
@@ -205,7 +197,13 @@ void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     }
     if (doc.drawing().MetCoord != 0)
         SchilderCoordinaten(surface, doc, width, height, view.origin);
+}
 
+} // namespace
+
+void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
+    const bool printing = surface.IsPrinting();
+    PaintBackground(surface, doc, view);
     if (printing)
         PaintFigures(surface, EnlargedForPrinting(doc), view);
     else
@@ -220,6 +218,40 @@ void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const auto factor = static_cast<std::int32_t>(PrintFactorOf(doc));
     for (POINT& p : enlarged) p = {i32::mul(p.x, factor), i32::mul(p.y, factor)};
     SchilderPolygoonMarks(surface, enlarged);
+}
+
+bool RepaintPart(Surface& canvas, const CPluvoDoc& doc, const CanvasView& view,
+                 const DrawingIndex& index, const PixelBox& box) {
+    if (canvas.IsPrinting()) return false;
+    // The part within the canvas, in the canvas's own pixels.
+    const std::int64_t left = std::max<std::int64_t>(box.left - view.origin.x, 0);
+    const std::int64_t top = std::max<std::int64_t>(box.top - view.origin.y, 0);
+    const std::int64_t right = std::min<std::int64_t>(box.right - view.origin.x, view.width - 1);
+    const std::int64_t bottom = std::min<std::int64_t>(box.bottom - view.origin.y, view.height - 1);
+    if (box.Empty() || left > right || top > bottom) return true;
+    const std::unique_ptr<Surface> part =
+        canvas.Window(static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
+                      static_cast<std::int32_t>(right - left + 1),
+                      static_cast<std::int32_t>(bottom - top + 1));
+    if (!part) return false;
+    OriginSurface shifted(*part, {static_cast<std::int32_t>(view.origin.x + left),
+                                  static_cast<std::int32_t>(view.origin.y + top)});
+    // The whole canvas's background, grid and labels, of which the part
+    // keeps its own pixels.
+    PaintBackground(shifted, doc, view);
+    std::vector<std::uint32_t> figures;
+    index.FiguresIn({view.origin.x + left, view.origin.y + top, view.origin.x + right,
+                     view.origin.y + bottom},
+                    figures);
+    // A whole paint draws with a transparent background from the first
+    // text on (the labels set it so before any figure).
+    const std::size_t firstText = index.FirstText(doc);
+    const std::vector<Figuur>& list = doc.drawing().figures;
+    for (const std::uint32_t i : figures) {
+        if (i > firstText) shifted.SetBkMode(BkMode::Transparent);
+        SchilderFiguur(shifted, doc, list[i], index.LineEnds());
+    }
+    return true;
 }
 
 namespace {

@@ -7,8 +7,12 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class CPluvoDoc;
+class DrawingIndex;
+class LineEndIndex;
+struct PixelBox;
 
 enum class SelectionMarks { Show, Hide };
 
@@ -27,6 +31,9 @@ struct CanvasView {
     // labels cover the canvas from here. On paper they are the coordinates
     // of the enlarged drawing.
     POINT origin{0, 0};
+    // The line ends of the drawing as it is, when the caller keeps them, so
+    // that a paint needs no index of its own; printing makes its own.
+    const LineEndIndex* lineEnds = nullptr;
 };
 
 // Paints the whole canvas; the document is only read. On a printing surface
@@ -35,6 +42,14 @@ struct CanvasView {
 // that can split its rows (Surface::RowBand) the figures and marks are
 // painted with the rows split between two threads, with the pixels of one.
 void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view);
+
+// Paints the part `box` (in drawing coordinates) of the screen canvas of
+// `view` again, as painting the whole canvas would leave it: the background,
+// grid and labels there, then every figure whose paint may reach into it,
+// in list order, from the drawing's index. No selection marks. False, with
+// nothing painted, when the surface cannot paint a part on its own.
+bool RepaintPart(Surface& canvas, const CPluvoDoc& doc, const CanvasView& view,
+                 const DrawingIndex& index, const PixelBox& box);
 
 // The drawing as a printed page shows it: figures, points and font heights
 // enlarged by the print factor, on a copy, so that the drawing itself never
@@ -57,6 +72,11 @@ void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t wi
 
 // Small hollow circles around p1 and p2 of each selected figure.
 void SchilderSelectie(Surface& surface, const CPluvoDoc& doc);
+// The points those marks go around, p1 and p2 of each selected figure.
+std::vector<POINT> SelectionMarkPoints(const CPluvoDoc& doc);
+// The marks around the given points: hollow black circles drawn with a pen
+// of `width` pixels, reaching 3 x width pixels from their point.
+void SchilderSelectieMarks(Surface& surface, std::span<const POINT> points, std::int32_t width = 1);
 
 // The marks of a free polygon being entered: a small circle around its
 // first point and the segments between its points, in not-xor with a black

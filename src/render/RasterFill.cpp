@@ -5,6 +5,7 @@
 void RasterSurface::FloodFill(std::int32_t x, std::int32_t y, COLORREF boundary) {
     Refresh();
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+    Touch(0, m_top, std::int64_t{m_width} - 1, std::int64_t{m_bottom} - 1);
     if (CurrentBrush().style != BrushStyle::Solid) return;
     const Pixel stop = ToPixel(boundary) & 0xFFFFFFu;
     const Pixel colour = ToPixel(CurrentBrush().colour);

@@ -105,6 +105,7 @@ void RasterSurface::LineTo(std::int32_t x, std::int32_t y) {
     m_position = to;
     const Pen& pen = CurrentPen();
     if (pen.style == PenStyle::Null) return;
+    TouchAround(from, to, pen.width);
     if (pen.width <= 1)
         ThinLine(from, to);
     else

@@ -55,6 +55,8 @@ void TallyRuns(const std::vector<std::int32_t>& tally, std::int64_t width, bool 
 void RasterSurface::Polygon(const POINT* points, std::int32_t count) {
     Refresh();
     if (count <= 0) return;
+    for (std::int32_t k = 0; k < count; ++k)
+        TouchAround(points[k], points[k], std::max(CurrentPen().width, 1));
     const Brush& brush = CurrentBrush();
     if (brush.style == BrushStyle::Solid && count >= 3)
         FillPolygon(points, count, ToPixel(brush.colour));

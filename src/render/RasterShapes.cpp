@@ -162,6 +162,7 @@ void RasterSurface::Ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std:
 void RasterSurface::DrawShape(Shape shape, std::int32_t l32, std::int32_t t32, std::int32_t r32,
                               std::int32_t b32) {
     Refresh();
+    TouchAround({l32, t32}, {r32, b32}, std::max(CurrentPen().width, 1));
     const std::int64_t l = std::min(l32, r32), r = std::max(l32, r32);
     const std::int64_t t = std::min(t32, b32), b = std::max(t32, b32);
     const Pen& pen = CurrentPen();
@@ -264,6 +265,7 @@ void RasterSurface::DottedShape(Shape shape, const Box& outer, const Box& inner)
 void RasterSurface::Arc(std::int32_t l32, std::int32_t t32, std::int32_t r32, std::int32_t b32,
                         std::int32_t xs, std::int32_t ys, std::int32_t xe, std::int32_t ye) {
     Refresh();
+    TouchAround({l32, t32}, {r32, b32}, std::max(CurrentPen().width, 1));
     const Pen& pen = CurrentPen();
     if (pen.style == PenStyle::Null) return;
     const std::int64_t l = std::min(l32, r32), r = std::max(l32, r32);

@@ -115,6 +115,27 @@ bool RasterSurface::LimitRows(std::int32_t top, std::int32_t bottom) {
     return true;
 }
 
+std::unique_ptr<Surface> RasterSurface::Window(std::int32_t left, std::int32_t top,
+                                               std::int32_t width, std::int32_t height) {
+    Refresh();
+    if (left < 0 || top < 0 || width < 1 || height < 1 || left > m_width - width ||
+        top > m_height - height)
+        return nullptr;
+    return std::make_unique<RasterSurface>(m_pixels + top * m_stride + left, width, height,
+                                           m_stride, m_kind);
+}
+
+RasterSurface::Touched RasterSurface::TakeTouched() {
+    Touched touched = m_touched;
+    m_touched = kNothingTouched;
+    // What lies outside the canvas was never drawn.
+    touched.left = std::max<std::int64_t>(touched.left, 0);
+    touched.top = std::max<std::int64_t>(touched.top, 0);
+    touched.right = std::min<std::int64_t>(touched.right, std::int64_t{m_width} - 1);
+    touched.bottom = std::min<std::int64_t>(touched.bottom, std::int64_t{m_height} - 1);
+    return touched;
+}
+
 std::unique_ptr<Surface> RasterSurface::RowBand(std::int32_t top, std::int32_t bottom) {
     Refresh();
     auto band = std::make_unique<RasterSurface>(m_pixels, m_width, m_height, m_stride, m_kind);
@@ -131,6 +152,7 @@ void RasterSurface::FillSolidRect(std::int32_t x, std::int32_t y, std::int32_t c
     const std::int64_t y0 = std::max<std::int64_t>(y, m_top);
     const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{y} + cy, m_bottom);
     if (x0 >= x1) return;
+    Touch(x0, y0, x1 - 1, y1 - 1);
     // A solid fill is independent of the raster operation, as on Windows.
     for (std::int64_t row = y0; row < y1; ++row)
         raster::FillPixels(m_pixels + row * m_stride + x0, static_cast<std::size_t>(x1 - x0), c);
@@ -144,6 +166,7 @@ void RasterSurface::XorMask(const Pixel* mask, std::int64_t maskStride, std::int
     const std::int64_t x1 = std::min<std::int64_t>(right - ox, m_width);
     const std::int64_t y0 = std::max<std::int64_t>(top - oy, m_top);
     const std::int64_t y1 = std::min<std::int64_t>(bottom - oy, m_bottom);
+    Touch(x0, y0, x1 - 1, y1 - 1);
     for (std::int64_t y = y0; y < y1; ++y) {
         Pixel* row = m_pixels + y * m_stride;
         const Pixel* from = mask + (y + oy) * maskStride + ox;

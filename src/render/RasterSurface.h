@@ -6,6 +6,7 @@
 
 #include "Surface.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -57,6 +58,18 @@ public:
     void XorMask(const Pixel* mask, std::int64_t maskStride, std::int64_t left, std::int64_t top,
                  std::int64_t right, std::int64_t bottom, std::int64_t ox, std::int64_t oy);
     std::unique_ptr<Surface> RowBand(std::int32_t top, std::int32_t bottom) override;
+    std::unique_ptr<Surface> Window(std::int32_t left, std::int32_t top, std::int32_t width,
+                                    std::int32_t height) override;
+
+    // The pixels drawn on since the last call, as a box of whole rows and
+    // columns that covers them (empty when nothing was drawn); the view
+    // reduces again only that part of its canvas for the zoom steps below
+    // 100 %.
+    struct Touched {
+        std::int64_t left, top, right, bottom; // inclusive
+        bool Empty() const { return left > right || top > bottom; }
+    };
+    Touched TakeTouched();
 
     // The pixel value of a colour.
     static constexpr Pixel ToPixel(COLORREF colour) {
@@ -65,6 +78,18 @@ public:
     }
 
 protected:
+    // Text drawn by a subclass: the box of the pixels it may have set.
+    void Touch(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+        m_touched.left = std::min(m_touched.left, left);
+        m_touched.top = std::min(m_touched.top, top);
+        m_touched.right = std::max(m_touched.right, right);
+        m_touched.bottom = std::max(m_touched.bottom, bottom);
+    }
+    // The box of a and b widened by a pen's width on every side.
+    void TouchAround(POINT a, POINT b, std::int64_t pen) {
+        Touch(std::int64_t{std::min(a.x, b.x)} - pen, std::int64_t{std::min(a.y, b.y)} - pen,
+              std::int64_t{std::max(a.x, b.x)} + pen, std::int64_t{std::max(a.y, b.y)} + pen);
+    }
     // Called at the start of every drawing operation. A subclass whose pixels
     // can move between operations (an image that detaches from a copy) points
     // the surface at them again here with Attach.
@@ -106,8 +131,11 @@ private:
     void DottedShape(Shape shape, const Box& outer, const Box& inner);
     void DrawArc(const Box& outer, const Box& inner, double from, double span);
 
+    static constexpr Touched kNothingTouched{INT64_MAX, INT64_MAX, INT64_MIN, INT64_MIN};
+
     Pixel* m_pixels = nullptr;
     std::int64_t m_stride = 0; // in pixels
+    Touched m_touched = kNothingTouched;
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;
     // The rows drawn on, within 0..m_height.

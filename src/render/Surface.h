@@ -109,6 +109,17 @@ public:
         return nullptr;
     }
 
+    // --- Windows ------------------------------------------------------------
+    // A fresh surface (the state of a new one) over the part of the canvas
+    // from (left, top), width x height pixels, whose own (0, 0) is that
+    // corner and which draws nothing outside it: for painting a damaged
+    // part of the canvas again. Null when the surface cannot, or when the
+    // part does not lie within the canvas.
+    virtual std::unique_ptr<Surface> Window(std::int32_t /*left*/, std::int32_t /*top*/,
+                                            std::int32_t /*width*/, std::int32_t /*height*/) {
+        return nullptr;
+    }
+
 protected:
     // Takes over another surface's pen, brush, font, modes and position.
     void CopyStateFrom(const Surface& other) {

@@ -41,7 +41,7 @@ double ScaleOf(int step) { return std::ldexp(1.0, step - kActualSize); }
 CPluvoView::CPluvoView(CPluvoDoc& doc, EditRoad& road, GestureStatus& status, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_gesture(doc, road, status) {
     road.AddListener([this](const EditOutcome& outcome) {
-        if (outcome.repaint) Invalidate();
+        Follow(outcome);
         // The canvas follows the drawing's extent.
         Layout();
         emit DrawingTouched();
@@ -65,6 +65,12 @@ CPluvoView::CPluvoView(CPluvoDoc& doc, EditRoad& road, GestureStatus& status, QW
 CPluvoView::~CPluvoView() = default;
 
 void CPluvoView::Invalidate() {
+    m_indexStale = true;
+    m_marksValid = false;
+    InvalidateCanvas();
+}
+
+void CPluvoView::InvalidateCanvas() {
     m_invalid = true;
     m_boundsRevision = ~std::uint64_t{0};
     update();
@@ -99,8 +105,8 @@ ViewArea CPluvoView::Area() const {
 }
 
 void CPluvoView::Layout() {
-    if (m_boundsRevision != m_doc.Revision()) {
-        m_bounds = CanvasBounds(m_doc);
+    if (m_boundsRevision != m_doc.Revision() || m_indexStale) {
+        m_bounds = Index().Extent();
         m_boundsRevision = m_doc.Revision();
     }
     const ViewLayout layout = LayoutView(m_bounds, m_doc.drawing().SizeRaster, m_map, Area());
@@ -108,7 +114,7 @@ void CPluvoView::Layout() {
     m_layout = layout;
     if (m_layout.canvas != m_painted) {
         m_invalid = true;
-        m_reducedValid = false;
+        m_marksValid = false;
     }
     PlaceScrollBars();
 }
@@ -147,7 +153,6 @@ void CPluvoView::ShowAt(int step, std::int64_t offsetX, std::int64_t offsetY) {
     m_map.step = step;
     m_map.offsetX = offsetX;
     m_map.offsetY = offsetY;
-    m_reducedValid = m_reducedValid && !zoomed;
     Layout();
     Scrolled();
     if (zoomed) emit ZoomChanged(step);
@@ -166,87 +171,14 @@ QImage CPluvoView::CaptureCanvas() {
                        m_gesture.PolygonPoints(), canvas.origin);
 }
 
-const QImage& CPluvoView::Canvas() {
-    EnsureCanvas();
-    return m_canvas;
-}
-
 POINT CPluvoView::CanvasOrigin() {
     Layout();
     return m_layout.canvas.origin;
 }
 
-void CPluvoView::EnsureCanvas() {
-    Layout();
-    const CanvasLayout& canvas = m_layout.canvas;
-    if (!m_invalid && m_painted == canvas) return;
-    const QSize size(canvas.width, canvas.height);
-    m_shifted.reset();
-    m_surface.reset();
-    if (m_canvas.size() != size) m_canvas = QImage(size, QImage::Format_RGB32);
-    m_surface = std::make_unique<QtSurface>(m_canvas);
-    if (canvas.origin != POINT{0, 0})
-        m_shifted = std::make_unique<OriginSurface>(*m_surface, canvas.origin);
-    CanvasView view;
-    view.width = canvas.width;
-    view.height = canvas.height;
-    view.origin = canvas.origin;
-    // The marks of a polygon being entered are the gesture's feedback and
-    // are put back by it, drawn so that it can take them away again.
-    OnDraw(Target(), m_doc, view);
-    m_gesture.DrawFeedback(Target());
-    m_painted = canvas;
-    m_invalid = false;
-    m_reducedValid = false;
-}
-
-void CPluvoView::EnsurePlane() {
-    const int halvings = kActualSize - m_map.step;
-    const CanvasLayout& content = m_layout.content;
-    const CanvasLayout& canvas = m_layout.canvas;
-    if (halvings <= 0 || content == canvas) {
-        m_plane.clear();
-        m_planeKey.clear();
-        return;
-    }
-    // Made for the part of the content within a window's size around what
-    // the window shows, and again when the window looks beyond that part.
-    const DrawingBounds shown = m_map.Shown(m_layout.viewportWidth, m_layout.viewportHeight);
-    const std::vector<std::int64_t> key = {
-        halvings, content.origin.x, content.origin.y, content.width, content.height,
-        canvas.origin.x, canvas.origin.y, canvas.width, canvas.height, m_doc.drawing().SizeRaster,
-        m_doc.drawing().MetRaster, m_doc.drawing().MetCoord, m_doc.drawing().KleurAchtergrond, m_doc.drawing().KleurRaster};
-    const DrawingBounds& c = m_planeCovers;
-    if (key == m_planeKey && c.left <= shown.left && c.top <= shown.top &&
-        shown.right <= c.right && shown.bottom <= c.bottom)
-        return;
-    m_plane.clear();
-    m_planeKey = key;
-    const std::int64_t unit = std::int64_t{1} << halvings;
-    const std::int64_t w = shown.right - shown.left, h = shown.bottom - shown.top;
-    // Whole reduced pixels from the content's origin on.
-    const auto align = [unit](std::int64_t v, std::int64_t origin) {
-        return origin + (v - origin) / unit * unit;
-    };
-    m_planeCovers = {std::max<std::int64_t>(align(shown.left - w, content.origin.x), content.origin.x),
-                     std::max<std::int64_t>(align(shown.top - h, content.origin.y), content.origin.y),
-                     std::min<std::int64_t>(shown.right + w, content.origin.x + content.width),
-                     std::min<std::int64_t>(shown.bottom + h, content.origin.y + content.height)};
-    const QRect all(m_planeCovers.left, m_planeCovers.top, m_planeCovers.right - m_planeCovers.left,
-                    m_planeCovers.bottom - m_planeCovers.top);
-    const QRect painted(canvas.origin.x, canvas.origin.y, canvas.width, canvas.height);
-    for (const QRect& part : QRegion(all) - QRegion(painted)) {
-        const DrawingBounds region{align(part.left(), content.origin.x),
-                                   align(part.top(), content.origin.y), part.right() + 1,
-                                   part.bottom() + 1};
-        m_plane.push_back({region, PaintReducedPlane(m_doc, content, region, halvings)});
-    }
-}
-
 Surface& CPluvoView::Target() {
-    // Whatever the machine draws changes the canvas that a reduced zoom
-    // step shows.
-    m_reducedValid = false;
+    // What the machine draws is taken up by the reduced canvases through
+    // the surface's record of the pixels it touched.
     if (m_shifted) return *m_shifted;
     return *m_surface;
 }
@@ -292,14 +224,8 @@ void CPluvoView::Scrolled() {
     // Another drawing point lies under the pointer now: the status bar shows
     // it, and a gesture in progress keeps its band there.
     EnsureCanvas();
-    if (!m_gesture.Bezig()) {
-        // Without a gesture nothing is drawn, so a reduced canvas stays valid.
-        m_gesture.MouseMove(m_shifted ? static_cast<Surface&>(*m_shifted) : *m_surface,
-                            ToDrawing(m_pointer));
-        return;
-    }
     const GestureOutcome outcome = m_gesture.MouseMove(Target(), ToDrawing(m_pointer));
-    if (outcome.repaint) Invalidate();
+    if (outcome.repaint) InvalidateCanvas();
 }
 
 void CPluvoView::wheelEvent(QWheelEvent* event) {
@@ -328,77 +254,6 @@ void CPluvoView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-// --- Painting ----------------------------------------------------------------
-
-void CPluvoView::paintEvent(QPaintEvent* event) {
-    EnsureCanvas();
-    QPainter painter(this);
-    // Zoomed in, every canvas pixel becomes a square of screen pixels; on a
-    // high-density screen too, so lines stay crisp.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect area = event->rect() & Viewport();
-    // Where a drawing rectangle starting at a multiple of kOriginUnit lies
-    // in the window.
-    const auto onWindow = [this](std::int64_t left, std::int64_t top, std::int64_t w,
-                                 std::int64_t h) {
-        return QRect(static_cast<int>(ZoomedOrigin(left, m_map.step) - m_map.offsetX),
-                     static_cast<int>(ZoomedOrigin(top, m_map.step) - m_map.offsetY),
-                     static_cast<int>(ZoomedLength(w, m_map.step)),
-                     static_cast<int>(ZoomedLength(h, m_map.step)));
-    };
-    const CanvasLayout& canvas = m_layout.canvas;
-    const QRect onScreen = onWindow(canvas.origin.x, canvas.origin.y, canvas.width, canvas.height);
-    const QRect shown = area & onScreen;
-    if (!shown.isEmpty()) {
-        // The window pixel of the canvas's top-left is (-sx, -sy).
-        const int sx = -onScreen.left(), sy = -onScreen.top();
-        if (m_map.step == kActualSize) {
-            painter.drawImage(shown, m_canvas, shown.translated(sx, sy));
-        } else if (m_map.step > kActualSize) {
-            const int f = 1 << (m_map.step - kActualSize);
-            const QRect zoomed = shown.translated(sx, sy);
-            const QRect source(QPoint(zoomed.left() / f, zoomed.top() / f),
-                               QPoint(zoomed.right() / f, zoomed.bottom() / f));
-            painter.save();
-            painter.setClipRect(shown);
-            painter.drawImage(QRect(source.left() * f - sx, source.top() * f - sy,
-                                    source.width() * f, source.height() * f),
-                              m_canvas, source);
-            painter.restore();
-        } else {
-            // Halved once per step below 100 %, for display only.
-            const int halvings = kActualSize - m_map.step;
-            if (!m_reducedValid) {
-                const QImage* from = &m_canvas;
-                for (int i = 0; i < halvings; ++i) {
-                    HalveInto(*from, m_reduced[i]);
-                    from = &m_reduced[i];
-                }
-                m_reducedValid = true;
-            }
-            painter.drawImage(shown, m_reduced[halvings - 1], shown.translated(sx, sy));
-        }
-    }
-    QRegion rest = QRegion(area) - QRegion(onScreen);
-    EnsurePlane();
-    for (const PlanePart& part : m_plane) {
-        const QRect at = onWindow(part.region.left, part.region.top,
-                                  part.region.right - part.region.left,
-                                  part.region.bottom - part.region.top);
-        if (!(rest.intersects(at))) continue;
-        painter.save();
-        painter.setClipRegion(rest & at);
-        painter.drawImage(at.topLeft(), part.image);
-        painter.restore();
-        rest -= at;
-    }
-    const QColor outside = palette().color(QPalette::Dark);
-    for (const QRect& r : rest) painter.fillRect(r, outside);
-    if (!m_hbar->isHidden() && !m_vbar->isHidden())
-        painter.fillRect(QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()),
-                         palette().color(QPalette::Window));
-}
-
 void CPluvoView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Layout();
@@ -408,7 +263,7 @@ void CPluvoView::resizeEvent(QResizeEvent* event) {
 
 void CPluvoView::Handle(const GestureOutcome& outcome) {
     if (outcome.repaint)
-        Invalidate();
+        InvalidateCanvas();
     else
         update();
     emit DrawingTouched();
@@ -440,7 +295,7 @@ void CPluvoView::mouseMoveEvent(QMouseEvent* event) {
         m_gesture.MouseMove(Target(), ToDrawing(event->position()),
                             m_leftHeld && m_dragged ? Dragged::Yes : Dragged::No);
     if (outcome.repaint)
-        Invalidate();
+        InvalidateCanvas();
     else if (m_gesture.Bezig())
         update();
 }

@@ -10,8 +10,10 @@
 // handed to the gesture machine.
 #pragma once
 
+#include "interaction/CanvasRepair.h"
 #include "interaction/Gesture.h"
 #include "interaction/ViewMapping.h"
+#include "render/DrawingIndex.h"
 
 #include <QImage>
 #include <QWidget>
@@ -33,7 +35,8 @@ public:
     CPluvoView(CPluvoDoc& doc, EditRoad& road, GestureStatus& status, QWidget* parent = nullptr);
     ~CPluvoView() override;
 
-    // The drawing changed: paint the whole canvas again before it is shown.
+    // The drawing changed around the edit road (or cannot be followed):
+    // index it and paint the whole canvas again before it is shown.
     void Invalidate();
     // After New or Open: a gesture in progress is dropped and the canvas is
     // painted again.
@@ -47,8 +50,9 @@ public:
     // a polygon being entered included, no rubber band), for the clipboard
     // and the PNG export.
     QImage CaptureCanvas();
-    // The backing image, painted up to date.
-    const QImage& Canvas();
+    // The canvas as the window shows it at 100 %, painted up to date: the
+    // backing image with the selection marks over it.
+    QImage Canvas();
     // The drawing point at the canvas's top-left pixel.
     POINT CanvasOrigin();
 
@@ -117,13 +121,53 @@ private:
     void Handle(const GestureOutcome& outcome);
     void UpdateCursor();
 
+    // After every edit, step and replaced drawing (CPluvoView_Paint.cpp):
+    // the index follows the change and the canvas is painted again where
+    // it was damaged, or whole where a part cannot be painted alone.
+    void Follow(const EditOutcome& outcome);
+    void RepaintParts(const std::vector<PixelBox>& parts);
+    // The whole canvas is painted again before it is shown.
+    void InvalidateCanvas();
+    // The index, built for the drawing as it is when it was invalidated.
+    DrawingIndex& Index();
+    Surface& Measure();
+    // The layer of the selection marks follows the selection: marks that
+    // went are taken away, marks that came are drawn.
+    void UpdateMarks();
+    void DrawMarksAnew();
+    // The canvas halved for the step shown, made again where it changed.
+    const QImage& Reduced(std::array<QImage, kActualSize>& halves, const QImage& from,
+                          int halvings, QRect& changed, int& levels);
+    void Changed(QRect canvasPart);
+
     CPluvoDoc& m_doc;
     Gesture m_gesture;
     QImage m_canvas;
     // The canvas halved once, twice, ... for the zoom steps below 100 %,
-    // each from the one before; made when shown, up to the step shown.
+    // each from the one before; made when shown, up to the step shown, and
+    // made again only where the canvas changed since (in canvas pixels).
     std::array<QImage, kActualSize> m_reduced;
-    bool m_reducedValid = false;
+    int m_reducedLevels = 0;
+    QRect m_reducedChanged;
+
+    // The drawing's boxes, extent and line ends, following every change.
+    DrawingIndex m_index;
+    bool m_indexStale = true;
+    QImage m_measureImage;
+    std::unique_ptr<QtSurface> m_measure;
+    // What each change paints again.
+    CanvasRepair m_repair;
+
+    // The selection marks, on a layer of their own over the canvas
+    // (transparent elsewhere), so that selecting never paints figures; the
+    // points they are drawn around, sorted; and the layer halved as the
+    // canvas is.
+    QImage m_marks;
+    std::vector<POINT> m_markPoints;
+    bool m_marksValid = false;
+    std::array<QImage, kActualSize> m_reducedMarks;
+    int m_reducedMarksLevels = 0;
+    QRect m_reducedMarksChanged;
     // The surface over the backing image, kept from one paint to the next so
     // that what a placed figure finds on it (the background mode after texts,
     // for one) is what it would find in a fresh paint; in drawing coordinates

@@ -98,7 +98,7 @@ TEST(CObjectenDlg, DeleteRemovesTheHighlightedFiguresAfterConfirmation) {
     WritableSelection(doc) = {1};
     int repaints = 0;
     EditRoad road(doc);
-    road.AddListener([&repaints](const EditOutcome& outcome) { repaints += outcome.repaint; });
+    road.AddListener([&repaints](const EditOutcome& outcome) { repaints += outcome.repaint != Repaint::No; });
     CObjectenDlg dialog(road);
     dialog.show();
     ClickRow(dialog, 0, Qt::NoModifier);

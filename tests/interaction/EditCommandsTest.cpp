@@ -65,7 +65,7 @@ TEST(EditCommands, EveryCommandSnapshotsMarksAndRepaintsAsItsRowSays) {
             EXPECT_EQ(samples::UndoFigures(doc), before) << id << ": taken before the change";
         }
         EXPECT_EQ(doc.IsModified(), row.modified) << id;
-        EXPECT_EQ(outcome.repaint, row.repaint) << id;
+        EXPECT_EQ(outcome.repaint != Repaint::No, row.repaint) << id;
     }
 }
 
@@ -87,7 +87,7 @@ TEST(EditCommands, CommandsWithADialogRunTheGivenChangeUnderTheirRow) {
         });
         EXPECT_EQ(calls, 1);
         EXPECT_EQ(doc.IsModified(), row.modified) << static_cast<int>(row.id);
-        EXPECT_EQ(outcome.repaint, row.repaint) << static_cast<int>(row.id);
+        EXPECT_EQ(outcome.repaint != Repaint::No, row.repaint) << static_cast<int>(row.id);
     }
 }
 
@@ -97,7 +97,7 @@ TEST(EditCommands, NothingToDoMeansNoMarkAndNoRepaint) {
     Writable(doc).figures.clear();
     const EditOutcome last = RunEdit(fresh.road, CommandId::RemoveLast);
     EXPECT_FALSE(last.made);
-    EXPECT_FALSE(last.repaint) << "removing the last of no figures does not even repaint";
+    EXPECT_EQ(last.repaint, Repaint::No) << "removing the last of no figures does not even repaint";
     EXPECT_FALSE(doc.IsModified());
 
     // Undo is disabled without a copy; an accelerator that reaches it anyway
@@ -116,7 +116,7 @@ TEST(EditCommands, UndoGoesBackToTheLastSnapshotAndLeavesTheMarkAndTheSelection)
     RunEdit(fresh.road, CommandId::MoveLeft);
     doc.SetModifiedFlag(false);
     const EditOutcome undo = RunEdit(fresh.road, CommandId::Undo);
-    EXPECT_TRUE(undo.repaint);
+    EXPECT_EQ(undo.repaint, Repaint::Yes);
     EXPECT_EQ(doc.drawing().figures, original) << "the move and the rotation both go";
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.IsModified()) << "Undo does not mark";
@@ -129,17 +129,19 @@ TEST(EditCommands, UndoGoesBackToTheLastSnapshotAndLeavesTheMarkAndTheSelection)
     EXPECT_TRUE(doc.Selection().empty());
 }
 
-TEST(EditCommands, FillColoursRepaintOnlyWithASelection) {
+TEST(EditCommands, FillColoursChangeOnlyTheSelectedFigures) {
     Fresh fresh;
     CPluvoDoc& doc = fresh.doc;
     const auto colour = static_cast<CommandId>(static_cast<int>(CommandId::FillColour1) + 14);
     const auto recolour = [](DrawingEditor& d) {
-        d.Doc().current.KleurVul = 0xFF00FF;
+        ZetVulkleur(d, 0xFF00FF);
         return Change::Made;
     };
-    EXPECT_TRUE(RunEdit(fresh.road, colour, recolour).repaint);
+    const std::vector<ListRun> one = {{1, 1, 1}};
+    EXPECT_EQ(RunEdit(fresh.road, colour, recolour).change.figures, one) << "the selected figure";
     WritableSelection(doc).clear();
-    EXPECT_FALSE(RunEdit(fresh.road, colour, recolour).repaint);
+    EXPECT_TRUE(RunEdit(fresh.road, colour, recolour).change.figures.empty())
+        << "nothing selected: nothing to paint";
     EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_EQ(FindEditRule(static_cast<CommandId>(static_cast<int>(CommandId::FillColour1) + 15)),

@@ -47,9 +47,8 @@ TEST(GestureHand, DragFromASelectedFigureMovesTheSelectionAsOneStep) {
         EXPECT_EQ(m.gesture.Phase(), GesturePhase::Move);
         m.gesture.MouseMove(m.surface, c.to, Dragged::Yes);
         EXPECT_TRUE(m.doc.drawing() == before.drawing()) << "only a preview while dragging";
-        const GestureOutcome outcome = m.gesture.LeftButtonUp(m.surface, c.to, true);
+        m.gesture.LeftButtonUp(m.surface, c.to, true);
 
-        EXPECT_TRUE(outcome.repaint);
         EXPECT_FALSE(m.gesture.Bezig());
         const std::vector<Figuur>& now = m.doc.drawing().figures;
         const std::vector<Figuur>& was = before.drawing().figures;

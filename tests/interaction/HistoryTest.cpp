@@ -146,7 +146,7 @@ TEST(History, AStepKeepsWhatItChangedAndMarksAndRepaints) {
     EXPECT_LT(m.road.GetHistory().Bytes(), 1024u) << "one line, not ten thousand figures";
 
     int repaints = 0;
-    m.road.AddListener([&repaints](const EditOutcome& o) { repaints += o.repaint; });
+    m.road.AddListener([&repaints](const EditOutcome& o) { repaints += o.repaint != Repaint::No; });
     WritableSelection(m.doc) = {3, 10000};
     m.doc.SetModifiedFlag(false);
     ASSERT_TRUE(m.road.StepBack());

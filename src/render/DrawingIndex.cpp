@@ -1,0 +1,253 @@
+#include "DrawingIndex.h"
+
+#include "model/CPluvoDoc.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <unordered_set>
+
+namespace {
+
+// Past this share of the figures, following a change one figure at a time
+// costs more than starting again.
+constexpr std::size_t kMostFollowed = 4096;
+
+bool Meets(const PixelBox& a, const PixelBox& b) {
+    return !a.Empty() && !b.Empty() && a.left <= b.right && b.left <= a.right &&
+           a.top <= b.bottom && b.top <= a.bottom;
+}
+
+// The cells of side `snap` that a point and its neighbours within the snap
+// distance fall in, for finding figure ends near changed line ends.
+class NearEnds {
+public:
+    explicit NearEnds(std::int32_t snap) : m_snap(snap < 1 ? 1 : snap) {}
+    void Add(POINT p) { m_points.push_back(p); m_cells.insert(Key(Cell(p.x), Cell(p.y))); }
+    bool Empty() const { return m_points.empty(); }
+    // Whether p lies less than the snap distance from one of the points on
+    // both axes, as the line-end pull measures it.
+    bool Near(POINT p) const {
+        const std::int64_t cx = Cell(p.x), cy = Cell(p.y);
+        for (std::int64_t dx = -1; dx <= 1; ++dx)
+            for (std::int64_t dy = -1; dy <= 1; ++dy)
+                if (m_cells.count(Key(cx + dx, cy + dy)) != 0) return true;
+        return false;
+    }
+
+private:
+    std::int64_t Cell(std::int64_t v) const {
+        const std::int64_t q = v / m_snap;
+        return (v % m_snap != 0 && v < 0) ? q - 1 : q;
+    }
+    static std::uint64_t Key(std::int64_t cx, std::int64_t cy) {
+        return (static_cast<std::uint64_t>(cx) << 32) ^ static_cast<std::uint32_t>(cy);
+    }
+    std::int64_t m_snap;
+    std::vector<POINT> m_points;
+    std::unordered_set<std::uint64_t> m_cells;
+};
+
+bool IsFill(const Figuur& f) { return f.FiguurType == Opvullen; }
+bool IsLine(const Figuur& f) { return f.FiguurType == Lijn; }
+
+} // namespace
+
+bool DrawingIndex::DrawsText(const CPluvoDoc& doc, const Figuur& f) const {
+    return f.FiguurType == Tekst && f.TekstIndex >= 0 && doc.TextOf(f) && doc.FontOf(f);
+}
+
+namespace {
+
+// What a figure's paint may touch, from its box: a text's glyphs reach past
+// the measured box (italics, accents), by half its larger side at most.
+PixelBox Reach(const Figuur& figure, const PixelBox& box) {
+    if (figure.FiguurType != Tekst || box.Empty()) return box;
+    const std::int64_t more = std::max(box.right - box.left, box.bottom - box.top) / 2 + 2;
+    return {box.left - more, box.top - more, box.right + more, box.bottom + more};
+}
+
+} // namespace
+
+void DrawingIndex::Measure(const CPluvoDoc& doc, Entry& entry, Surface& measure) const {
+    entry.box = FigureBox(doc, entry.figure, m_lineEnds, measure);
+    entry.reach = Reach(entry.figure, entry.box);
+    entry.stale = false;
+}
+
+void DrawingIndex::Rebuild(const CPluvoDoc& doc, Surface& measure) {
+    const std::vector<Figuur>& figures = doc.drawing().figures;
+    m_snap = doc.SnapDistance;
+    m_grid = doc.drawing().SizeRaster;
+    m_lineEnds.Build(figures, m_snap);
+    m_entries.assign(figures.size(), Entry{});
+    m_fills = 0;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        m_entries[i].figure = figures[i];
+        Measure(doc, m_entries[i], measure);
+        m_fills += IsFill(figures[i]);
+    }
+    m_built = true;
+    m_revision = doc.Revision();
+}
+
+DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSummary& change,
+                                          Surface& measure) {
+    Damage damage;
+    const std::vector<Figuur>& figures = doc.drawing().figures;
+    std::size_t followed = 0;
+    for (const ListRun& run : change.figures) followed += run.removed + run.inserted;
+    // The grid decides where texts stand; the snap distance where figures
+    // are pulled to.
+    // The runs must fit the entries as they are: the change comes right
+    // after the one followed last, and its runs lie within the list.
+    bool fits = doc.Revision() == m_revision + 1;
+    std::size_t size = m_entries.size();
+    for (const ListRun& run : change.figures) {
+        fits = fits && run.at <= size && run.removed <= size - run.at;
+        size = size - run.removed + run.inserted;
+    }
+    fits = fits && size == figures.size();
+    m_revision = doc.Revision();
+    if (!fits || !m_built || change.replaced || change.settings || m_snap != doc.SnapDistance ||
+        m_grid != doc.drawing().SizeRaster || followed > kMostFollowed) {
+        Rebuild(doc, measure);
+        damage.all = true;
+        return damage;
+    }
+    if (change.DrawingUnchanged()) return damage;
+
+    // The line ends that changed: those of lines that went, came or moved.
+    NearEnds lineEnds(m_snap);
+    bool linesInvolved = false;
+    bool onlyAppended = true;
+    bool fillsInvolved = false;
+
+    // 1. The figure list's runs, in order, on the entries: entries that go
+    // leave their boxes as damage, entries that come are measured below.
+    for (const ListRun& run : change.figures) {
+        const auto at = static_cast<std::ptrdiff_t>(run.at);
+        for (std::size_t k = run.at; k < run.at + run.removed; ++k) {
+            const Entry& gone = m_entries[k];
+            if (!gone.stale) damage.changed.push_back(gone.reach);
+            if (IsLine(gone.figure)) {
+                lineEnds.Add(gone.figure.p1);
+                lineEnds.Add(gone.figure.p2);
+                linesInvolved = true;
+            }
+            fillsInvolved = fillsInvolved || IsFill(gone.figure);
+            m_fills -= IsFill(gone.figure);
+        }
+        m_entries.erase(m_entries.begin() + at,
+                        m_entries.begin() + at + static_cast<std::ptrdiff_t>(run.removed));
+        if (run.removed != 0 || run.at != m_entries.size()) onlyAppended = false;
+        Entry fresh;
+        fresh.stale = true;
+        fresh.fresh = true;
+        m_entries.insert(m_entries.begin() + at, run.inserted, fresh);
+    }
+
+    // 2. Figures that did not change themselves but draw points, texts or
+    // fonts that did: polygons over changed points, texts over changed
+    // texts or fonts.
+    const auto touches = [](const std::vector<ListRun>& runs, std::int64_t from, std::int64_t count) {
+        for (const ListRun& run : runs) {
+            // A run that changed the list's length moves everything after it.
+            const std::int64_t end = run.removed == run.inserted
+                                         ? static_cast<std::int64_t>(run.at + run.removed)
+                                         : INT64_MAX;
+            if (from < end && from + count > static_cast<std::int64_t>(run.at)) return true;
+        }
+        return false;
+    };
+    if (!change.points.empty() || !change.texts.empty() || !change.fonts.empty()) {
+        for (Entry& entry : m_entries) {
+            if (entry.stale) continue;
+            const Figuur& f = entry.figure;
+            const bool hit =
+                (f.FiguurType == Polygoon && touches(change.points, f.PolyPnt, std::max(f.nHoek, 1))) ||
+                (f.FiguurType == Tekst &&
+                 (touches(change.texts, f.TekstIndex, 1) || touches(change.fonts, f.FontIndex, 1)));
+            if (!hit) continue;
+            damage.changed.push_back(entry.reach);
+            entry.stale = true;
+        }
+    }
+
+    // 3. The new figures, and the line ends they bring.
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        Entry& entry = m_entries[i];
+        if (!entry.fresh) continue;
+        const Figuur& is = figures[i];
+        if (IsLine(is)) {
+            lineEnds.Add(is.p1);
+            lineEnds.Add(is.p2);
+            linesInvolved = true;
+        }
+        fillsInvolved = fillsInvolved || IsFill(is);
+        m_fills += IsFill(is);
+        entry.figure = is;
+        entry.fresh = false;
+    }
+    // Lines appended at the end are taken in; lines anywhere else change
+    // which end comes first in the list, and a list of another length
+    // numbers its lines otherwise: the index starts again.
+    if (onlyAppended)
+        m_lineEnds.Extend(figures);
+    else if (linesInvolved || m_lineEnds.Covered() != figures.size())
+        m_lineEnds.Build(figures, m_snap);
+
+    // 4. Free figures near a changed line end are pulled otherwise now.
+    if (!lineEnds.Empty()) {
+        for (Entry& entry : m_entries) {
+            const Figuur& f = entry.figure;
+            if (entry.stale || f.RsterPnt != 0) continue;
+            if (!lineEnds.Near(f.p1) && !lineEnds.Near(f.p2)) continue;
+            const PixelBox old = entry.reach;
+            Measure(doc, entry, measure);
+            if (entry.reach == old) continue;
+            damage.pulled.push_back(old);
+            damage.pulled.push_back(entry.reach);
+        }
+    }
+    for (Entry& entry : m_entries) {
+        if (!entry.stale) continue;
+        Measure(doc, entry, measure);
+        damage.changed.push_back(entry.reach);
+        // A free figure is stored where it was pulled when placed; a paint
+        // pulls it again, onto an earlier line end near that one.
+        const Figuur& f = entry.figure;
+        const auto movesAgain = [this](POINT p) {
+            const POINT q = m_lineEnds.Find(p);
+            return q.x >= 0 && q != p;
+        };
+        if (f.RsterPnt == 0 && (movesAgain(f.p1) || movesAgain(f.p2))) {
+            // Where it was drawn as placed, and where a paint draws it.
+            damage.pulled.push_back(Reach(f, FigureBox(doc, f, LineEndIndex{}, measure)));
+            damage.pulled.push_back(entry.reach);
+        }
+    }
+    // What a flood fill covers depends on everything before it, anywhere.
+    if (fillsInvolved || (m_fills > 0 && !(damage.changed.empty() && damage.pulled.empty())))
+        damage.all = true;
+    return damage;
+}
+
+DrawingBounds DrawingIndex::Extent() const {
+    PixelBox all{0, 0, -1, -1};
+    for (const Entry& entry : m_entries) all.Include(entry.box);
+    // (0, 0) always belongs: the box reaches from it to the far edges.
+    return {std::min<std::int64_t>(all.left, 0), std::min<std::int64_t>(all.top, 0),
+            std::max<std::int64_t>(all.right + 1, 0), std::max<std::int64_t>(all.bottom + 1, 0)};
+}
+
+std::size_t DrawingIndex::FirstText(const CPluvoDoc& doc) const {
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        if (DrawsText(doc, m_entries[i].figure)) return i;
+    return m_entries.size();
+}
+
+void DrawingIndex::FiguresIn(const PixelBox& box, std::vector<std::uint32_t>& out) const {
+    out.clear();
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        if (Meets(m_entries[i].reach, box)) out.push_back(static_cast<std::uint32_t>(i));
+}

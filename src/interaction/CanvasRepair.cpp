@@ -37,7 +37,12 @@ CanvasRepair::Plan CanvasRepair::After(const EditOutcome& outcome,
         m_pending.insert(m_pending.end(), damage.pulled.begin(), damage.pulled.end());
         break;
     }
-    if ((!plan.parts.empty() && feedback == Feedback::Shown) || feedback == Feedback::Lost)
+    // A gesture's preview of the selection (copies, a drag) was drawn for
+    // the selection as it was: only a whole paint redraws it for the new one.
+    const bool selectionUnderFeedback =
+        feedback == Feedback::Shown && outcome.change.selection && outcome.repaint != Repaint::No;
+    if ((!plan.parts.empty() && feedback == Feedback::Shown) || feedback == Feedback::Lost ||
+        selectionUnderFeedback)
         plan.whole = true;
     if (plan.whole) plan.parts.clear();
     return plan;

@@ -6,6 +6,7 @@
 #include "../model/TestAccess.h"
 #include "GestureMachine.h"
 #include "interaction/CanvasRepair.h"
+#include "interaction/EditCommands.h"
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
 #include "model/ClipboardFormat.h"
@@ -261,6 +262,15 @@ TEST(GesturePixels, FiguresInHandLeaveNoTraceAndLandAsAFreshPaint) {
             view.Apply(view.gesture.StartPaste(view.surface, figures, std::nullopt));
             view.Move({33, 12});
             view.Click({37, 14});
+            EXPECT_EQ(view.Shown(), FreshPaint(view.doc));
+
+            // The selection changed under a drag: its preview follows.
+            view.Click({37, 14});
+            view.Apply(view.gesture.MouseMove(view.surface, {60, 40}, Dragged::Yes));
+            ASSERT_EQ(view.gesture.Phase(), GesturePhase::Move);
+            RunEdit(view.road, CommandId::SelectAll);
+            view.Move({70, 50});
+            view.Esc();
             EXPECT_EQ(view.Shown(), FreshPaint(view.doc));
         }
     }

@@ -224,3 +224,14 @@ bool LoadBinary(CPluvoDoc& doc, std::string_view bytes) {
     doc.Revise();
     return true;
 }
+
+Misfit BinaryMisfit(const Drawing& drawing) {
+    for (std::size_t i = 0; i < drawing.texts.size(); ++i)
+        if (drawing.texts[i].find('\0') != std::string::npos)
+            return {Misfit::Kind::TextZeroByte, static_cast<std::int64_t>(i)};
+    const std::int32_t settings[] = {drawing.MetCoord, drawing.MetRaster};
+    for (std::int64_t i = 0; i < 2; ++i)
+        if (settings[i] < 0 || settings[i] > 255)
+            return {Misfit::Kind::SettingNotByte, i, settings[i]};
+    return {};
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CPluvoDoc.h"
+#include "Misfit.h"
 
 #include <string>
 #include <string_view>
@@ -30,3 +31,8 @@ bool ParseBinary(std::string_view bytes, BinaryDrawing& out);
 // undo copies and the values remembered for the run are left alone. A
 // rejected file leaves the new-drawing reset and gives false.
 bool LoadBinary(CPluvoDoc& doc, std::string_view bytes);
+
+// What the binary file cannot hold of the drawing: a text with a zero byte
+// (a text ends at its first one when read), or a MetCoord or MetRaster
+// outside 0..255 (one byte each). Nothing else is lost.
+Misfit BinaryMisfit(const Drawing& drawing);

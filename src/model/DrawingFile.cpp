@@ -1,10 +1,36 @@
 #include "DrawingFile.h"
 
 #include "BinaryFile.h"
+#include "SvgExport.h"
 #include "TextFormat.h"
 
 DrawingFormat FormatOfName(std::string_view path) {
     return path.ends_with(".txt") ? DrawingFormat::Text : DrawingFormat::Binary;
+}
+
+Misfit WhatDoesNotFit(const CPluvoDoc& doc, DrawingFormat format) {
+    switch (format) {
+    case DrawingFormat::Binary:
+        return BinaryMisfit(doc.drawing());
+    case DrawingFormat::Text:
+        return TextMisfit(doc);
+    case DrawingFormat::Svg:
+        return SvgMisfit(doc);
+    }
+    return {};
+}
+
+bool ReadsBackExactly(const CPluvoDoc& doc, DrawingFormat format) {
+    if (format == DrawingFormat::Binary) {
+        BinaryDrawing back;
+        return ParseBinary(StoreBinary(doc), back) && back.drawing == doc.drawing() &&
+               back.current == doc.current;
+    }
+    std::string text;
+    WriteText(doc, text);
+    CPluvoDoc back;
+    return ReadText(back, text).ok && back.drawing() == doc.drawing() &&
+           back.current == doc.current;
 }
 
 OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view bytes) {

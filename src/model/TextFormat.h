@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CPluvoDoc.h"
+#include "Misfit.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,14 @@ inline constexpr std::string_view VersionText = "Pluvo Versie 1.0t";
 // a line feed. Texts and face names are written as their stored bytes.
 void WriteText(const CPluvoDoc& doc, std::string& out);
 
+// What the text format cannot hold of the drawing and the current figure,
+// the first thing found; nothing when ReadText gives back exactly what
+// WriteText wrote. The format has no escapes: texts and face names may not
+// hold line feeds or zero bytes nor end in white space, a face name has no
+// bytes after its terminator, the reader needs a text and a font and every
+// figure's indices inside the lists, and FileReserved is not written.
+Misfit TextMisfit(const CPluvoDoc& doc);
+
 struct TextReadResult {
     bool ok = false;
     // The line at which reading failed ("Fout in bestand op regel %d").
@@ -23,5 +32,6 @@ struct TextReadResult {
 
 // Replaces the drawing with the text in `text`. Starts from the new-drawing
 // reset; on failure leaves the reset drawing and gives the line number. Lines
-// end in a line feed, optionally preceded by a carriage return.
+// end in a line feed, optionally preceded by a carriage return, and are read
+// whole whatever their length.
 TextReadResult ReadText(CPluvoDoc& doc, std::string_view text);

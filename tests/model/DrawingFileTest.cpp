@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <climits>
+#include <random>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
@@ -122,4 +124,151 @@ TEST(DrawingFile, FailedSaveKeepsTheDrawingModifiedAndItsName) {
     EXPECT_EQ(error.Reason(), "map bestaat niet");
     EXPECT_EQ(doc.PathName, "/tmp/kept.plv");
     EXPECT_TRUE(doc.IsModified());
+}
+
+namespace {
+
+// Drawings with values at the edges of the formats: wide numbers, long
+// texts and, now and then, what a format cannot carry (blanks at the end,
+// line ends, zero bytes, odd face names, empty lists, indices past them).
+class RandomDrawings {
+public:
+    CPluvoDoc Next() {
+        CPluvoDoc doc;
+        doc.SizeRaster = Int();
+        doc.MetCoord = Rarely() ? 256 : Below(2);
+        doc.MetRaster = Rarely() ? -1 : 255;
+        doc.KleurAchtergrond = static_cast<COLORREF>(Int());
+        doc.FileReserved = Rarely() ? 5 : 0;
+        doc.texts.clear();
+        for (int n = Rarely() ? 0 : 1 + Below(3); n > 0; --n)
+            doc.texts.push_back(Text(Below(8) == 0 ? 600 : 12));
+        doc.fonts.clear();
+        for (int n = Rarely() ? 0 : 1 + Below(2); n > 0; --n) doc.fonts.push_back(Font());
+        for (int n = Below(4); n > 0; --n) doc.points.push_back({Int(), Int()});
+        for (int n = Below(5); n > 0; --n) doc.figures.push_back(Figure(doc));
+        doc.current = Figure(doc);
+        return doc;
+    }
+
+private:
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    bool Rarely() { return Below(30) == 0; }
+    std::int32_t Int() {
+        static constexpr std::int32_t kWide[] = {100,      -10,      999,       -99999,   1234567,
+                                                 -1234567, 10000000, INT32_MIN, INT32_MAX};
+        return Below(2) == 0 ? Below(200) - 20 : kWide[Below(std::size(kWide))];
+    }
+    std::string Text(int most) {
+        std::string text;
+        for (int n = Below(most); n > 0; --n) text += "abZ;,1\xe9"[Below(7)];
+        if (Rarely()) text.insert(static_cast<std::size_t>(Below(static_cast<int>(text.size()) + 1)), 1, "\n\r\t\0 "[Below(5)]);
+        return text;
+    }
+    LogFont Font() {
+        LogFont font = CPluvoDoc::DefaultFont(Text(Rarely() ? 40 : 10));
+        font.lfHeight = Int();
+        font.lfWeight = Int();
+        font.lfQuality = static_cast<std::uint8_t>(Below(256));
+        if (Rarely()) font.lfFaceName[kFaceSize - 1] = 'x';
+        return font;
+    }
+    // An index into a list of n entries, past it now and then.
+    std::int32_t Index(std::size_t n) { return Rarely() ? static_cast<std::int32_t>(n) : Below(static_cast<int>(n) + 1) - 1; }
+    Figuur Figure(const CPluvoDoc& doc) {
+        Figuur f;
+        f.FiguurType = Below(4) == 0 ? Int() : Below(11);
+        f.PolyPnt = Int();
+        f.KleurRand = Int();
+        f.p1 = {Int(), Int()};
+        f.p2 = {Int(), Int()};
+        f.LijnDikte = Int();
+        f.TekstIndex = Index(doc.texts.size());
+        f.FontIndex = Index(doc.fonts.size());
+        f.nHoek = Int();
+        f.Reserve = Int();
+        return f;
+    }
+
+    std::mt19937 m_rng{20240611};
+};
+
+} // namespace
+
+TEST(DrawingFile, EveryFormatReadsBackWhatItWritesOrSaysWhatDoesNotFit) {
+    using K = Misfit::Kind;
+    const auto with = [](auto change) {
+        CPluvoDoc doc = samples::EveryKind();
+        change(doc);
+        return doc;
+    };
+    struct Case {
+        const char* name;
+        CPluvoDoc doc;
+        Misfit binary, text, svg;
+    };
+    const Case cases[] = {
+        {"new drawing", CPluvoDoc(), {}, {}, {}},
+        {"every kind", samples::EveryKind(), {}, {}, {}},
+        {"text of 600 characters", with([](CPluvoDoc& d) { d.texts[0] = std::string(600, 'x'); }),
+         {}, {}, {}},
+        // A font line that starts without two blanks was taken for a header.
+        {"font height grown by resizing",
+         with([](CPluvoDoc& d) { d.fonts[1].lfHeight = -1234567; }), {}, {}, {}},
+        {"figure kind of three digits", with([](CPluvoDoc& d) { d.figures[0].FiguurType = -10; }),
+         {}, {}, {}},
+        {"text ending in a blank", with([](CPluvoDoc& d) { d.texts[2] += ' '; }),
+         {}, {K::TextEndsInBlank, 2}, {}},
+        {"text with a line feed", with([](CPluvoDoc& d) { d.texts[1] = "a\nb"; }),
+         {}, {K::TextLineFeed, 1}, {}},
+        {"text with a zero byte", with([](CPluvoDoc& d) { d.texts[1] = std::string("a\0b", 3); }),
+         {K::TextZeroByte, 1}, {K::TextZeroByte, 1}, {K::TextControl, 1}},
+        {"shown text with a control character", with([](CPluvoDoc& d) { d.texts[1] = "a\x01"; }),
+         {}, {}, {K::TextControl, 1}},
+        {"face name ending in a blank",
+         with([](CPluvoDoc& d) { d.fonts[2].SetFaceName("Courier "); }),
+         {}, {K::FaceEndsInBlank, 2}, {}},
+        {"face name of 32 bytes",
+         with([](CPluvoDoc& d) { std::memset(d.fonts[0].lfFaceName, 'F', kFaceSize); }),
+         {}, {K::FaceTooLong, 0}, {}},
+        {"bytes after the face name", with([](CPluvoDoc& d) { d.fonts[1].lfFaceName[30] = 'x'; }),
+         {}, {K::FaceHiddenBytes, 1}, {}},
+        {"MetCoord of 300", with([](CPluvoDoc& d) { d.MetCoord = 300; }),
+         {K::SettingNotByte, 0, 300}, {K::SettingNotByte, 0, 300}, {}},
+        {"FileReserved", with([](CPluvoDoc& d) { d.FileReserved = 7; }),
+         {}, {K::FileReserved, 0, 7}, {}},
+        {"no texts", with([](CPluvoDoc& d) { d.texts.clear(); d.figures.clear(); }),
+         {}, {K::NoText}, {}},
+        {"no fonts", with([](CPluvoDoc& d) { d.fonts.clear(); d.figures.clear(); }),
+         {}, {K::NoFont}, {}},
+        {"figure naming a text past the list", with([](CPluvoDoc& d) { d.figures[4].TekstIndex = 3; }),
+         {}, {K::TextIndexPast, 4, 3}, {}},
+        {"current figure naming a font past the list",
+         with([](CPluvoDoc& d) { d.current.FontIndex = 9; }), {}, {K::FontIndexPast, -1, 9}, {}},
+        {"ellipse whose centre passes 32 bits",
+         with([](CPluvoDoc& d) { d.figures[2].p2 = {INT32_MAX, 5}; }), {}, {}, {K::ValueWraps, 2}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WhatDoesNotFit(c.doc, DrawingFormat::Binary), c.binary) << c.name;
+        EXPECT_EQ(WhatDoesNotFit(c.doc, DrawingFormat::Text), c.text) << c.name;
+        EXPECT_EQ(WhatDoesNotFit(c.doc, DrawingFormat::Svg), c.svg) << c.name;
+        EXPECT_EQ(ReadsBackExactly(c.doc, DrawingFormat::Binary), !c.binary) << c.name;
+        EXPECT_EQ(ReadsBackExactly(c.doc, DrawingFormat::Text), !c.text) << c.name;
+    }
+    RandomDrawings random;
+    int fit[2] = {};
+    for (int i = 0; i < 500; ++i) {
+        const CPluvoDoc doc = random.Next();
+        for (DrawingFormat format : {DrawingFormat::Binary, DrawingFormat::Text}) {
+            const bool fits = !WhatDoesNotFit(doc, format);
+            fit[static_cast<int>(format)] += fits;
+            ASSERT_EQ(ReadsBackExactly(doc, format), fits)
+                << "drawing " << i << " in format " << static_cast<int>(format);
+        }
+    }
+    // Both answers come up often enough for either to be tested.
+    for (int n : fit) {
+        EXPECT_GT(n, 100);
+        EXPECT_LT(n, 480);
+    }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -14,8 +15,19 @@
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
+
+// Every change of the process-wide umask in these tests, counted: it holds
+// for all threads, so a thread that changes it, even for a moment, makes
+// the files that other threads create meanwhile writable by everyone.
+std::atomic<int> g_umaskCalls{0};
+
+extern "C" mode_t umask(mode_t mask) noexcept {
+    ++g_umaskCalls;
+    return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
 
 namespace {
 
@@ -101,12 +113,14 @@ TEST(FileIo, ReplacingWritesWholeFilesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(info.st_mode & 0777, 0640u) << "an existing file keeps its permissions";
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.plv"});
 
+    const mode_t previous = ::umask(027);
+    const int calls = g_umaskCalls;
     const std::string fresh = folder / "b.txt";
     ASSERT_FALSE(ReplaceFile(fresh, std::string_view("x")));
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    EXPECT_EQ(g_umaskCalls, calls) << "a new file takes the umask without changing it";
+    ::umask(previous);
     ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0666u & ~mask);
+    EXPECT_EQ(info.st_mode & 0777, 0640u) << "a new file gets 0666 less the umask";
 }
 
 TEST(FileIo, ReplacingFollowsLinksToTheirTarget) {

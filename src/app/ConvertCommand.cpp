@@ -1,5 +1,6 @@
 #include "app/ConvertCommand.h"
 
+#include "app/MisfitReason.h"
 #include "app/PdfExport.h"
 #include "app/Translations.h"
 #include "model/DrawingFile.h"
@@ -42,7 +43,8 @@ std::string UsageText() {
         "  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, .pdf de afgedrukte pagina,\n"
         "           anders een tekening\n"
         "  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384\n"
-        "           (zonder --size: de tekening plus een rastervak)\n"));
+        "           (zonder --size: de tekening plus een rastervak, zoals het venster ten\n"
+        "           hoogste 16384 op een zijde en 64 miljoen beeldpunten in totaal)\n"));
 }
 
 struct Size {
@@ -139,7 +141,7 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QS
 // Paints the canvas offscreen and writes it through the PNG converter.
 int ConvertToPng(CPluvoDoc& doc, const Arguments& args) {
     const CanvasSize size =
-        args.size ? CanvasSize{args.size->width, args.size->height} : DefaultCanvasSize(doc);
+        args.size ? CanvasSize{args.size->width, args.size->height} : ConvertCanvasSize(doc);
     std::string error;
     if (!ExportCanvasPng(doc, size.width, size.height, args.output, error)) {
         const FileError problem = ReplaceProblem(args.output);
@@ -183,8 +185,12 @@ int Convert(int argc, char** argv) {
         return kOk;
     }
 
+    const DrawingFormat format =
+        output.ends_with(".svg") ? DrawingFormat::Svg : FormatOfName(args.output);
+    if (const Misfit misfit = WhatDoesNotFit(doc, format))
+        return OutputError(args.output, MisfitReason(doc, format, misfit).toStdString());
     ByteProducer produce;
-    if (output.ends_with(".svg")) {
+    if (format == DrawingFormat::Svg) {
         // The title is the absolute path of the file written, without "." or
         // ".." in it.
         const std::string title =
@@ -200,6 +206,12 @@ int Convert(int argc, char** argv) {
 }
 
 } // namespace
+
+CanvasSize ConvertCanvasSize(const CPluvoDoc& doc) {
+    const CanvasSize extent = DefaultCanvasSize(doc);
+    const CanvasLayout capped = LayoutCanvas({0, 0, extent.width, extent.height}, 0, 1, 1, 0);
+    return {capped.width, capped.height};
+}
 
 // Text and PDF need a GUI application for their fonts, and the messages
 // need one for their translation; a conversion never needs a display, so the

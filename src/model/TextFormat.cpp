@@ -335,13 +335,13 @@ private:
     std::int64_t m_maxFont = 0;
 };
 
-// How a text or face name does not fit on a line of its own.
-enum class LineFit { Fits, LineFeed, EndsInBlank };
-
-LineFit FitOnLine(std::string_view s) {
-    if (s.find('\n') != std::string_view::npos) return LineFit::LineFeed;
-    if (!s.empty() && IsSpace(s.back())) return LineFit::EndsInBlank;
-    return LineFit::Fits;
+// A text or face name on a line of its own: a line feed would end the line
+// and white space at its end is dropped when read.
+Misfit OffLine(std::string_view s, Misfit::Kind lineFeed, Misfit::Kind endsInBlank,
+               std::int64_t item) {
+    if (s.find('\n') != std::string_view::npos) return {lineFeed, item};
+    if (!s.empty() && IsSpace(s.back())) return {endsInBlank, item};
+    return {};
 }
 
 Misfit IndexPast(const CPluvoDoc& doc, const Figuur& f, std::int64_t item) {
@@ -423,30 +423,17 @@ Misfit TextMisfit(const CPluvoDoc& doc) {
     using Kind = Misfit::Kind;
     if (const Misfit shared = BinaryMisfit(doc.drawing())) return shared;
     if (doc.FileReserved != 0) return {Kind::FileReserved, 0, doc.FileReserved};
-    for (std::size_t i = 0; i < doc.texts.size(); ++i) {
-        const auto item = static_cast<std::int64_t>(i);
-        switch (FitOnLine(doc.texts[i])) {
-        case LineFit::LineFeed:
-            return {Kind::TextLineFeed, item};
-        case LineFit::EndsInBlank:
-            return {Kind::TextEndsInBlank, item};
-        case LineFit::Fits:
-            break;
-        }
-    }
+    for (std::size_t i = 0; i < doc.texts.size(); ++i)
+        if (const Misfit off = OffLine(doc.texts[i], Kind::TextLineFeed, Kind::TextEndsInBlank,
+                                       static_cast<std::int64_t>(i)))
+            return off;
     for (std::size_t i = 0; i < doc.fonts.size(); ++i) {
         const auto item = static_cast<std::int64_t>(i);
         const LogFont& font = doc.fonts[i];
         const std::string_view face = font.FaceName();
         if (face.size() == kFaceSize) return {Kind::FaceTooLong, item};
-        switch (FitOnLine(face)) {
-        case LineFit::LineFeed:
-            return {Kind::FaceLineFeed, item};
-        case LineFit::EndsInBlank:
-            return {Kind::FaceEndsInBlank, item};
-        case LineFit::Fits:
-            break;
-        }
+        if (const Misfit off = OffLine(face, Kind::FaceLineFeed, Kind::FaceEndsInBlank, item))
+            return off;
         for (std::size_t b = face.size(); b < kFaceSize; ++b)
             if (font.lfFaceName[b] != 0) return {Kind::FaceHiddenBytes, item};
     }

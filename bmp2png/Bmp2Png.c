@@ -1,10 +1,10 @@
 /* Converts an uncompressed BMP file into a PNG beside it: "x.bpm" becomes
  * "x.png" (any other name gets ".png" added). Reads 24- and 32-bit BI_RGB
  * files, bottom-up or top-down; returns 0 on success, non-zero on failure
- * (also when the PNG exists already), in which case no PNG is left behind. The header is checked against the
- * file's real size and the rows are converted one at a time, so a damaged
- * header can neither make it read past the file nor allocate more than one
- * row of a file that exists. */
+ * (also when the PNG exists already), in which case no PNG is left behind.
+ * The header is checked against the file's real size and the rows are
+ * converted one at a time, so a damaged header can neither make it read past
+ * the file nor allocate more than one row of a file that exists. */
 #define _FILE_OFFSET_BITS 64
 #include <png.h>
 #include <stdint.h>

@@ -24,7 +24,9 @@ QString Quoted(std::string_view stored) {
 }
 
 QString TextNamed(const CPluvoDoc& doc, std::int64_t item) {
-    return Misfits::tr("tekst %1 (%2)").arg(item + 1).arg(Quoted(doc.texts[static_cast<std::size_t>(item)]));
+    return Misfits::tr("tekst %1 (%2)")
+        .arg(item + 1)
+        .arg(Quoted(doc.texts[static_cast<std::size_t>(item)]));
 }
 
 QString FontNamed(const CPluvoDoc& doc, std::int64_t item) {
@@ -57,7 +59,8 @@ QString WhatDoesNotFit(const CPluvoDoc& doc, const Misfit& m) {
     case K::FaceTooLong:
         return Misfits::tr("de naam van %1 is langer dan 31 tekens").arg(FontNamed(doc, m.item));
     case K::FaceHiddenBytes:
-        return Misfits::tr("%1 heeft tekens na het einde van zijn naam").arg(FontNamed(doc, m.item));
+        return Misfits::tr("%1 heeft tekens na het einde van zijn naam")
+            .arg(FontNamed(doc, m.item));
     case K::FaceControl:
         return Misfits::tr("de naam van %1 bevat een stuurteken").arg(FontNamed(doc, m.item));
     case K::SettingNotByte:

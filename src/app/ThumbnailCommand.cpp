@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 

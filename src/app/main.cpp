@@ -23,7 +23,8 @@ int PrintUsage() {
         "gebruik: pluvo [TEKENING]           de editor, met TEKENING geopend (.txt: tekstbestand)\n"
         "         pluvo --print TEKENING     drukt TEKENING af op de standaardprinter\n"
         "         pluvo convert INVOER UITVOER [--size BxH]\n"
-        "                                    zet een tekening om zonder venster (zie convert --help)\n"
+        "                                    zet een tekening om zonder venster (zie convert "
+        "--help)\n"
         "         pluvo thumbnail INVOER UITVOER.png GROOTTE\n"
         "                                    schrijft een miniatuur voor bestandsbeheerders\n"
         "         pluvo --help | --version   deze hulp, of de versie\n");

@@ -253,7 +253,8 @@ FileError ReplaceFile(const std::string& path, const ByteProducer& produce) {
     // system gave the temporary file.
     struct stat existing {};
     int error = 0;
-    if (::stat(target.c_str(), &existing) == 0 && ::fchmod(file.get(), existing.st_mode & 07777) != 0)
+    if (::stat(target.c_str(), &existing) == 0 &&
+        ::fchmod(file.get(), existing.st_mode & 07777) != 0)
         error = errno;
     if (error == 0) {
         produce([&](std::string_view piece) {

@@ -236,7 +236,8 @@ void WriteFigure(const CPluvoDoc& doc, std::size_t index, std::string& out,
         out += "fill=\"";
         AppendColor(out, static_cast<COLORREF>(f.KleurRand));
         out += "\" font-family=\"";
-        if (AppendStoredText(out, font.FaceName())) losses.Note(Misfit::Kind::FaceControl, f.FontIndex);
+        if (AppendStoredText(out, font.FaceName()))
+            losses.Note(Misfit::Kind::FaceControl, f.FontIndex);
         out += "\" ";
         const std::int32_t angle = (calc.sub(3600, font.lfOrientation) % 3600) / 10;
         if (angle != 0) {

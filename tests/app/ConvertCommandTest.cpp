@@ -25,7 +25,8 @@ struct Outcome {
 
 // Runs pluvo without a display; `platform` is put into QT_QPA_PLATFORM when
 // given.
-Outcome RunPluvo(const QStringList& args, const QString& workingDir = {}, const QString& platform = {}) {
+Outcome RunPluvo(const QStringList& args, const QString& workingDir = {},
+                 const QString& platform = {}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
@@ -243,11 +244,13 @@ TEST(ConvertCommand, ThumbnailsShowTheWholeOfADrawingHoweverWide) {
         box.KleurVul = 0x0000FF;
         doc.figures = {box};
         Put(dir.filePath("wide.plv"), QByteArray::fromStdString(StoreBinary(doc)));
-        const Outcome run = RunPluvo({"thumbnail", dir.filePath("wide.plv"), dir.filePath("wide.png"), "128"});
+        const Outcome run =
+            RunPluvo({"thumbnail", dir.filePath("wide.plv"), dir.filePath("wide.png"), "128"});
         ASSERT_EQ(run.status, 0) << run.errors.toStdString();
         const QImage thumbnail(dir.filePath("wide.png"));
         EXPECT_EQ(thumbnail.width(), 128) << width;
-        EXPECT_NEAR(thumbnail.height(), 64, 4) << width << ": twice as wide as high, as the drawing";
+        EXPECT_NEAR(thumbnail.height(), 64, 4)
+            << width << ": twice as wide as high, as the drawing";
         const QColor middle = thumbnail.pixelColor(64, thumbnail.height() / 2);
         EXPECT_GT(middle.red(), 200) << width;
         EXPECT_LT(middle.green(), 60) << width << ": the box's fill";

@@ -119,8 +119,9 @@ TEST_F(SaveFailureTest, ADrawingTheFormatCannotHoldIsRefusedBeforeAnythingIsWrit
     files = {Path("t.txt"), Path("export.txt"), Path("t.plv")};
     frame->Run(CommandId::SaveAs);
     frame->Run(CommandId::WriteText);
-    EXPECT_EQ(messages, (QStringList{"Pluvo: Kan " + Path("t.txt") + " niet opslaan: " + why,
-                                     "Pluvo: Kan " + Path("export.txt") + " niet schrijven: " + why}));
+    EXPECT_EQ(messages,
+              (QStringList{"Pluvo: Kan " + Path("t.txt") + " niet opslaan: " + why,
+                           "Pluvo: Kan " + Path("export.txt") + " niet schrijven: " + why}));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
         << "nothing was written";
     EXPECT_TRUE(doc.IsModified());

@@ -9,9 +9,9 @@
 
 #include <cerrno>
 #include <climits>
-#include <random>
 #include <cstdio>
 #include <cstring>
+#include <random>
 #include <unistd.h>
 
 TEST(DrawingFile, OnlyLowerCaseTxtNamesUseTheTextFormat) {
@@ -162,7 +162,9 @@ private:
     std::string Text(int most) {
         std::string text;
         for (int n = Below(most); n > 0; --n) text += "abZ;,1\xe9"[Below(7)];
-        if (Rarely()) text.insert(static_cast<std::size_t>(Below(static_cast<int>(text.size()) + 1)), 1, "\n\r\t\0 "[Below(5)]);
+        if (Rarely())
+            text.insert(static_cast<std::size_t>(Below(static_cast<int>(text.size()) + 1)), 1,
+                        "\n\r\t\0 "[Below(5)]);
         return text;
     }
     LogFont Font() {
@@ -174,7 +176,9 @@ private:
         return font;
     }
     // An index into a list of n entries, past it now and then.
-    std::int32_t Index(std::size_t n) { return Rarely() ? static_cast<std::int32_t>(n) : Below(static_cast<int>(n) + 1) - 1; }
+    std::int32_t Index(std::size_t n) {
+        return Rarely() ? static_cast<std::int32_t>(n) : Below(static_cast<int>(n) + 1) - 1;
+    }
     Figuur Figure(const CPluvoDoc& doc) {
         Figuur f;
         f.FiguurType = Below(4) == 0 ? Int() : Below(11);
@@ -210,43 +214,100 @@ TEST(DrawingFile, EveryFormatReadsBackWhatItWritesOrSaysWhatDoesNotFit) {
     const Case cases[] = {
         {"new drawing", CPluvoDoc(), {}, {}, {}},
         {"every kind", samples::EveryKind(), {}, {}, {}},
-        {"text of 600 characters", with([](CPluvoDoc& d) { d.texts[0] = std::string(600, 'x'); }),
-         {}, {}, {}},
+        {"text of 600 characters",
+         with([](CPluvoDoc& d) { d.texts[0] = std::string(600, 'x'); }),
+         {},
+         {},
+         {}},
         // A font line that starts without two blanks was taken for a header.
         {"font height grown by resizing",
-         with([](CPluvoDoc& d) { d.fonts[1].lfHeight = -1234567; }), {}, {}, {}},
-        {"figure kind of three digits", with([](CPluvoDoc& d) { d.figures[0].FiguurType = -10; }),
-         {}, {}, {}},
-        {"text ending in a blank", with([](CPluvoDoc& d) { d.texts[2] += ' '; }),
-         {}, {K::TextEndsInBlank, 2}, {}},
-        {"text with a line feed", with([](CPluvoDoc& d) { d.texts[1] = "a\nb"; }),
-         {}, {K::TextLineFeed, 1}, {}},
-        {"text with a zero byte", with([](CPluvoDoc& d) { d.texts[1] = std::string("a\0b", 3); }),
-         {K::TextZeroByte, 1}, {K::TextZeroByte, 1}, {K::TextControl, 1}},
-        {"shown text with a control character", with([](CPluvoDoc& d) { d.texts[1] = "a\x01"; }),
-         {}, {}, {K::TextControl, 1}},
+         with([](CPluvoDoc& d) { d.fonts[1].lfHeight = -1234567; }),
+         {},
+         {},
+         {}},
+        {"figure kind of three digits",
+         with([](CPluvoDoc& d) { d.figures[0].FiguurType = -10; }),
+         {},
+         {},
+         {}},
+        {"text ending in a blank",
+         with([](CPluvoDoc& d) { d.texts[2] += ' '; }),
+         {},
+         {K::TextEndsInBlank, 2},
+         {}},
+        {"text with a line feed",
+         with([](CPluvoDoc& d) { d.texts[1] = "a\nb"; }),
+         {},
+         {K::TextLineFeed, 1},
+         {}},
+        {"text with a zero byte",
+         with([](CPluvoDoc& d) { d.texts[1] = std::string("a\0b", 3); }),
+         {K::TextZeroByte, 1},
+         {K::TextZeroByte, 1},
+         {K::TextControl, 1}},
+        {"shown text with a control character",
+         with([](CPluvoDoc& d) { d.texts[1] = "a\x01"; }),
+         {},
+         {},
+         {K::TextControl, 1}},
         {"face name ending in a blank",
          with([](CPluvoDoc& d) { d.fonts[2].SetFaceName("Courier "); }),
-         {}, {K::FaceEndsInBlank, 2}, {}},
+         {},
+         {K::FaceEndsInBlank, 2},
+         {}},
         {"face name of 32 bytes",
          with([](CPluvoDoc& d) { std::memset(d.fonts[0].lfFaceName, 'F', kFaceSize); }),
-         {}, {K::FaceTooLong, 0}, {}},
-        {"bytes after the face name", with([](CPluvoDoc& d) { d.fonts[1].lfFaceName[30] = 'x'; }),
-         {}, {K::FaceHiddenBytes, 1}, {}},
-        {"MetCoord of 300", with([](CPluvoDoc& d) { d.MetCoord = 300; }),
-         {K::SettingNotByte, 0, 300}, {K::SettingNotByte, 0, 300}, {}},
-        {"FileReserved", with([](CPluvoDoc& d) { d.FileReserved = 7; }),
-         {}, {K::FileReserved, 0, 7}, {}},
-        {"no texts", with([](CPluvoDoc& d) { d.texts.clear(); d.figures.clear(); }),
-         {}, {K::NoText}, {}},
-        {"no fonts", with([](CPluvoDoc& d) { d.fonts.clear(); d.figures.clear(); }),
-         {}, {K::NoFont}, {}},
-        {"figure naming a text past the list", with([](CPluvoDoc& d) { d.figures[4].TekstIndex = 3; }),
-         {}, {K::TextIndexPast, 4, 3}, {}},
+         {},
+         {K::FaceTooLong, 0},
+         {}},
+        {"bytes after the face name",
+         with([](CPluvoDoc& d) { d.fonts[1].lfFaceName[30] = 'x'; }),
+         {},
+         {K::FaceHiddenBytes, 1},
+         {}},
+        {"MetCoord of 300",
+         with([](CPluvoDoc& d) { d.MetCoord = 300; }),
+         {K::SettingNotByte, 0, 300},
+         {K::SettingNotByte, 0, 300},
+         {}},
+        {"FileReserved",
+         with([](CPluvoDoc& d) { d.FileReserved = 7; }),
+         {},
+         {K::FileReserved, 0, 7},
+         {}},
+        {"no texts",
+         with([](CPluvoDoc& d) {
+             d.texts.clear();
+             d.figures.clear();
+         }),
+         {},
+         {K::NoText},
+         {}},
+        {"no fonts",
+         with([](CPluvoDoc& d) {
+             d.fonts.clear();
+             d.figures.clear();
+         }),
+         {},
+         {K::NoFont},
+         {}},
+        {"figure naming a text past the list",
+         with([](CPluvoDoc& d) { d.figures[4].TekstIndex = 3; }),
+         {},
+         {K::TextIndexPast, 4, 3},
+         {}},
         {"current figure naming a font past the list",
-         with([](CPluvoDoc& d) { d.current.FontIndex = 9; }), {}, {K::FontIndexPast, -1, 9}, {}},
+         with([](CPluvoDoc& d) { d.current.FontIndex = 9; }),
+         {},
+         {K::FontIndexPast, -1, 9},
+         {}},
         {"ellipse whose centre passes 32 bits",
-         with([](CPluvoDoc& d) { d.figures[2].p2 = {INT32_MAX, 5}; }), {}, {}, {K::ValueWraps, 2}},
+         with([](CPluvoDoc& d) {
+             d.figures[2].p2 = {INT32_MAX, 5};
+         }),
+         {},
+         {},
+         {K::ValueWraps, 2}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(WhatDoesNotFit(c.doc, DrawingFormat::Binary), c.binary) << c.name;

@@ -16,6 +16,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -180,4 +181,28 @@ TEST(FileIo, AWriteErrorLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(error.code, EFBIG);
     EXPECT_EQ(Contents(target), "old");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.plv"});
+}
+
+TEST(FileIo, TwoThreadsReplacingAtOnceLeaveEachOtherAlone) {
+    // The recovery copy is written on a thread of its own while the window
+    // saves: neither may change what the other writes, nor its permissions.
+    Folder folder;
+    const mode_t previous = ::umask(022);
+    const auto replaceMany = [&folder](const std::string& name) {
+        for (int i = 0; i < 40; ++i) {
+            const std::string path = folder / (name + std::to_string(i));
+            EXPECT_FALSE(ReplaceFile(path, std::string_view(path)));
+        }
+    };
+    std::thread copies(replaceMany, "copy");
+    replaceMany("save");
+    copies.join();
+    ::umask(previous);
+    for (const std::string& name : folder.Names()) {
+        EXPECT_EQ(Contents(folder / name), folder / name);
+        struct stat info {};
+        ASSERT_EQ(::stat((folder / name).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0644u) << name;
+    }
+    EXPECT_EQ(folder.Names().size(), 80u);
 }

@@ -94,7 +94,7 @@ void BM_OpenBinaryFile(benchmark::State& state) {
         CPluvoDoc doc;
         if (OpenDrawing(doc, fx.binaryPath).status != OpenStatus::Opened)
             state.SkipWithError("binary file rejected");
-        benchmark::DoNotOptimize(doc.figures.data());
+        benchmark::DoNotOptimize(doc.drawing().figures.data());
     }
     Processed(state, fx.binaryBytes);
 }
@@ -113,7 +113,7 @@ void BM_LoadBinary(benchmark::State& state) {
     for (auto _ : state) {
         CPluvoDoc doc;
         if (!LoadBinary(doc, fx.binary)) state.SkipWithError("binary file rejected");
-        benchmark::DoNotOptimize(doc.figures.data());
+        benchmark::DoNotOptimize(doc.drawing().figures.data());
     }
     Processed(state, fx.binaryBytes);
 }
@@ -141,7 +141,7 @@ void BM_ReadText(benchmark::State& state) {
     for (auto _ : state) {
         CPluvoDoc doc;
         if (!ReadText(doc, fx.text).ok) state.SkipWithError("text rejected");
-        benchmark::DoNotOptimize(doc.figures.data());
+        benchmark::DoNotOptimize(doc.drawing().figures.data());
     }
     Processed(state, fx.textBytes);
 }

@@ -64,7 +64,7 @@ void BandOnly(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
     doc.current.p1 = {896, 512};
-    const LineEndIndex ends(doc.figures, doc.SnapDistance);
+    const LineEndIndex ends(doc.drawing().figures, doc.SnapDistance);
     Figuur shown = doc.current;
     std::int64_t i = 0;
     for (auto _ : state) {
@@ -86,8 +86,8 @@ void MoveDuringCopy(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
     if (state.range(1) != 0)
-        for (Figuur& f : doc.figures) f.RsterPnt = 1;
-    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+        for (Figuur& f : Writable(doc).figures) f.RsterPnt = 1;
+    for (std::uint32_t k = 0; k < Writable(doc).figures.size(); ++k) WritableSelection(doc).push_back(k);
     doc.current.FiguurType = Kopieer;
     Panes panes;
     EditRoad road(doc);
@@ -110,8 +110,8 @@ BENCHMARK(MoveDuringCopy)
 void FirstMoveOfCopy(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
-    for (Figuur& f : doc.figures) f.RsterPnt = 1;
-    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    for (Figuur& f : Writable(doc).figures) f.RsterPnt = 1;
+    for (std::uint32_t k = 0; k < Writable(doc).figures.size(); ++k) WritableSelection(doc).push_back(k);
     doc.current.FiguurType = Kopieer;
     Panes panes;
     EditRoad road(doc);
@@ -157,7 +157,7 @@ BENCHMARK(PlaceLine)
 void PlaceLineDrawingOnly(benchmark::State& state) {
     Canvas canvas(static_cast<std::size_t>(state.range(0)), 1);
     CPluvoDoc& doc = canvas.doc;
-    const LineEndIndex ends(doc.figures, doc.SnapDistance);
+    const LineEndIndex ends(doc.drawing().figures, doc.SnapDistance);
     std::int64_t i = 0;
     for (auto _ : state) {
         doc.current.p1 = {300 + static_cast<std::int32_t>(i % 97) * 7, 300};

@@ -19,14 +19,14 @@ constexpr std::size_t kFigures = 100000;
 // drops the undo copy.
 Edit PlaceLine(std::int32_t x) {
     return {UndoRule::Drop, Modified::Yes, Repaint::WhenSelected,
-            [x](CPluvoDoc& doc) {
-                doc.current.FiguurType = Lijn;
-                doc.current.p1 = {x % 1900, 100};
-                doc.current.p2 = {x % 1900, 900};
-                doc.AppendFigure();
+            [x](DrawingEditor& editor) {
+                Figuur& current = editor.Doc().current;
+                current.FiguurType = Lijn;
+                current.p1 = {x % 1900, 100};
+                current.p2 = {x % 1900, 900};
+                AppendFigure(editor);
                 return Change::Made;
-            },
-            Reach::Append};
+            }};
 }
 
 void PlaceWithHistory(benchmark::State& state) {
@@ -67,8 +67,8 @@ BENCHMARK(ThousandOneFigureSteps)->Iterations(3)->Unit(benchmark::kMillisecond);
 void RotationItself(benchmark::State& state) {
     CPluvoDoc doc = CachedDrawing(kFigures);
     for (auto _ : state) {
-        doc.TakeSnapshot();
-        doc.Draai90();
+        TakeSnapshot(doc);
+        Draai90(doc);
     }
 }
 BENCHMARK(RotationItself)->Unit(benchmark::kMillisecond);

@@ -40,7 +40,7 @@ BENCHMARK(PaintDrawing)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMi
 // all figures come on top.
 void PaintAllSelected(benchmark::State& state) {
     CPluvoDoc doc = GenerateDrawing(static_cast<std::size_t>(state.range(0)));
-    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    for (std::uint32_t k = 0; k < Writable(doc).figures.size(); ++k) WritableSelection(doc).push_back(k);
     Buffer buffer;
     for (auto _ : state) {
         RasterSurface surface = buffer.Surface();

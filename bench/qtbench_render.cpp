@@ -38,7 +38,7 @@ BENCHMARK(PaintDrawing)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMi
 // The same with every figure selected, as after "select all".
 void PaintAllSelected(benchmark::State& state) {
     CPluvoDoc doc = GenerateDrawing(static_cast<std::size_t>(state.range(0)));
-    for (std::uint32_t k = 0; k < doc.figures.size(); ++k) doc.selection.push_back(k);
+    for (std::uint32_t k = 0; k < Writable(doc).figures.size(); ++k) WritableSelection(doc).push_back(k);
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         QtSurface surface(image);
@@ -52,14 +52,14 @@ BENCHMARK(PaintAllSelected)->Arg(100000)->Unit(benchmark::kMillisecond);
 // One mouse move of a placing gesture: the old band off, the new one on.
 void RubberbandMove(benchmark::State& state, std::int32_t tool, std::size_t selected) {
     CPluvoDoc& doc = Drawing(100000);
-    doc.selection.clear();
-    for (std::uint32_t k = 0; k < selected; ++k) doc.selection.push_back(k * 997);
+    WritableSelection(doc).clear();
+    for (std::uint32_t k = 0; k < selected; ++k) WritableSelection(doc).push_back(k * 997);
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QtSurface surface(image);
     doc.current.FiguurType = tool;
     doc.current.p1 = {400, 300};
-    const LineEndIndex ends(doc.figures, doc.SnapDistance);
+    const LineEndIndex ends(doc.drawing().figures, doc.SnapDistance);
     Figuur shown = doc.current;
     std::int32_t step = 0;
     for (auto _ : state) {
@@ -69,7 +69,7 @@ void RubberbandMove(benchmark::State& state, std::int32_t tool, std::size_t sele
         shown = doc.current;
         ++step;
     }
-    doc.selection.clear();
+    WritableSelection(doc).clear();
     doc.current.FiguurType = Lijn;
 }
 BENCHMARK_CAPTURE(RubberbandMove, rectangle, Rechthoek, 0)->Unit(benchmark::kMicrosecond);

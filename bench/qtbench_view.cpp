@@ -1,7 +1,9 @@
 // Scrolling and zooming the window's view of 100,000 figures on a canvas
 // larger than its 1920x1080 window: a wheel notch of scrolling and a zoom
 // step, each with the screen update that follows it (the view painted into
-// an image as the screen would get it). Neither repaints the drawing.
+// an image as the screen would get it). Neither repaints the drawing. And a
+// small drawing zoomed far out, where the canvas grows to fill the window,
+// and edited there.
 #include "common/DrawingGenerator.h"
 #include "interaction/EditRoad.h"
 #include "model/CPluvoDoc.h"
@@ -13,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -20,9 +23,7 @@ struct NoStatus : GestureStatus {
     void SetPaneText(int, const std::string&) override {}
 };
 
-// The drawing with one figure far out, so that the canvas is more than twice
-// the window each way (so that it scrolls at 50 % too), and a view on it
-// painted once.
+// A view of a drawing in the 1920x1080 window, painted once.
 struct Scene {
     CPluvoDoc doc;
     EditRoad road{doc};
@@ -30,13 +31,8 @@ struct Scene {
     CPluvoView view{doc, road, status};
     QImage screen{kBenchWidth, kBenchHeight, QImage::Format_RGB32};
 
-    Scene() {
-        doc = CachedDrawing(100000);
-        Figuur far;
-        far.FiguurType = Lijn;
-        far.p1 = {4000, 2300};
-        far.p2 = {4100, 2400};
-        doc.figures.push_back(far);
+    explicit Scene(CPluvoDoc drawing) {
+        doc = std::move(drawing);
         view.resize(kBenchWidth, kBenchHeight);
         view.InitialUpdate();
         Show();
@@ -49,8 +45,20 @@ struct Scene {
     }
 };
 
+// The drawing with one figure far out, so that the canvas is more than twice
+// the window each way (so that it scrolls at 50 % too).
+CPluvoDoc LargeDrawing() {
+    CPluvoDoc doc = CachedDrawing(100000);
+    Figuur far;
+    far.FiguurType = Lijn;
+    far.p1 = {4000, 2300};
+    far.p2 = {4100, 2400};
+    Writable(doc).figures.push_back(far);
+    return doc;
+}
+
 Scene& TheScene() {
-    static Scene scene;
+    static Scene scene(LargeDrawing());
     return scene;
 }
 
@@ -91,6 +99,53 @@ void ZoomStep(benchmark::State& state) {
 }
 // 100 % <-> 200 %, and 50 % <-> 100 % (the reduced canvas made anew).
 BENCHMARK(ZoomStep)->Arg(kActualSize)->Arg(kActualSize - 1)->Unit(benchmark::kMillisecond);
+
+// A small drawing with its labels shown.
+CPluvoDoc SmallDrawing() {
+    CPluvoDoc doc = CachedDrawing(100);
+    Writable(doc).MetCoord = 1;
+    return doc;
+}
+
+// The small drawing in the 1920x1080 window zoomed out: at 25 % the canvas
+// covers 7680 x 4320 drawing pixels to fill the window, at 12.5 % it holds
+// its cap of 64 million pixels and the rest of the window shows the plane,
+// made beside it; each step out is painted anew and shown, and so is the
+// step back to 100 %.
+void ZoomOutFar(benchmark::State& state) {
+    Scene scene(SmallDrawing());
+    const int to = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        scene.view.SetZoomStep(to);
+        scene.Show();
+        scene.view.SetZoomStep(kActualSize);
+        scene.Show();
+    }
+}
+BENCHMARK(ZoomOutFar)->Arg(kActualSize - 2)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// One edit of that drawing (its figures moved a pixel) shown at a step:
+// the whole canvas painted anew, and reduced when the step is below 100 %.
+void EditShown(benchmark::State& state) {
+    Scene scene(SmallDrawing());
+    scene.view.SetZoomStep(static_cast<int>(state.range(0)));
+    scene.Show();
+    int direction = 1;
+    for (auto _ : state) {
+        Edit edit;
+        edit.change = [direction](DrawingEditor& editor) {
+            for (Figuur& f : editor.figures.Whole()) {
+                f.p1.x += direction;
+                f.p2.x += direction;
+            }
+            return Change::Made;
+        };
+        scene.road.Apply(edit);
+        scene.Show();
+        direction = -direction;
+    }
+}
+BENCHMARK(EditShown)->Arg(kActualSize)->Arg(kActualSize - 2)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

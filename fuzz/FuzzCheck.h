@@ -1,5 +1,8 @@
-// A check that stops the fuzzer with a message when an invariant breaks.
+// A check that stops the fuzzer with a message when an invariant breaks, and
+// the tests' ways of building a document and running its operations.
 #pragma once
+
+#include "../tests/model/TestAccess.h"
 
 #include <cstdio>
 #include <cstdlib>

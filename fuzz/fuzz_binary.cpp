@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     CPluvoDoc doc;
     if (!LoadBinary(doc, bytes)) {
-        FUZZ_CHECK(doc.figures.empty() && doc.texts.size() == 1 && doc.fonts.size() == 1);
+        FUZZ_CHECK(doc.drawing().figures.empty() && doc.drawing().texts.size() == 1 && doc.drawing().fonts.size() == 1);
         return 0;
     }
     const std::string stored = StoreBinary(doc);

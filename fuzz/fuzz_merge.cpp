@@ -12,15 +12,15 @@ namespace {
 
 CPluvoDoc Base() {
     CPluvoDoc doc;
-    doc.texts.push_back("tweede");
-    doc.points = {{1, 2}, {3, 4}, {5, 6}};
+    Writable(doc).texts.push_back("tweede");
+    Writable(doc).points = {{1, 2}, {3, 4}, {5, 6}};
     doc.current.FiguurType = Polygoon;
     doc.current.nHoek = 3;
-    doc.AppendFigure();
+    AppendFigure(doc);
     doc.current.FiguurType = Tekst;
     doc.current.TekstIndex = 1;
-    doc.AppendFigure();
-    doc.selection = {1};
+    AppendFigure(doc);
+    WritableSelection(doc) = {1};
     return doc;
 }
 
@@ -34,20 +34,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CPluvoDoc doc = base;
     if (Merge(doc, bytes) == MergeResult::Refused) {
         FUZZ_CHECK(StoreBinary(doc) == baseBytes);
-        FUZZ_CHECK(doc.selection == base.selection);
+        FUZZ_CHECK(doc.Selection() == base.Selection());
         return 0;
     }
     BinaryDrawing parsed;
     FUZZ_CHECK(ParseBinary(bytes, parsed));
     const Drawing& file = parsed.drawing;
-    FUZZ_CHECK(doc.figures.size() == base.figures.size() + file.figures.size());
-    FUZZ_CHECK(doc.texts.size() == base.texts.size() + file.texts.size());
-    FUZZ_CHECK(doc.fonts.size() == base.fonts.size() + file.fonts.size());
-    FUZZ_CHECK(doc.points.size() == base.points.size() + file.points.size());
-    FUZZ_CHECK(doc.selection.size() == file.figures.size());
-    for (std::size_t i = 0; i < doc.selection.size(); ++i)
-        FUZZ_CHECK(doc.selection[i] == base.figures.size() + i);
-    FUZZ_CHECK(doc.SizeRaster == base.SizeRaster && doc.current == base.current);
+    FUZZ_CHECK(doc.drawing().figures.size() == base.drawing().figures.size() + file.figures.size());
+    FUZZ_CHECK(doc.drawing().texts.size() == base.drawing().texts.size() + file.texts.size());
+    FUZZ_CHECK(doc.drawing().fonts.size() == base.drawing().fonts.size() + file.fonts.size());
+    FUZZ_CHECK(doc.drawing().points.size() == base.drawing().points.size() + file.points.size());
+    FUZZ_CHECK(doc.Selection().size() == file.figures.size());
+    for (std::size_t i = 0; i < doc.Selection().size(); ++i)
+        FUZZ_CHECK(doc.Selection()[i] == base.drawing().figures.size() + i);
+    FUZZ_CHECK(doc.drawing().SizeRaster == base.drawing().SizeRaster && doc.current == base.current);
 
     std::string svg;
     WriteSvg(doc, "fuzz.svg", svg);

@@ -54,12 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // which figures are selected.
     const std::uint8_t last = size > 0 ? data[size - 1] : 0;
     doc.PrintFactor = last % 13 - 1;
-    const std::size_t marked = std::min<std::size_t>((last >> 2) % 8, doc.points.size());
+    const std::size_t marked = std::min<std::size_t>((last >> 2) % 8, doc.drawing().points.size());
     CanvasView view{kWidth, kHeight, SelectionMarks::Show,
-                    std::span<const POINT>(doc.points).last(marked)};
-    for (std::size_t i = 0; i < doc.figures.size(); i += 1 + last % 3)
-        doc.selection.push_back(static_cast<std::uint32_t>(i));
-    if (last & 0x80) doc.selection.push_back(0xFFFFFFFFu);
+                    std::span<const POINT>(doc.drawing().points).last(marked)};
+    for (std::size_t i = 0; i < doc.drawing().figures.size(); i += 1 + last % 3)
+        WritableSelection(doc).push_back(static_cast<std::uint32_t>(i));
+    if (last & 0x80) WritableSelection(doc).push_back(0xFFFFFFFFu);
 
     const std::vector<Pixel> screen = Paint(doc, SurfaceKind::Screen, view);
     FUZZ_CHECK(Paint(doc, SurfaceKind::Screen, view) == screen);

@@ -105,10 +105,11 @@ Figuur Shape(std::int32_t type, POINT a, POINT b, COLORREF rand) {
 
 // A drawing of every kind of figure on the canvas, or the new drawing.
 void SampleDrawing(CPluvoDoc& doc, std::uint8_t choice) {
-    doc.OnNewDocument();
+    OnNewDocument(doc);
     if (choice % 3 == 0) return;
-    doc.SizeRaster = choice % 3 == 1 ? 16 : 10;
-    doc.MetCoord = choice & 4 ? 1 : 0;
+    Drawing& drawing = Writable(doc);
+    drawing.SizeRaster = choice % 3 == 1 ? 16 : 10;
+    drawing.MetCoord = choice & 4 ? 1 : 0;
     Figuur box = Shape(Rechthoek, {20, 20}, {70, 60}, 0);
     box.MetVul = 1;
     box.KleurVul = 0x6464FF;
@@ -120,35 +121,35 @@ void SampleDrawing(CPluvoDoc& doc, std::uint8_t choice) {
     polygon.MetVul = 1;
     polygon.KleurVul = 0x00FFFF;
     polygon.nHoek = 3;
-    polygon.PolyPnt = static_cast<std::int32_t>(doc.points.size());
-    doc.points.insert(doc.points.end(), {{0, 0}, {30, 5}, {10, 25}});
+    polygon.PolyPnt = static_cast<std::int32_t>(drawing.points.size());
+    drawing.points.insert(drawing.points.end(), {{0, 0}, {30, 5}, {10, 25}});
     Figuur star = Shape(Veelhoek, {100, 60}, {140, 100}, 0xFF0000);
     star.nHoek = 5;
     Figuur arc = Shape(Boogkwart, {10, 70}, {40, 95}, 0x0000FF);
     Figuur circle = Shape(Cirkel, {120, 80}, {130, 90}, 0);
     Figuur text = Shape(Tekst, {30, 30}, {30, 30}, 0);
-    text.TekstIndex = static_cast<std::int32_t>(doc.texts.size());
-    doc.texts.push_back("Pluvo");
+    text.TekstIndex = static_cast<std::int32_t>(drawing.texts.size());
+    drawing.texts.push_back("Pluvo");
     Figuur fill = Shape(Opvullen, {40, 40}, {40, 40}, 0);
     fill.KleurVul = 0x00FF00;
     fill.MetVul = 1;
-    doc.figures = {box, ellipse, line, polygon, star, arc, circle, text, fill};
+    drawing.figures = {box, ellipse, line, polygon, star, arc, circle, text, fill};
     doc.current.KleurVul = 0x80FF80;
 }
 
 // Whether every figure points inside the lists it uses, as the figures the
 // editor makes from a well-formed drawing do.
 bool WellFormed(const CPluvoDoc& doc) {
-    for (const Figuur& f : doc.figures) {
+    for (const Figuur& f : doc.drawing().figures) {
         if (f.FiguurType == Polygoon) {
             if (f.PolyPnt < 0 || f.nHoek < 0 ||
-                std::int64_t{f.PolyPnt} + f.nHoek > static_cast<std::int64_t>(doc.points.size()))
+                std::int64_t{f.PolyPnt} + f.nHoek > static_cast<std::int64_t>(doc.drawing().points.size()))
                 return false;
         }
         if (f.FiguurType == Tekst) {
-            if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.texts.size())
+            if (f.TekstIndex < 0 || static_cast<std::size_t>(f.TekstIndex) >= doc.drawing().texts.size())
                 return false;
-            if (f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.fonts.size())
+            if (f.FontIndex < 0 || static_cast<std::size_t>(f.FontIndex) >= doc.drawing().fonts.size())
                 return false;
         }
     }
@@ -199,7 +200,7 @@ struct Session {
         Whole();
     }
     void Whole() {
-        wholeFigures = doc.figures;
+        wholeFigures = doc.drawing().figures;
         wholeSnap = doc.SnapDistance;
     }
     void Handle(GestureOutcome outcome) {
@@ -212,7 +213,6 @@ struct Session {
     }
     void Restart() {
         fresh.clear();
-        road.ClearHistory();
         start = doc.drawing();
         wellFormed = WellFormed(doc);
         InitialUpdate();
@@ -279,7 +279,7 @@ void Session::Act(Input& in) {
     const std::uint8_t op = in.Byte();
     if (kTrace)
         std::fprintf(stderr, "action %d (bezig %d, figures %zu, points %zu, steps %zu/%zu)\n",
-                     op % 20, gesture.Bezig(), doc.figures.size(), doc.points.size(),
+                     op % 20, gesture.Bezig(), doc.drawing().figures.size(), doc.drawing().points.size(),
                      road.GetHistory().Position(), road.GetHistory().Steps());
     switch (op % 20) {
     case 0:
@@ -320,7 +320,7 @@ void Session::Act(Input& in) {
         RunEdit(road,
                 static_cast<CommandId>(static_cast<std::int32_t>(CommandId::FillColour1) +
                                        static_cast<std::int32_t>(n)),
-                [colour](CPluvoDoc& d) {
+                [colour](DrawingEditor& d) {
                     ZetVulkleur(d, colour);
                     return Change::Made;
                 });
@@ -329,7 +329,7 @@ void Session::Act(Input& in) {
     case 11: {
         const KenmerkenResult answer = Kenmerken(doc, in);
         std::string toolbarText;
-        RunEdit(road, CommandId::Properties, [&](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Properties, [&](DrawingEditor& d) {
             return ApplyKenmerkenResult(d, answer, &toolbarText);
         });
         break;
@@ -338,7 +338,7 @@ void Session::Act(Input& in) {
         ResizePercentages chosen;
         chosen.horizontal = static_cast<std::int32_t>(in.Below(401)) - 200;
         chosen.vertical = in.Bit() ? chosen.horizontal : static_cast<std::int32_t>(in.Below(401)) - 200;
-        RunEdit(road, CommandId::Resize, [chosen](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Resize, [chosen](DrawingEditor& d) {
             ApplyGrootte(d, chosen);
             return Change::Made;
         });
@@ -353,7 +353,7 @@ void Session::Act(Input& in) {
         if (what & 1) road.Apply(RemoveFiguresEdit(rows));
         if (what & 2) road.Apply(FigureOperationEdit(static_cast<FigureOperation>(in.Below(5))));
         const bool ok = what & 4;
-        RunEdit(road, CommandId::ObjectList, [&](CPluvoDoc& d) {
+        RunEdit(road, CommandId::ObjectList, [&](DrawingEditor& d) {
             if (ok) SelectFigures(d, rows);
             return Change::Made;
         });
@@ -374,7 +374,8 @@ void Session::Act(Input& in) {
             // few hundred entries, inputs of repeated self-merges would only
             // spend their time painting thousands of figures, or their
             // memory on millions of texts.
-            if (doc.figures.size() + doc.points.size() + doc.texts.size() + doc.fonts.size() >
+            if (doc.drawing().figures.size() + doc.drawing().points.size() +
+                    doc.drawing().texts.size() + doc.drawing().fonts.size() >
                 kMostForSelfMerge)
                 return;
             bytes = StoreBinary(doc);
@@ -384,7 +385,7 @@ void Session::Act(Input& in) {
             foreign = true;
             break;
         }
-        RunEdit(road, CommandId::Merge, [&](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Merge, [&](DrawingEditor& d) {
             return Merge(d, bytes) == MergeResult::Added ? Change::Made : Change::Unmarked;
         });
         if (foreign) wellFormed = wellFormed && WellFormed(doc);
@@ -399,8 +400,11 @@ void Session::Act(Input& in) {
             text = in.Chunk(2048);
             foreign = true;
         }
-        RunEdit(road, CommandId::ReadText, [&](CPluvoDoc& d) {
-            ReadText(d, text);
+        RunEdit(road, CommandId::ReadText, [&](DrawingEditor& d) {
+            StoredDrawing stored;
+            ReadText(text, stored);
+            d.Replace(std::move(stored), RunValues::Reset);
+            d.Doc().SetModifiedFlag(false);
             return Change::Made;
         });
         if (foreign) wellFormed = WellFormed(doc);
@@ -420,8 +424,8 @@ void Session::Act(Input& in) {
         TakeToolbarText(road, in.Text());
         break;
     case 18:
-        // New.
-        doc.OnNewDocument();
+        // New, and perhaps a drawing opened.
+        road.Replace({CPluvoDoc::NewDrawing(), RunValues::Reset, {}, Modified::No});
         if (in.Bit()) SampleDrawing(doc, in.Byte());
         Restart();
         break;
@@ -454,8 +458,8 @@ void Session::Check() {
     // and the selection, which selecting by enclosing sets outside the
     // road: the fresh paint is made again only when one of them moved.
     if (!gesture.Bezig()) {
-        if (freshRevision != doc.Revision() || freshSelection != doc.selection || fresh.empty()) {
-            freshSelection = doc.selection;
+        if (freshRevision != doc.Revision() || freshSelection != doc.Selection() || fresh.empty()) {
+            freshSelection = doc.Selection();
             fresh.assign(std::size_t{kWidth} * kHeight, 0);
             RasterSurface target(fresh.data(), kWidth, kHeight, kWidth);
             OnDraw(target, doc, {kWidth, kHeight});
@@ -491,15 +495,15 @@ void Session::Check() {
 // selection marks. A later paint of the view makes the canvas fresh.
 bool Session::LineEndPullsExplain() const {
     const std::size_t n = wholeFigures.size();
-    if (doc.figures.size() < n || !std::equal(wholeFigures.begin(), wholeFigures.end(), doc.figures.begin()))
+    if (doc.drawing().figures.size() < n || !std::equal(wholeFigures.begin(), wholeFigures.end(), doc.drawing().figures.begin()))
         return false;
     CPluvoDoc drawn;
-    drawn.drawing() = doc.drawing();
+    Writable(drawn) = doc.drawing();
     // No pulling on this paint: the figures are given as they were drawn.
     drawn.SnapDistance = 0;
     const LineEndIndex lineEnds(wholeFigures, wholeSnap);
     for (std::size_t i = 0; i < n; ++i) {
-        Figuur& f = drawn.figures[i];
+        Figuur& f = Writable(drawn).figures[i];
         if (f.RsterPnt != 0) continue;
         const POINT q1 = lineEnds.Find(f.p1);
         if (q1.x >= 0) f.p1 = q1;
@@ -512,14 +516,14 @@ bool Session::LineEndPullsExplain() const {
     SchilderSelectie(target, doc);
     if (kTrace) {
         // Which figures a fresh paint draws otherwise than the canvas shows.
-        const LineEndIndex now(doc.figures, doc.SnapDistance);
-        for (std::size_t i = 0; i < doc.figures.size(); ++i) {
-            Figuur f = doc.figures[i];
+        const LineEndIndex now(doc.drawing().figures, doc.SnapDistance);
+        for (std::size_t i = 0; i < doc.drawing().figures.size(); ++i) {
+            Figuur f = doc.drawing().figures[i];
             if (f.RsterPnt != 0) continue;
             const POINT q1 = now.Find(f.p1), q2 = now.Find(f.p2);
             if (q1.x >= 0) f.p1 = q1;
             if (q2.x >= 0) f.p2 = q2;
-            const Figuur& was = drawn.figures[i];
+            const Figuur& was = drawn.drawing().figures[i];
             if (f.p1 != was.p1 || f.p2 != was.p2)
                 std::fprintf(stderr, "figure %zu (type %d): drawn (%d,%d)-(%d,%d), now (%d,%d)-(%d,%d)\n",
                              i, f.FiguurType, was.p1.x, was.p1.y, was.p2.x, was.p2.y, f.p1.x, f.p1.y,
@@ -558,8 +562,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (kTrace)
         std::fprintf(stderr, "start: %zu figures %zu points %zu texts %zu fonts; back: %zu %zu %zu %zu, settings %d\n",
                      s.start.figures.size(), s.start.points.size(), s.start.texts.size(), s.start.fonts.size(),
-                     s.doc.figures.size(), s.doc.points.size(), s.doc.texts.size(), s.doc.fonts.size(),
-                     s.start.Settings() == s.doc.Settings());
+                     s.doc.drawing().figures.size(), s.doc.drawing().points.size(), s.doc.drawing().texts.size(), s.doc.drawing().fonts.size(),
+                     s.start.Settings() == s.doc.drawing().Settings());
     FUZZ_CHECK(s.doc.drawing() == s.start);
     return 0;
 }

@@ -14,22 +14,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TextReadResult result = ReadText(doc, text);
     if (!result.ok) {
         FUZZ_CHECK(result.line >= 1);
-        FUZZ_CHECK(doc.figures.empty() && doc.texts.size() == 1 && doc.fonts.size() == 1);
+        FUZZ_CHECK(doc.drawing().figures.empty() && doc.drawing().texts.size() == 1 && doc.drawing().fonts.size() == 1);
         return 0;
     }
-    FUZZ_CHECK(!doc.texts.empty() && !doc.fonts.empty());
-    FUZZ_CHECK(doc.MetCoord >= 0 && doc.MetCoord <= 255 && doc.MetRaster >= 0 &&
-               doc.MetRaster <= 255);
-    for (const Figuur& f : doc.figures) {
-        FUZZ_CHECK(f.TekstIndex < static_cast<std::int64_t>(doc.texts.size()));
-        FUZZ_CHECK(f.FontIndex < static_cast<std::int64_t>(doc.fonts.size()));
+    FUZZ_CHECK(!doc.drawing().texts.empty() && !doc.drawing().fonts.empty());
+    FUZZ_CHECK(doc.drawing().MetCoord >= 0 && doc.drawing().MetCoord <= 255 && doc.drawing().MetRaster >= 0 &&
+               doc.drawing().MetRaster <= 255);
+    for (const Figuur& f : doc.drawing().figures) {
+        FUZZ_CHECK(f.TekstIndex < static_cast<std::int64_t>(doc.drawing().texts.size()));
+        FUZZ_CHECK(f.FontIndex < static_cast<std::int64_t>(doc.drawing().fonts.size()));
     }
 
     const std::string stored = StoreBinary(doc);
     CPluvoDoc fromBinary;
     FUZZ_CHECK(LoadBinary(fromBinary, stored));
-    FUZZ_CHECK(fromBinary.figures == doc.figures && fromBinary.texts == doc.texts &&
-               fromBinary.fonts == doc.fonts && fromBinary.points == doc.points &&
+    FUZZ_CHECK(fromBinary.drawing().figures == doc.drawing().figures && fromBinary.drawing().texts == doc.drawing().texts &&
+               fromBinary.drawing().fonts == doc.drawing().fonts && fromBinary.drawing().points == doc.drawing().points &&
                fromBinary.current == doc.current);
 
     std::string written;

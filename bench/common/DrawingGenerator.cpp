@@ -44,16 +44,16 @@ constexpr std::int32_t kMaxH = 300;
 CPluvoDoc GenerateDrawing(std::size_t figureCount, std::uint32_t seed) {
     Rng rng(seed);
     CPluvoDoc doc;
-    doc.texts = {"Snelle tekst", "Pluvo", "Caf\xE9 \x80 5", "Een langere tekst voor de meting"};
+    Writable(doc).texts = {"Snelle tekst", "Pluvo", "Caf\xE9 \x80 5", "Een langere tekst voor de meting"};
     LogFont bold = CPluvoDoc::DefaultFont("Arial");
     bold.lfHeight = -24;
     bold.lfWeight = 700;
     LogFont turned = CPluvoDoc::DefaultFont("Courier New");
     turned.lfEscapement = turned.lfOrientation = 900;
-    doc.fonts.push_back(bold);
-    doc.fonts.push_back(turned);
-    doc.figures.reserve(figureCount);
-    doc.points.reserve(figureCount / 8 * 6 + 8);
+    Writable(doc).fonts.push_back(bold);
+    Writable(doc).fonts.push_back(turned);
+    Writable(doc).figures.reserve(figureCount);
+    Writable(doc).points.reserve(figureCount / 8 * 6 + 8);
 
     for (std::size_t i = 0; i < figureCount; ++i) {
         Figuur f;
@@ -89,19 +89,19 @@ CPluvoDoc GenerateDrawing(std::size_t figureCount, std::uint32_t seed) {
         } else if (pick < 96) {
             f.FiguurType = Polygoon;
             f.nHoek = rng.Range(4, 8);
-            f.PolyPnt = static_cast<std::int32_t>(doc.points.size());
+            f.PolyPnt = static_cast<std::int32_t>(doc.drawing().points.size());
             for (std::int32_t k = 0; k < f.nHoek; ++k)
-                doc.points.push_back({rng.Range(f.p1.x, f.p2.x), rng.Range(f.p1.y, f.p2.y)});
-            f.p1 = doc.points[static_cast<std::size_t>(f.PolyPnt)];
-            f.p2 = doc.points[static_cast<std::size_t>(f.PolyPnt) + 1];
+                Writable(doc).points.push_back({rng.Range(f.p1.x, f.p2.x), rng.Range(f.p1.y, f.p2.y)});
+            f.p1 = doc.drawing().points[static_cast<std::size_t>(f.PolyPnt)];
+            f.p2 = doc.drawing().points[static_cast<std::size_t>(f.PolyPnt) + 1];
         } else {
             f.FiguurType = Tekst;
-            f.TekstIndex = rng.Range(0, static_cast<std::int32_t>(doc.texts.size()) - 1);
-            f.FontIndex = rng.Range(0, static_cast<std::int32_t>(doc.fonts.size()) - 1);
+            f.TekstIndex = rng.Range(0, static_cast<std::int32_t>(doc.drawing().texts.size()) - 1);
+            f.FontIndex = rng.Range(0, static_cast<std::int32_t>(doc.drawing().fonts.size()) - 1);
             f.p2 = f.p1;
             f.MetVul = 0;
         }
-        doc.figures.push_back(f);
+        Writable(doc).figures.push_back(f);
     }
     return doc;
 }

@@ -1,6 +1,7 @@
 // Seeded, deterministic drawings of a chosen size for the benchmarks.
 #pragma once
 
+#include "../../tests/model/TestAccess.h"
 #include "model/CPluvoDoc.h"
 
 #include <cstddef>

@@ -283,10 +283,6 @@ Pluvo uses the chosen language from its next start on.</translation>
         <translation>The user guide was not found.</translation>
     </message>
     <message>
-        <source>Kan de handleiding %1 niet openen.</source>
-        <translation>Cannot open the user guide %1.</translation>
-    </message>
-    <message>
         <source>png-file (*.png);;All files (*)</source>
         <translation>PNG File (*.png);;All Files (*)</translation>
     </message>
@@ -1002,6 +998,10 @@ Pluvo uses the chosen language from its next start on.</translation>
         <source>Hele tekening</source>
         <translation>Whole drawing</translation>
     </message>
+    <message>
+        <source>Doe iets</source>
+        <translation>Ready</translation>
+    </message>
 </context>
 <context>
     <name>CObjectenDlg</name>
@@ -1118,6 +1118,17 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasExport</name>
+    <message>
+        <source>ongeldige afmeting %1x%2</source>
+        <translation>invalid size %1x%2</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven</source>
+        <translation>cannot write %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>gebruik: pluvo [TEKENING]           de editor, met TEKENING geopend (.txt: tekstbestand)
@@ -1181,6 +1192,177 @@ Click on the left in column #.</translation>
            (without --size: the drawing plus one grid cell, like the window at
            most 16384 on a side and 64 million pixels in all)
 </translation>
+    </message>
+</context>
+<context>
+    <name>DrawingFile</name>
+    <message>
+        <source>Fout in bestand op regel %1</source>
+        <translation>Error in the file at line %1</translation>
+    </message>
+    <message>
+        <source>Incorrect bestand</source>
+        <translation>Invalid file</translation>
+    </message>
+</context>
+<context>
+    <name>FigureKinds</name>
+    <message>
+        <source>Lijn</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Ellips</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Cirkel</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>BoogKwart</source>
+        <translation>Quarter Arc</translation>
+    </message>
+    <message>
+        <source>Rechthoek</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Veelhoek (%1)</source>
+        <translation>Regular Polygon (%1)</translation>
+    </message>
+    <message>
+        <source>Opvulling</source>
+        <translation>Flood Fill</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Polygoon (%1)</source>
+        <translation>Free Polygon (%1)</translation>
+    </message>
+    <message>
+        <source>Veelhoek</source>
+        <translation>Regular Polygon</translation>
+    </message>
+    <message>
+        <source>Opvullen</source>
+        <translation>Flood Fill</translation>
+    </message>
+    <message>
+        <source>Selectie</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Polygoon</source>
+        <translation>Free Polygon</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>is geen gewoon bestand</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>bestand bestaat niet</source>
+        <translation>file does not exist</translation>
+    </message>
+    <message>
+        <source>geen toegang</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>is een map</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>map bestaat niet</source>
+        <translation>folder does not exist</translation>
+    </message>
+    <message>
+        <source>alleen-lezen bestandssysteem</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>schijf vol</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>schijfquotum overschreden</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>bestand te groot</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>naam te lang</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>te veel symbolische koppelingen</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>invoer-/uitvoerfout</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>onvoldoende geheugen</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>te veel open bestanden</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>bestand is in gebruik</source>
+        <translation>file is in use</translation>
+    </message>
+    <message>
+        <source>geen schrijfrechten in de map</source>
+        <translation>no permission to write in the folder</translation>
+    </message>
+</context>
+<context>
+    <name>Gesture</name>
+    <message>
+        <source>Opp = %1 - %2</source>
+        <translation>Area = %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&amp;Terug</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Vooruit</source>
+        <translation>&amp;Forward</translation>
+    </message>
+    <message>
+        <source>In &amp;browser openen</source>
+        <translation>Open in Bro&amp;wser</translation>
+    </message>
+    <message>
+        <source>&amp;Sluiten</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet openen.</source>
+        <translation>Cannot open %1.</translation>
+    </message>
+    <message>
+        <source>Geen webbrowser kan de handleiding openen; ze blijft in dit venster te lezen.</source>
+        <translation>No web browser could open the guide; it can still be read in this window.</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1472,17 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
+    <name>PngExport</name>
+    <message>
+        <source>Bmp2Png.dll is er niet</source>
+        <translation>Bmp2Png.dll is missing</translation>
+    </message>
+    <message>
+        <source>Bmp2Png.dll is incorrect</source>
+        <translation>Bmp2Png.dll is incorrect</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <source>Pluvo</source>
@@ -1315,20 +1508,28 @@ Click on the left in column #.</translation>
         <translation>Untitled</translation>
     </message>
     <message>
-        <source>Pluvo</source>
-        <translation>Pluvo</translation>
+        <source>Er zijn niet-opgeslagen wijzigingen in %1 bewaard (%2). Wilt u ze terugzetten?</source>
+        <translation>Unsaved changes to %1 were kept (%2). Do you want to restore them?</translation>
     </message>
     <message>
-        <source>Er zijn niet-opgeslagen wijzigingen in %1 bewaard. Wilt u ze terugzetten?</source>
-        <translation>Unsaved changes to %1 were kept. Do you want to restore them?</translation>
+        <source>Ze komen in een nieuw venster.</source>
+        <translation>They open in a new window.</translation>
     </message>
     <message>
-        <source>&amp;Ja</source>
-        <translation>&amp;Yes</translation>
+        <source>Nee gooit ze weg; Later bewaart ze voor een volgende keer.</source>
+        <translation>No throws them away; Later keeps them for another time.</translation>
     </message>
     <message>
-        <source>&amp;Nee</source>
-        <translation>&amp;No</translation>
+        <source>&amp;Later</source>
+        <translation>&amp;Later</translation>
+    </message>
+    <message>
+        <source>Kan geen nieuw venster openen voor %1; de kopie blijft bewaard.</source>
+        <translation>Cannot open a new window for %1; the copy is kept.</translation>
+    </message>
+    <message>
+        <source>Kan de herstelkopie %1 niet terugzetten: ze is weg, beschadigd of al in een ander venster geopend.</source>
+        <translation>Cannot restore the recovery copy %1: it is gone, damaged or already open in another window.</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1549,10 @@ Click on the left in column #.</translation>
     <message>
         <source>kan %1 niet schrijven</source>
         <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>gebruik: pluvo thumbnail INVOER UITVOER.png GROOTTE (1-%1)</source>
+        <translation>usage: pluvo thumbnail INPUT OUTPUT.png SIZE (1-%1)</translation>
     </message>
 </context>
 </TS>

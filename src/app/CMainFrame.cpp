@@ -43,18 +43,18 @@ CMainFrame::CMainFrame(CPluvoDoc& doc, QWidget* parent) : QMainWindow(parent), m
     RebuildRecentFiles();
     ReadPosition();
 
-    m_doc.SetTitleHook(
-        {[this] { return windowTitle().toStdString(); },
-         [this](const std::string& title) { setWindowTitle(QString::fromStdString(title)); }});
+    // The title follows the modified mark; a new document starts the
+    // toolbar's controls and the canvas again.
+    m_road.AddListener([this](const EditOutcome& outcome) {
+        if (outcome.change.replaced) InitialUpdate();
+        RebuildTitle();
+    });
     RebuildTitle();
     InitialUpdate();
     qApp->installEventFilter(this);
 }
 
-CMainFrame::~CMainFrame() {
-    qApp->removeEventFilter(this);
-    m_doc.SetTitleHook({});
-}
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
 
 void CMainFrame::BuildActions() {
     for (const CommandRow& row : CommandRows()) {
@@ -156,8 +156,8 @@ QLabel* CMainFrame::Pane(int index) const {
 
 void CMainFrame::InitialUpdate() {
     m_toolList->clear();
-    for (std::string_view name : kToolNames)
-        m_toolList->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    for (std::size_t i = 0; i < kToolNames.size(); ++i)
+        m_toolList->addItem(QString::fromStdString(ToolName(i)));
     m_toolList->setCurrentIndex(0);
     m_toolList->setCurrentIndex(m_doc.current.FiguurType);
     m_textEdit->setText(QString::fromStdString(Win1252ToUtf8(InitialToolbarText(m_doc))));

@@ -53,15 +53,20 @@ public:
     // prompt first. False when the file could not be read (the reason was
     // shown) or the user cancelled.
     bool OpenFile(const QString& path);
-    // What follows reading a drawing: a rejected file's messages, the
-    // recent-file list, the title and the toolbar controls.
-    void ShowOpenResult(const QString& path, const OpenResult& result);
+    // What follows reading a drawing: the document takes its place (or the
+    // new drawing's, for a rejected file, whose messages show), the file
+    // joins the recent-file list, and the recovery copies of windows that
+    // died are offered.
+    void ShowOpenResult(const QString& path, OpenResult&& result);
     // The check marks and enabled states, read from the drawing and the
     // window. (The lock indicators follow the lock keys and the window's
     // activation instead: asking the X server costs a round trip.)
     void RefreshCommandStates();
-    // The title of the window: the file's name, " - ", "Pluvo".
+    // The title of the window: the file's name, " - ", "Pluvo", and "*"
+    // while the drawing has unsaved changes.
     void RebuildTitle();
+    // Every change to the drawing goes this way.
+    EditRoad& Road() { return m_road; }
     // What New and Open do after the drawing was refilled: the toolbar
     // controls and the canvas start again from the drawing.
     void InitialUpdate();

@@ -76,10 +76,10 @@ void CMainFrame::RefreshCommandStates() {
             action->setChecked(m_doc.current.FiguurType == row.value);
             break;
         case UpdateRule::ShowGrid:
-            action->setChecked(m_doc.MetRaster != 0);
+            action->setChecked(m_doc.drawing().MetRaster != 0);
             break;
         case UpdateRule::ShowCoordinates:
-            action->setChecked(m_doc.MetCoord != 0);
+            action->setChecked(m_doc.drawing().MetCoord != 0);
             break;
         case UpdateRule::GridPoints:
             action->setChecked(m_doc.current.RsterPnt != 0);

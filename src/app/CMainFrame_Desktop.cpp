@@ -2,33 +2,18 @@
 // of the "B&eeld" menu and the user guide of the "&Hulp" menu.
 #include "CMainFrame.h"
 
+#include "HelpWindow.h"
 #include "PdfExport.h"
 #include "Prompts.h"
 #include "Translations.h"
 #include "model/CPluvoDoc.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
-#include <QUrl>
-
-namespace {
-
-// The guide in the program's language, installed under share/doc/pluvo
-// beside bin/ (the build folder has the same layout); empty when missing.
-QString GuideFile(Language language) {
-    const QString path =
-        QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                        "/../share/doc/pluvo/guide/pluvo-" + LanguageCode(language) + ".html");
-    return QFileInfo::exists(path) ? path : QString();
-}
-
-} // namespace
 
 QString CMainFrame::DrawingFolder() const {
     if (m_doc.PathName.empty()) return {};
@@ -73,11 +58,18 @@ void CMainFrame::OnLanguage(CommandId) {
 }
 
 void CMainFrame::OnManual(CommandId) {
-    const QString path = GuideFile(InstalledLanguage());
-    if (path.isEmpty()) {
-        prompts::Message(this, tr("De handleiding is niet gevonden."));
-        return;
+    // One help window, kept while the editor runs: F1 brings it back where
+    // it was.
+    auto* help = findChild<HelpWindow*>();
+    if (!help) {
+        const QUrl page = HelpWindow::GuidePage(InstalledLanguage());
+        if (page.isEmpty()) {
+            prompts::Message(this, tr("De handleiding is niet gevonden."));
+            return;
+        }
+        help = new HelpWindow(page, this);
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        prompts::Message(this, tr("Kan de handleiding %1 niet openen.").arg(path));
+    help->show();
+    help->raise();
+    help->activateWindow();
 }

@@ -19,7 +19,9 @@
 void CMainFrame::OnProperties(CommandId id) {
     const KenmerkenResult answer = AskKenmerken(m_doc, this);
     std::string toolbarText;
-    ApplyEdit(id, [&](CPluvoDoc& doc) { return ApplyKenmerkenResult(doc, answer, &toolbarText); });
+    ApplyEdit(id, [&](DrawingEditor& editor) {
+        return ApplyKenmerkenResult(editor, answer, &toolbarText);
+    });
     // Cancel leaves the tool as it was, so moving the list is harmless.
     m_toolList->setCurrentIndex(m_doc.current.FiguurType);
     if (!toolbarText.empty())
@@ -31,8 +33,8 @@ void CMainFrame::OnObjectList(CommandId id) {
     // the canvas behind it. Whatever button closes the list, the drawing is
     // marked and repainted.
     const auto rows = RunObjecten(m_road, this);
-    ApplyEdit(id, [&rows](CPluvoDoc& doc) {
-        if (rows) SelectFigures(doc, *rows);
+    ApplyEdit(id, [&rows](DrawingEditor& editor) {
+        if (rows) SelectFigures(editor, *rows);
         return Change::Made;
     });
 }
@@ -40,8 +42,8 @@ void CMainFrame::OnObjectList(CommandId id) {
 void CMainFrame::OnResize(CommandId id) {
     const auto chosen = AskGrootte(m_doc, this);
     if (!chosen) return;
-    ApplyEdit(id, [&](CPluvoDoc& doc) {
-        ApplyGrootte(doc, *chosen);
+    ApplyEdit(id, [&](DrawingEditor& editor) {
+        ApplyGrootte(editor, *chosen);
         return Change::Made;
     });
 }

@@ -35,8 +35,8 @@ void CMainFrame::OnTool(CommandId id) { ZetFiguurType(FindCommand(id)->value); }
 
 void CMainFrame::OnFillColour(CommandId id) {
     const COLORREF colour = kVulkleuren[static_cast<std::size_t>(FindCommand(id)->value)];
-    ApplyEdit(id, [colour](CPluvoDoc& doc) {
-        ZetVulkleur(doc, colour);
+    ApplyEdit(id, [colour](DrawingEditor& editor) {
+        ZetVulkleur(editor, colour);
         return Change::Made;
     });
 }

@@ -71,10 +71,7 @@ bool CMainFrame::SaveModified() {
 
 void CMainFrame::OnFileNew(CommandId) {
     if (!SaveModified()) return;
-    m_doc.OnNewDocument();
-    m_road.ClearHistory();
-    RebuildTitle();
-    InitialUpdate();
+    m_road.Replace({CPluvoDoc::NewDrawing(), RunValues::Reset, {}, Modified::No});
 }
 
 void CMainFrame::OnFileOpen(CommandId) {
@@ -84,28 +81,30 @@ void CMainFrame::OnFileOpen(CommandId) {
 
 bool CMainFrame::OpenFile(const QString& path) {
     if (!SaveModified()) return false;
-    const OpenResult result = OpenDrawing(m_doc, Local(path));
+    OpenResult result = OpenDrawing(Local(path));
     if (result.status == OpenStatus::Unreadable) {
         ShowOpenProblem(path, result.error.Reason());
         return false;
     }
-    ShowOpenResult(path, result);
+    ShowOpenResult(path, std::move(result));
     return true;
 }
 
-void CMainFrame::ShowOpenResult(const QString& path, const OpenResult& result) {
+void CMainFrame::ShowOpenResult(const QString& path, OpenResult&& result) {
     // An opened drawing, or the new one a rejected file leaves, starts an
-    // empty history.
-    m_road.ClearHistory();
-    // A rejected file says why; the drawing is then the new, unnamed one.
+    // empty history; a rejected file leaves the new drawing unnamed, so that
+    // Save cannot overwrite it with an empty drawing.
+    const bool opened = result.status == OpenStatus::Opened;
+    m_road.Replace({std::move(result.stored), result.runValues,
+                    opened ? Local(path) : std::string(), Modified::No});
+    // A rejected file says why.
     for (const std::string& message : RejectionMessages(result))
         prompts::Message(this, tr(message.c_str()));
-    if (result.status == OpenStatus::Opened) {
+    if (opened) {
         m_recent.Add(path);
         RebuildRecentFiles();
     }
-    RebuildTitle();
-    InitialUpdate();
+    Recovery::Offer(this); // recovery: copies of windows that died
 }
 
 void CMainFrame::ShowOpenProblem(const QString& path, const std::string& reason) {
@@ -226,22 +225,23 @@ void CMainFrame::OnWriteText(CommandId) {
 }
 
 void CMainFrame::OnReadText(CommandId) {
-    // The prompt's answer does not stop the reading: after Cancel the open
-    // dialog still follows.
-    SaveModified();
+    if (!SaveModified()) return;
     const QString path = AskFile(FileQuestion::Kind::Open, tr(kTextFilter), "txt", &m_doc.TextPath);
     if (path.isEmpty()) return;
     std::string bytes;
     if (!ReadChosenFile(path, bytes)) return;
-    ApplyEdit(CommandId::ReadText, [&](CPluvoDoc& doc) {
-        const TextReadResult read = ReadText(doc, bytes);
-        if (!read.ok) prompts::Message(this, tr("Fout in bestand op regel %1").arg(read.line));
+    // The drawing is replaced, also by the new one when the file is refused:
+    // it has no name and no changes, and the toolbar and the canvas start
+    // again from it. Unlike Open it is a step of the history.
+    TextReadResult read;
+    ApplyEdit(CommandId::ReadText, [&](DrawingEditor& editor) {
+        StoredDrawing stored;
+        read = ReadText(bytes, stored);
+        editor.Replace(std::move(stored), RunValues::Reset);
+        editor.Doc().SetModifiedFlag(false);
         return Change::Made;
     });
-    // The drawing was replaced: it has no name, and the toolbar and the
-    // canvas start again from it.
-    RebuildTitle();
-    InitialUpdate();
+    if (!read.ok) prompts::Message(this, tr("Fout in bestand op regel %1").arg(read.line));
 }
 
 void CMainFrame::OnWriteSvg(CommandId) {
@@ -260,8 +260,8 @@ void CMainFrame::OnMerge(CommandId) {
     std::string bytes;
     if (!ReadChosenFile(path, bytes)) return;
     bool refused = false;
-    ApplyEdit(CommandId::Merge, [&](CPluvoDoc& doc) {
-        const MergeResult merged = Merge(doc, bytes);
+    ApplyEdit(CommandId::Merge, [&](DrawingEditor& editor) {
+        const MergeResult merged = Merge(editor, bytes);
         refused = merged == MergeResult::Refused;
         // Figures, texts, fonts or points that came in mark the drawing: without
         // the mark, closing the window would lose them without asking.

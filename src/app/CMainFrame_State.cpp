@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr const char* kIdleText = "Doe iets";
+constexpr const char* kIdleText = QT_TRANSLATE_NOOP("CMainFrame", "Doe iets");
 
 } // namespace
 
@@ -28,7 +28,7 @@ void CMainFrame::RebuildTitle() {
     const QString name = m_doc.PathName.empty()
                              ? QString()
                              : QFileInfo(QString::fromStdString(m_doc.PathName)).fileName();
-    setWindowTitle(name + " - " + tr("Pluvo"));
+    setWindowTitle(name + " - " + tr("Pluvo") + (m_doc.IsModified() ? "*" : ""));
 }
 
 void CMainFrame::BuildStatusBar() {

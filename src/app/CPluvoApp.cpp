@@ -35,13 +35,17 @@ CPluvoApp::~CPluvoApp() = default;
 int CPluvoApp::InitInstance(const QStringList& arguments) {
     QStringList files;
     bool print = false;
-    for (const QString& argument : arguments.mid(1)) {
-        if (argument == "--print" || argument == "-p")
+    QString recover; // a recovery copy that another window's offer handed on
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--print" || arguments[i] == "-p")
             print = true;
+        else if (arguments[i] == "--recover" && i + 1 < arguments.size())
+            recover = arguments[++i];
         else
-            files.append(argument);
+            files.append(arguments[i]);
     }
-    if (files.size() > 1 || (print && files.isEmpty())) {
+    if (files.size() > 1 || (print && files.isEmpty()) ||
+        (!recover.isEmpty() && (print || !files.isEmpty()))) {
         Complain(Texts::tr("gebruik: pluvo [--print] [TEKENING] of pluvo convert INVOER UITVOER"));
         return 2;
     }
@@ -49,9 +53,11 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
 
     m_frame = std::make_unique<CMainFrame>(m_doc);
     new Recovery(m_doc, m_frame.get()); // recovery: copies of unsaved changes
-    if (!files.isEmpty()) {
+    if (!recover.isEmpty()) {
+        Recovery::Restore(m_frame.get(), QFile::encodeName(recover).toStdString());
+    } else if (!files.isEmpty()) {
         const QString path = files.first();
-        const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
+        OpenResult opened = OpenDrawing(QFile::encodeName(path).toStdString());
         if (opened.status == OpenStatus::Unreadable) {
             // A drawing that cannot be read ends start-up without a window.
             const QString text = Texts::tr("Kan %1 niet openen: %2.")
@@ -62,17 +68,19 @@ int CPluvoApp::InitInstance(const QStringList& arguments) {
             return 1;
         }
         // A file that was read but is no drawing shows why, and the editor
-        // opens with the new, unnamed drawing.
-        m_frame->ShowOpenResult(path, opened);
+        // opens with the new, unnamed drawing. The copies of windows that
+        // died are offered then, as after every open.
+        m_frame->ShowOpenResult(path, std::move(opened));
+    } else {
+        Recovery::Offer(m_frame.get()); // recovery: copies of windows that died
     }
-    Recovery::Offer(m_frame.get()); // recovery: a copy from a run that ended early
     m_frame->show();
     m_frame->View()->setFocus(Qt::OtherFocusReason);
     return -1;
 }
 
 int CPluvoApp::PrintAndExit(const QString& path) {
-    const OpenResult opened = OpenDrawing(m_doc, QFile::encodeName(path).toStdString());
+    OpenResult opened = OpenDrawing(QFile::encodeName(path).toStdString());
     if (opened.status == OpenStatus::Unreadable) {
         Complain(Texts::tr("kan %1 niet lezen: %2")
                      .arg(path, QString::fromStdString(opened.error.Reason())));
@@ -88,7 +96,9 @@ int CPluvoApp::PrintAndExit(const QString& path) {
         return 2;
     }
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    if (!PrintCanvas(m_doc, printer)) {
+    // An empty binary file prints as the new drawing.
+    const CPluvoDoc printed = opened.stored ? CPluvoDoc(std::move(*opened.stored)) : CPluvoDoc();
+    if (!PrintCanvas(printed, printer)) {
         Complain(Texts::tr("het afdrukken op %1 kon niet beginnen").arg(printer.printerName()));
         return 2;
     }

@@ -138,12 +138,15 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QS
     std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().data());
 }
 
-// Paints the canvas offscreen and writes it through the PNG converter.
+// Paints the canvas offscreen and writes it through the PNG converter: of
+// the given size from (0, 0), as the window shows it at the start, or else
+// the whole drawing.
 int ConvertToPng(CPluvoDoc& doc, const Arguments& args) {
-    const CanvasSize size =
-        args.size ? CanvasSize{args.size->width, args.size->height} : ConvertCanvasSize(doc);
+    const CanvasLayout canvas = args.size
+                                    ? CanvasLayout{{0, 0}, args.size->width, args.size->height}
+                                    : WholeDrawingCanvas(doc);
     std::string error;
-    if (!ExportCanvasPng(doc, size.width, size.height, args.output, error)) {
+    if (!ExportCanvasPng(doc, canvas.width, canvas.height, args.output, error, canvas.origin)) {
         const FileError problem = ReplaceProblem(args.output);
         return OutputError(args.output, problem ? problem.Reason() : error);
     }
@@ -159,8 +162,7 @@ int Convert(int argc, char** argv) {
         return kOk;
     }
 
-    CPluvoDoc doc;
-    const OpenResult opened = OpenDrawing(doc, args.input);
+    OpenResult opened = OpenDrawing(args.input);
     if (opened.status == OpenStatus::Unreadable) {
         std::fprintf(stderr, "pluvo convert: %s\n",
                      Local8(ConvertCommand::tr("kan '%1' niet lezen: %2")
@@ -176,6 +178,8 @@ int Convert(int argc, char** argv) {
     }
     if (const FileError problem = ReplaceProblem(args.output))
         return OutputError(args.output, problem.Reason());
+    // An empty binary file opens as the new drawing.
+    CPluvoDoc doc = opened.stored ? CPluvoDoc(std::move(*opened.stored)) : CPluvoDoc();
 
     const std::string_view output = args.output;
     if (output.ends_with(".png")) return ConvertToPng(doc, args);
@@ -206,12 +210,6 @@ int Convert(int argc, char** argv) {
 }
 
 } // namespace
-
-CanvasSize ConvertCanvasSize(const CPluvoDoc& doc) {
-    const CanvasSize extent = DefaultCanvasSize(doc);
-    const CanvasLayout capped = LayoutCanvas({0, 0, extent.width, extent.height}, 0, 1, 1, 0);
-    return {capped.width, capped.height};
-}
 
 // Text and PDF need a GUI application for their fonts, and the messages
 // need one for their translation; a conversion never needs a display, so the

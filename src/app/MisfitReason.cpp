@@ -26,13 +26,13 @@ QString Quoted(std::string_view stored) {
 QString TextNamed(const CPluvoDoc& doc, std::int64_t item) {
     return Misfits::tr("tekst %1 (%2)")
         .arg(item + 1)
-        .arg(Quoted(doc.texts[static_cast<std::size_t>(item)]));
+        .arg(Quoted(doc.drawing().texts[static_cast<std::size_t>(item)]));
 }
 
 QString FontNamed(const CPluvoDoc& doc, std::int64_t item) {
     return Misfits::tr("lettertype %1 (%2)")
         .arg(item + 1)
-        .arg(Quoted(doc.fonts[static_cast<std::size_t>(item)].FaceName()));
+        .arg(Quoted(doc.drawing().fonts[static_cast<std::size_t>(item)].FaceName()));
 }
 
 QString FigureNamed(std::int64_t item) {

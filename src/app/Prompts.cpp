@@ -77,12 +77,18 @@ QString ChooseFile(QWidget* parent, const FileQuestion& question) {
 
 SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) {
     if (const auto* answer = StandInFor(&PromptAnswers::saveChanges)) return (*answer)(text);
+    return AskJaNee(parent, text, QString(), Texts::tr("Annuleren"));
+}
+
+SaveAnswer AskJaNee(QWidget* parent, const QString& text, const QString& detail,
+                    const QString& third) {
     QMessageBox box(QMessageBox::Warning, Texts::tr("Pluvo"), text, QMessageBox::NoButton, parent);
+    box.setInformativeText(detail);
     QPushButton* yes = box.addButton(Texts::tr("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(Texts::tr("&Nee"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(Texts::tr("Annuleren"), QMessageBox::RejectRole);
+    QPushButton* other = box.addButton(third, QMessageBox::RejectRole);
     box.setDefaultButton(yes);
-    box.setEscapeButton(cancel);
+    box.setEscapeButton(other);
     box.exec();
     if (box.clickedButton() == yes) return SaveAnswer::Yes;
     if (box.clickedButton() == no) return SaveAnswer::No;

@@ -57,6 +57,11 @@ QString ChooseFile(QWidget* parent, const FileQuestion& question);
 // "Ja / Nee / Annuleren", "Ja" the default.
 SaveAnswer AskSaveChanges(QWidget* parent, const QString& text);
 
+// "Ja / Nee / `third`" with `detail` under the text, "Ja" the default;
+// `third` and the Escape key answer Cancel. Asks a person always.
+SaveAnswer AskJaNee(QWidget* parent, const QString& text, const QString& detail,
+                    const QString& third);
+
 // A message with an OK button; the caption is "Pluvo" unless one is given.
 void Message(QWidget* parent, const QString& text, const QString& caption = QString());
 

@@ -60,16 +60,16 @@ std::int32_t Shrunk(std::int32_t v, std::int64_t num, std::int64_t den) {
 // Shrinks the whole drawing by num / den, as "Vergroot" would with a
 // percentage below 1 that it cannot take, in 64-bit arithmetic so that
 // nothing wraps however far the drawing reaches.
-void ShrinkDrawing(CPluvoDoc& doc, std::int64_t num, std::int64_t den) {
+void ShrinkDrawing(Drawing& drawing, std::int64_t num, std::int64_t den) {
     const auto shrink = [&](POINT& p) { p = {Shrunk(p.x, num, den), Shrunk(p.y, num, den)}; };
-    for (Figuur& f : doc.figures) {
+    for (Figuur& f : drawing.figures) {
         shrink(f.p1);
         shrink(f.p2);
         f.LijnDikte = Shrunk(f.LijnDikte, num, den);
     }
-    for (POINT& p : doc.points) shrink(p);
+    for (POINT& p : drawing.points) shrink(p);
     // A height of 0 would ask for the default size, larger than the rest.
-    for (LogFont& font : doc.fonts) {
+    for (LogFont& font : drawing.fonts) {
         const std::int32_t height = Shrunk(font.lfHeight, num, den);
         font.lfHeight = height != 0 || font.lfHeight == 0 ? height : (font.lfHeight < 0 ? -1 : 1);
     }
@@ -84,33 +84,42 @@ int RunThumbnail(int argc, char** argv) {
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), size);
         if (ec != std::errc{} || end != text.data() + text.size()) size = 0;
     }
-    if (argc != 5 || size < 1 || size > kMaxSize) {
-        std::fprintf(stderr, "usage: pluvo thumbnail INPUT OUTPUT.png SIZE (1-%d)\n", kMaxSize);
-        return 2;
-    }
-    const char* input = argv[2];
-    const std::string output = argv[3];
-    ::alarm(kMaxSeconds);
+    const bool usable = argc == 5 && size >= 1 && size <= kMaxSize;
+    const char* input = usable ? argv[2] : "";
+    const std::string output = usable ? argv[3] : "";
+    if (usable) ::alarm(kMaxSeconds);
 
     return RunWithoutDisplay([&]() -> int {
+        if (!usable) {
+            std::fprintf(stderr, "%s\n",
+                         ThumbnailCommand::tr("gebruik: pluvo thumbnail INVOER UITVOER.png "
+                                              "GROOTTE (1-%1)")
+                             .arg(kMaxSize)
+                             .toLocal8Bit()
+                             .constData());
+            return 2;
+        }
         const QFileInfo info(QFile::decodeName(input));
         if (!info.isFile()) return Fail(input, ThumbnailCommand::tr("geen bestand"));
         if (info.size() > kMaxInputBytes)
             return Fail(input, ThumbnailCommand::tr("te groot voor een miniatuur"));
-        CPluvoDoc doc;
-        if (OpenDrawing(doc, input).status != OpenStatus::Opened)
+        OpenResult opened = OpenDrawing(input);
+        if (opened.status != OpenStatus::Opened)
             return Fail(input, ThumbnailCommand::tr("geen tekening"));
+        StoredDrawing stored = opened.stored ? std::move(*opened.stored) : CPluvoDoc::NewDrawing();
+        CPluvoDoc doc(stored);
 
         // The drawing's own extent, not the canvas it would get: that stops
         // at kMaxCanvasSide, and the part beyond would be left out.
         const DrawingBounds bounds = CanvasBounds(doc);
         const std::int64_t longest = std::max(bounds.right, bounds.bottom);
-        const std::int64_t cell = std::clamp(doc.SizeRaster, 0, kMaxCanvas / 2);
+        const std::int64_t cell = std::clamp(doc.drawing().SizeRaster, 0, kMaxCanvas / 2);
         CanvasSize canvas = DefaultCanvasSize(doc);
         if (longest + cell > kMaxCanvas) {
             // Shrunk so that the whole drawing and the grid cell beyond it
             // show.
-            ShrinkDrawing(doc, kMaxCanvas - cell, longest);
+            ShrinkDrawing(stored.drawing, kMaxCanvas - cell, longest);
+            doc = CPluvoDoc(std::move(stored));
             canvas = DefaultCanvasSize(doc);
             canvas.width = std::min(canvas.width, kMaxCanvas);
             canvas.height = std::min(canvas.height, kMaxCanvas);

@@ -1,5 +1,7 @@
 #include "Translations.h"
 
+#include "model/UserText.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -38,6 +40,12 @@ public:
     }
 };
 
+// The core's texts (reasons, list entries, messages) through Qt's
+// translators, under the contexts the core names.
+std::string TranslateCoreText(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
 } // namespace
 
 Language ChosenLanguage() {
@@ -65,6 +73,7 @@ bool InstallTranslations(Language language) {
         Installed().push_back(std::move(translator));
         return true;
     };
+    SetTextTranslator(language == Language::English ? &TranslateCoreText : nullptr);
     if (language == Language::English)
         return install("pluvo_en", ":/i18n", std::make_unique<QTranslator>());
     // Pluvo's texts are Dutch in the source; Qt's own dialogs ("Open",

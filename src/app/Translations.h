@@ -21,6 +21,7 @@ QString LanguageCode(Language language);
 Language InstalledLanguage();
 
 // Installs the translators for `language` on the running application,
-// replacing those installed before. False when Pluvo's English translation
-// is missing (the texts then stay Dutch).
+// replacing those installed before, for the texts of the Qt layers and of
+// the core (UserText) alike. False when Pluvo's English translation is
+// missing (the texts then stay Dutch).
 bool InstallTranslations(Language language);

@@ -113,7 +113,7 @@ CObjectenDlg::CObjectenDlg(EditRoad& road, QWidget* parent)
 
 void CObjectenDlg::FillList() {
     m_list->clear();
-    const std::size_t count = m_doc.figures.size();
+    const std::size_t count = m_doc.drawing().figures.size();
     QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(count));
     for (std::size_t i = 0; i < count; ++i) {
@@ -127,7 +127,7 @@ void CObjectenDlg::FillList() {
 
     // One selection of runs of rows rather than one change per row, so that a
     // long list with many selected figures opens quickly.
-    if (m_doc.selection.empty()) return;
+    if (m_doc.Selection().empty()) return;
     const std::vector<bool> selected = m_doc.AffectedFigures();
     QItemSelection runs;
     QAbstractItemModel* model = m_list->model();

@@ -1,6 +1,7 @@
 #include "EditCommands.h"
 
 #include "model/CPluvoDoc.h"
+#include "model/Operations.h"
 
 #include <algorithm>
 #include <array>
@@ -12,88 +13,93 @@ const std::array kRules = {
     EditRule{CommandId::Undo, UndoRule::Keep, Modified::No, Repaint::Yes,
              // The command is disabled without an undo copy; an accelerator
              // that reaches it anyway must not empty the drawing.
-             [](CPluvoDoc& doc) {
-                 if (!doc.CanUndo()) return Change::None;
-                 doc.RestoreSnapshot();
+             [](DrawingEditor& editor) {
+                 if (!editor.Doc().CanUndo()) return Change::None;
+                 editor.RestoreUndoCopy();
                  return Change::Made;
              }},
     EditRule{CommandId::Properties, UndoRule::Keep, Modified::Yes, Repaint::Yes, nullptr},
     EditRule{CommandId::ObjectList, UndoRule::Keep, Modified::Yes, Repaint::Yes, nullptr},
     EditRule{CommandId::RemoveLast, UndoRule::Keep, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) { return doc.RemoveLastFigure() ? Change::Made : Change::None; }},
+             [](DrawingEditor& editor) {
+                 return RemoveLastFigure(editor) ? Change::Made : Change::None;
+             }},
     EditRule{CommandId::Resize, UndoRule::Take, Modified::Yes, Repaint::Yes, nullptr},
     EditRule{CommandId::MoveLeft, UndoRule::Keep, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.Verschuif(-1, 0);
+             [](DrawingEditor& editor) {
+                 Verschuif(editor, -1, 0);
                  return Change::Made;
              }},
     EditRule{CommandId::MoveRight, UndoRule::Keep, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.Verschuif(1, 0);
+             [](DrawingEditor& editor) {
+                 Verschuif(editor, 1, 0);
                  return Change::Made;
              }},
     EditRule{CommandId::MoveUp, UndoRule::Keep, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.Verschuif(0, -1);
+             [](DrawingEditor& editor) {
+                 Verschuif(editor, 0, -1);
                  return Change::Made;
              }},
     EditRule{CommandId::MoveDown, UndoRule::Keep, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.Verschuif(0, 1);
+             [](DrawingEditor& editor) {
+                 Verschuif(editor, 0, 1);
                  return Change::Made;
              }},
     EditRule{CommandId::Rotate, UndoRule::Take, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.Draai90();
+             [](DrawingEditor& editor) {
+                 Draai90(editor);
                  return Change::Made;
              }},
     EditRule{CommandId::SelectAll, UndoRule::Keep, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.SelectAll();
+             [](DrawingEditor& editor) {
+                 SelectAll(editor);
                  return Change::Unmarked;
              }},
     EditRule{CommandId::SelectNone, UndoRule::Keep, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.SelectNone();
+             [](DrawingEditor& editor) {
+                 SelectNone(editor);
                  return Change::Unmarked;
              }},
     EditRule{CommandId::RemoveSelected, UndoRule::Take, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.RemoveSelectedFigures();
+             [](DrawingEditor& editor) {
+                 RemoveSelectedFigures(editor);
                  return Change::Made;
              }},
     EditRule{CommandId::Thicker, UndoRule::Keep, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.LijndikteMeer();
+             [](DrawingEditor& editor) {
+                 LijndikteMeer(editor);
                  return Change::Made;
              }},
     EditRule{CommandId::Thinner, UndoRule::Keep, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.LijndikteMinder();
+             [](DrawingEditor& editor) {
+                 LijndikteMinder(editor);
                  return Change::Made;
              }},
     EditRule{CommandId::FillToggle, UndoRule::Keep, Modified::Yes, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.ToggleFill();
+             [](DrawingEditor& editor) {
+                 ToggleFill(editor);
                  return Change::Made;
              }},
     EditRule{CommandId::ShowGrid, UndoRule::Keep, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.MetRaster = 1 - doc.MetRaster;
+             [](DrawingEditor& editor) {
+                 DrawingSettings& settings = editor.Settings();
+                 settings.MetRaster = 1 - settings.MetRaster;
                  return Change::Made;
              }},
     EditRule{CommandId::ShowCoordinates, UndoRule::Keep, Modified::No, Repaint::Yes,
-             [](CPluvoDoc& doc) {
-                 doc.MetCoord = 1 - doc.MetCoord;
+             [](DrawingEditor& editor) {
+                 DrawingSettings& settings = editor.Settings();
+                 settings.MetCoord = 1 - settings.MetCoord;
                  return Change::Made;
              }},
     EditRule{CommandId::GridPoints, UndoRule::Keep, Modified::No, Repaint::No,
-             [](CPluvoDoc& doc) {
-                 doc.current.RsterPnt = 1 - doc.current.RsterPnt;
+             [](DrawingEditor& editor) {
+                 Figuur& current = editor.Doc().current;
+                 current.RsterPnt = 1 - current.RsterPnt;
                  return Change::Made;
              }},
-    EditRule{CommandId::Redraw, UndoRule::Keep, Modified::No, Repaint::Yes,
-             [](CPluvoDoc&) { return Change::Made; }},
+    EditRule{CommandId::Redraw, UndoRule::Keep, Modified::No, Repaint::All,
+             [](DrawingEditor&) { return Change::Made; }},
     // A fill colour of the colour bar: the caller brings the colour.
     EditRule{CommandId::FillColour1, UndoRule::Keep, Modified::No, Repaint::WhenSelected, nullptr},
     // Reading a text file replaces the drawing, and repaints also when the
@@ -107,23 +113,6 @@ bool IsFillColour(CommandId id) {
     const auto n =
         static_cast<std::int32_t>(id) - static_cast<std::int32_t>(CommandId::FillColour1);
     return n >= 0 && n < 15;
-}
-
-// What a command may change, so that the history copies no more: the
-// selection and the next figure's settings are no part of the drawing, and a
-// merge only appends.
-Reach ReachOf(CommandId id) {
-    switch (id) {
-    case CommandId::SelectAll:
-    case CommandId::SelectNone:
-    case CommandId::Redraw:
-    case CommandId::GridPoints:
-        return Reach::Nothing;
-    case CommandId::Merge:
-        return Reach::Append;
-    default:
-        return Reach::Any;
-    }
 }
 
 } // namespace
@@ -146,5 +135,5 @@ EditOutcome RunEdit(EditRoad& road, CommandId id) {
 EditOutcome RunEdit(EditRoad& road, CommandId id, const ChangeFunction& change) {
     const EditRule* rule = FindEditRule(id);
     if (!rule) return {};
-    return road.Apply({rule->undo, rule->modified, rule->repaint, change, ReachOf(id)});
+    return road.Apply({rule->undo, rule->modified, rule->repaint, change});
 }

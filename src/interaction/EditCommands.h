@@ -16,7 +16,7 @@ struct EditRule {
     Repaint repaint;
     // The command's own change; nullptr for commands whose change the caller
     // brings (a dialog's result, a colour, a file that was read).
-    Change (*action)(CPluvoDoc&);
+    Change (*action)(DrawingEditor&);
 };
 
 // Every row, in menu order.

@@ -58,17 +58,18 @@ POINT Gesture::SnapToLineEnd(POINT p) {
 
 void Gesture::SnapToGrid(POINT& p) const {
     const Figuur& current = m_doc.current;
+    const std::int32_t grid = m_doc.drawing().SizeRaster;
     // A flood fill is seeded where it was clicked, and a text's corner falls
     // on the grid point at or before the click.
     if (current.RsterPnt != 1 || current.FiguurType == Opvullen) return;
     if (current.FiguurType == Tekst)
-        Afkappen(p, m_doc.SizeRaster);
+        Afkappen(p, grid);
     else
-        Afronden(p, m_doc.SizeRaster);
+        Afronden(p, grid);
 }
 
 const LineEndIndex& Gesture::LineEnds() {
-    const std::vector<Figuur>& figures = m_doc.figures;
+    const std::vector<Figuur>& figures = m_doc.drawing().figures;
     if (m_indexedRevision != m_doc.Revision() || m_indexedSnap != m_doc.SnapDistance ||
         m_lineEnds.Covered() != figures.size()) {
         m_lineEnds.Build(figures, m_doc.SnapDistance);
@@ -79,15 +80,14 @@ const LineEndIndex& Gesture::LineEnds() {
     return m_lineEnds;
 }
 
-EditOutcome Gesture::ApplyOwn(Edit edit, Reach reach, HistoryStep step) {
-    edit.reach = reach;
+EditOutcome Gesture::ApplyOwn(Edit edit, HistoryStep step) {
     edit.step = step;
     LineEnds();
     m_applyingOwn = true;
     const EditOutcome outcome = m_road.Apply(edit);
     m_applyingOwn = false;
     // The figures indexed before are unchanged: the edit only appended.
-    m_lineEnds.Extend(m_doc.figures);
+    m_lineEnds.Extend(m_doc.drawing().figures);
     m_indexedRevision = m_doc.Revision();
     return outcome;
 }
@@ -99,8 +99,9 @@ GestureOutcome Gesture::Place(Surface& surface) {
     // selection marks over the figures, and a flood fill must not stop at
     // them, so a selection asks for a repaint.
     const EditOutcome outcome =
-        ApplyOwn({UndoRule::Drop, Modified::Yes, Repaint::WhenSelected, [&](CPluvoDoc& doc) {
-                      return DrawAndAppend(surface, doc, m_lineEnds) ? Change::Made : Change::None;
+        ApplyOwn({UndoRule::Drop, Modified::Yes, Repaint::WhenSelected, [&](DrawingEditor& editor) {
+                      return DrawAndAppend(surface, editor, m_lineEnds) ? Change::Made
+                                                                         : Change::None;
                   }});
     return {outcome.repaint};
 }
@@ -181,7 +182,7 @@ GestureOutcome Gesture::MouseMove(Surface& surface, POINT p) {
     const double dx = static_cast<double>(p.x) - p1.x;
     const double dy = static_cast<double>(p.y) - p1.y;
     double length = std::sqrt(dx * dx + dy * dy);
-    if (m_doc.SizeRaster > 1) length /= m_doc.SizeRaster; // in grid cells
+    if (m_doc.drawing().SizeRaster > 1) length /= m_doc.drawing().SizeRaster; // in grid cells
     m_status.SetPaneText(1, Position(p) + " " + TwoDecimals(length));
 
     SnapToGrid(p);
@@ -244,11 +245,11 @@ GestureOutcome Gesture::Voltooien(Surface& surface, POINT p) {
     GestureOutcome placed;
     if (current.FiguurType != Kopieer)
         placed = Place(surface);
-    else if (!m_doc.selection.empty())
+    else if (!m_doc.Selection().empty())
         placed = PlaceCopies(surface);
     else // the copy tool without a selection copies nothing, yet marks
         ApplyOwn(
-            {UndoRule::Keep, Modified::Yes, Repaint::No, [](CPluvoDoc&) { return Change::Made; }});
+            {UndoRule::Keep, Modified::Yes, Repaint::No, [](DrawingEditor&) { return Change::Made; }});
     outcome.repaint = outcome.repaint || placed.repaint;
     return outcome;
 }
@@ -259,27 +260,29 @@ GestureOutcome Gesture::PlaceCopies(Surface& surface) {
     // Copies take the undo copy first; the drawing is marked even when the
     // selection names no figure.
     const EditOutcome outcome =
-        ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::Yes, [&](CPluvoDoc& doc) {
-                      const std::size_t n = doc.figures.size();
-                      const std::uint32_t first = doc.selection.front();
+        ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::Yes, [&](DrawingEditor& editor) {
+                      CPluvoDoc& doc = editor.Doc();
+                      const std::vector<std::uint32_t>& selection = doc.Selection();
+                      const std::size_t n = editor.figures.size();
+                      const std::uint32_t first = selection.front();
                       if (first >= n) return Change::Made;
                       const KeepCurrent keep(doc);
                       // The first selected figure's p1 lands on the finishing
                       // point; the others keep their offsets to it.
-                      const POINT anchor = doc.figures[first].p1;
+                      const POINT anchor = editor.figures[first].p1;
                       const std::int32_t dx = i32::sub(doc.current.p2.x, anchor.x);
                       const std::int32_t dy = i32::sub(doc.current.p2.y, anchor.y);
-                      for (std::size_t k = 0; k < doc.selection.size(); ++k) {
-                          const std::uint32_t i = doc.selection[k];
+                      for (std::size_t k = 0; k < selection.size(); ++k) {
+                          const std::uint32_t i = selection[k];
                           if (i >= n) continue; // no figure, or a copy made just now
                           Figuur& copy = doc.current;
-                          copy = doc.figures[i];
+                          copy = editor.figures[i];
                           copy.p1 = {i32::add(copy.p1.x, dx), i32::add(copy.p1.y, dy)};
                           copy.p2 = {i32::add(copy.p2.x, dx), i32::add(copy.p2.y, dy)};
                           // Later copies are pulled onto the line ends of
                           // earlier ones.
-                          DrawAndAppend(surface, doc, m_lineEnds);
-                          m_lineEnds.Extend(doc.figures);
+                          DrawAndAppend(surface, editor, m_lineEnds);
+                          m_lineEnds.Extend(editor.figures.Get());
                       }
                       return Change::Made;
                   }});
@@ -291,19 +294,20 @@ GestureOutcome Gesture::SelecteerOmsloten(POINT a, POINT b) {
     const auto inside = [&r](POINT p) {
         return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
     };
-    const std::vector<Figuur>& figures = m_doc.figures;
+    const std::vector<Figuur>& figures = m_doc.drawing().figures;
     const std::size_t n = figures.size();
     std::vector<std::uint32_t> enclosed;
     for (std::size_t i = 0; i < n; ++i)
         if (inside(figures[i].p1) && inside(figures[i].p2))
             enclosed.push_back(static_cast<std::uint32_t>(i));
 
-    std::vector<std::uint32_t>& selection = m_doc.selection;
+    std::vector<std::uint32_t> selection;
     if (m_MetShift == ShiftHeld::No && m_MetCtrl == CtrlHeld::No) {
         // Emptied, then every enclosed figure toggled on.
         selection = std::move(enclosed);
-        return {true};
+        return Select(std::move(selection));
     }
+    selection = m_doc.Selection();
     // Toggling figure by figure looks each one up in the selection; one
     // pass over both lists gives the same result for any size. A toggle
     // removes a figure's first entry and keeps the order of the rest; figures
@@ -325,7 +329,16 @@ GestureOutcome Gesture::SelecteerOmsloten(POINT a, POINT b) {
         if (!removed[k]) selection[kept++] = selection[k];
     selection.resize(kept);
     selection.insert(selection.end(), added.begin(), added.end());
-    return {true};
+    return Select(std::move(selection));
+}
+
+GestureOutcome Gesture::Select(std::vector<std::uint32_t> selection) {
+    const EditOutcome outcome = ApplyOwn(
+        {UndoRule::Keep, Modified::No, Repaint::Yes, [&selection](DrawingEditor& editor) {
+             editor.Selection() = std::move(selection);
+             return Change::Unmarked;
+         }});
+    return {outcome.repaint};
 }
 
 // --- The view's calls -------------------------------------------------------

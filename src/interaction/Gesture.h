@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 class CPluvoDoc;
 
@@ -113,6 +114,8 @@ private:
     // b (right and bottom edges outside), by the modifiers of the first
     // click: none replaces the selection, Shift toggles, Ctrl only adds.
     GestureOutcome SelecteerOmsloten(POINT a, POINT b);
+    // The selection becomes `selection`, as an edit on the road.
+    GestureOutcome Select(std::vector<std::uint32_t> selection);
 
     POINT SnapToLineEnd(POINT p);
     void SnapToGrid(POINT& p) const;
@@ -122,8 +125,7 @@ private:
     const LineEndIndex& LineEnds();
     // Applies an edit of this machine's own, which only appends figures or
     // changes the point list, and keeps the line-end index valid across it.
-    EditOutcome ApplyOwn(Edit edit, Reach reach = Reach::Append,
-                         HistoryStep step = HistoryStep::Own);
+    EditOutcome ApplyOwn(Edit edit, HistoryStep step = HistoryStep::Own);
     GestureOutcome Place(Surface& surface);
     GestureOutcome PlaceCopies(Surface& surface);
 

@@ -6,6 +6,7 @@
 #include "model/CPluvoDoc.h"
 #include "model/Geometry.h"
 #include "model/Int32.h"
+#include "model/UserText.h"
 #include "render/Canvas.h"
 #include "render/SquareTree.h"
 #include "render/ViewGeometry.h"
@@ -27,7 +28,7 @@ bool Gesture::PolygonIntact() const {
     // The polygon's points are the last ones of the list, as this machine
     // appended them.
     return m_NPunten > 0 &&
-           m_polyStart + static_cast<std::size_t>(m_NPunten) == m_doc.points.size();
+           m_polyStart + static_cast<std::size_t>(m_NPunten) == m_doc.drawing().points.size();
 }
 
 void Gesture::CheckPolygon() {
@@ -38,7 +39,7 @@ void Gesture::CheckPolygon() {
 
 std::span<const POINT> Gesture::PolygonPoints() const {
     if (!PolygonIntact()) return {};
-    return std::span<const POINT>(m_doc.points).subspan(m_polyStart);
+    return std::span<const POINT>(m_doc.drawing().points).subspan(m_polyStart);
 }
 
 void Gesture::DrawPolygonMarks(Surface& surface) const {
@@ -49,11 +50,11 @@ void Gesture::RemovePolygonPoints() {
     // Its points, which no figure uses, leave the point list.
     const std::size_t start = m_polyStart;
     ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No,
-              [start](CPluvoDoc& doc) {
-                  doc.points.resize(start);
+              [start](DrawingEditor& editor) {
+                  editor.points.Truncate(start);
                   return Change::Made;
               }},
-             Reach::Any, HistoryStep::JoinsNext);
+             HistoryStep::JoinsNext);
     // Corners that came and went are no step of the history.
     m_road.WithdrawJoined(m_polygonMark);
     m_polygonCheckedAt = m_doc.Revision();
@@ -84,19 +85,19 @@ bool Gesture::DropPolygon(Surface& surface) {
 void Gesture::PushCorner(POINT p) {
     // A corner joins the step that closes the polygon.
     ApplyOwn({UndoRule::Keep, Modified::No, Repaint::No,
-              [p](CPluvoDoc& doc) {
-                  doc.points.push_back(p);
+              [p](DrawingEditor& editor) {
+                  editor.points.push_back(p);
                   return Change::Made;
               }},
-             Reach::Append, HistoryStep::JoinsNext);
+             HistoryStep::JoinsNext);
     m_polygonCheckedAt = m_doc.Revision();
 }
 
 void Gesture::StartPolygon(Surface& surface, POINT p) {
     Figuur& current = m_doc.current;
-    if (current.RsterPnt == 1) Afronden(p, m_doc.SizeRaster);
+    if (current.RsterPnt == 1) Afronden(p, m_doc.drawing().SizeRaster);
     current.p1 = p;
-    m_polyStart = m_doc.points.size();
+    m_polyStart = m_doc.drawing().points.size();
     current.PolyPnt = static_cast<std::int32_t>(m_polyStart);
     m_polygonMark = m_road.HistoryMark();
     PushCorner(p);
@@ -107,15 +108,15 @@ void Gesture::StartPolygon(Surface& surface, POINT p) {
 
 void Gesture::AddCorner(Surface& surface, POINT p) {
     // A new corner; the band now starts from it.
-    SchilderPolygoonSegment(surface, m_doc.points.back(), p);
+    SchilderPolygoonSegment(surface, m_doc.drawing().points.back(), p);
     m_doc.current.p1 = p;
     PushCorner(p);
     ++m_NPunten;
 }
 
 GestureOutcome Gesture::PolygoonPunt(Surface& surface, POINT p) {
-    if (m_doc.current.RsterPnt == 1) Afronden(p, m_doc.SizeRaster);
-    const POINT first = m_doc.points[m_polyStart];
+    if (m_doc.current.RsterPnt == 1) Afronden(p, m_doc.drawing().SizeRaster);
+    const POINT first = m_doc.drawing().points[m_polyStart];
     if (std::llabs(std::int64_t{first.x} - p.x) >= kClosingDistance ||
         std::llabs(std::int64_t{first.y} - p.y) >= kClosingDistance) {
         AddCorner(surface, p);
@@ -127,6 +128,7 @@ GestureOutcome Gesture::PolygoonPunt(Surface& surface, POINT p) {
 
 GestureOutcome Gesture::ClosePolygon(Surface& surface) {
     CPluvoDoc& doc = m_doc;
+    const std::vector<POINT>& points = doc.drawing().points;
     Figuur& current = doc.current;
     DrawPolygonMarks(surface);
     m_phase = GesturePhase::Idle;
@@ -135,22 +137,22 @@ GestureOutcome Gesture::ClosePolygon(Surface& surface) {
     if (n < 3) {
         // One point places nothing; two grow a tree. The points stay in the
         // list; the tree adds its own.
-        if (n == 2) return GrowTree(surface, doc.points[m_polyStart], doc.points[m_polyStart + 1]);
+        if (n == 2) return GrowTree(surface, points[m_polyStart], points[m_polyStart + 1]);
         return {};
     }
     current.PolyPnt = static_cast<std::int32_t>(m_polyStart);
-    current.p1 = doc.points[m_polyStart];
-    current.p2 = doc.points[m_polyStart + 1];
+    current.p1 = points[m_polyStart];
+    current.p2 = points[m_polyStart + 1];
     current.nHoek = n;
     // Placing a polygon keeps the undo copy.
     const EditOutcome outcome =
-        ApplyOwn({UndoRule::Keep, Modified::Yes, Repaint::WhenSelected, [&](CPluvoDoc& d) {
-                      DrawAndAppend(surface, d, m_lineEnds);
+        ApplyOwn({UndoRule::Keep, Modified::Yes, Repaint::WhenSelected, [&](DrawingEditor& editor) {
+                      DrawAndAppend(surface, editor, m_lineEnds);
                       return Change::Made;
                   }});
     const PolygonAreaResult area = doc.PolygonArea(current);
-    m_status.SetPaneText(0,
-                         "Opp = " + std::to_string(area.units) + " - " + TwoDecimals(area.cells));
+    m_status.SetPaneText(0, FillIn(UserText("Gesture", "Opp = %1 - %2"),
+                                   {std::to_string(area.units), TwoDecimals(area.cells)}));
     return {outcome.repaint};
 }
 
@@ -169,12 +171,12 @@ GestureOutcome Gesture::CancelPolygon(Surface& surface) {
 }
 
 GestureOutcome Gesture::GrowTree(Surface& surface, POINT a, POINT b) {
-    m_KleurStap = BoomKleurStap(Distance(a, b), m_doc.SizeRaster);
+    m_KleurStap = BoomKleurStap(Distance(a, b), m_doc.drawing().SizeRaster);
     // A tree is a change like any placed figure: without the mark, closing
     // the window would not offer to save it and the tree would be lost.
     const EditOutcome outcome =
-        ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::WhenSelected, [&](CPluvoDoc& doc) {
-                      return TwoPointTree(surface, doc, a, b) > 0 ? Change::Made : Change::None;
+        ApplyOwn({UndoRule::Take, Modified::Yes, Repaint::WhenSelected, [&](DrawingEditor& editor) {
+                      return TwoPointTree(surface, editor, a, b) > 0 ? Change::Made : Change::None;
                   }});
     return {outcome.repaint};
 }

@@ -1,9 +1,11 @@
 #include "Grootte.h"
 
 #include "model/CPluvoDoc.h"
+#include "model/Operations.h"
 
-void ApplyGrootte(CPluvoDoc& doc, ResizePercentages percentages) {
+void ApplyGrootte(DrawingEditor& editor, ResizePercentages percentages) {
+    CPluvoDoc& doc = editor.Doc();
     doc.ResizeX = percentages.horizontal;
     doc.ResizeY = percentages.vertical;
-    doc.Schaal(percentages.horizontal, percentages.vertical);
+    Schaal(editor, percentages.horizontal, percentages.vertical);
 }

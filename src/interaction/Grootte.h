@@ -19,4 +19,4 @@ inline constexpr IntegerRange kResizeRange{-200, 200};
 // Remembers the percentages in ResizeX and ResizeY for the next dialog and
 // scales the drawing (Schaal); negative percentages mirror. The change of
 // the resize command's edit, which takes the undo copy first.
-void ApplyGrootte(CPluvoDoc& doc, ResizePercentages percentages);
+void ApplyGrootte(DrawingEditor& editor, ResizePercentages percentages);

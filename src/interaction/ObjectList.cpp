@@ -1,9 +1,12 @@
 #include "ObjectList.h"
 
 #include "model/CPluvoDoc.h"
+#include "model/Operations.h"
+#include "model/UserText.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -19,25 +22,25 @@ std::string Format(const char* format, auto... values) {
 std::string KindName(const Figuur& f) {
     switch (f.FiguurType) {
     case Lijn:
-        return "Lijn";
+        return UserText("FigureKinds", "Lijn");
     case Ellips:
-        return "Ellips";
+        return UserText("FigureKinds", "Ellips");
     case Cirkel:
-        return "Cirkel";
+        return UserText("FigureKinds", "Cirkel");
     case Boogkwart:
-        return "BoogKwart";
+        return UserText("FigureKinds", "BoogKwart");
     case Rechthoek:
-        return "Rechthoek";
+        return UserText("FigureKinds", "Rechthoek");
     case Veelhoek:
-        return Format("Veelhoek (%d)", f.nHoek);
+        return FillIn(UserText("FigureKinds", "Veelhoek (%1)"), {std::to_string(f.nHoek)});
     case Opvullen:
-        return "Opvulling";
+        return UserText("FigureKinds", "Opvulling");
     case Tekst:
-        return "Tekst";
+        return UserText("FigureKinds", "Tekst");
     case Kopieer:
-        return "Kopie";
+        return UserText("FigureKinds", "Kopie");
     case Polygoon:
-        return Format("Polygoon (%d)", f.nHoek);
+        return FillIn(UserText("FigureKinds", "Polygoon (%1)"), {std::to_string(f.nHoek)});
     default:
         // Never stored by the editor; a damaged file shows its number.
         return Format("%d", f.FiguurType);
@@ -66,7 +69,7 @@ std::string FillCell(const CPluvoDoc& doc, const Figuur& f) {
 } // namespace
 
 ObjectRow ObjectRowOf(const CPluvoDoc& doc, std::size_t index) {
-    const Figuur& f = doc.figures[index];
+    const Figuur& f = doc.drawing().figures[index];
     return {
         std::to_string(index + 1),
         KindName(f),
@@ -77,50 +80,48 @@ ObjectRow ObjectRowOf(const CPluvoDoc& doc, std::size_t index) {
     };
 }
 
-void RemoveFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers) {
+void RemoveFigures(DrawingEditor& editor, std::span<const std::size_t> numbers) {
     // One pass that keeps the other figures in order: the same as removing
     // the numbered ones from the last down, without shifting the list once
     // per removed figure, and whatever order the numbers come in.
-    std::vector<bool> removed(doc.figures.size(), false);
+    std::vector<bool> removed(editor.figures.size(), false);
     for (std::size_t n : numbers)
         if (n < removed.size()) removed[n] = true;
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < doc.figures.size(); ++i)
-        if (!removed[i]) doc.figures[kept++] = doc.figures[i];
-    doc.figures.resize(kept);
-    doc.selection.clear();
+    editor.figures.Erase(removed);
+    editor.Selection().clear();
 }
 
-void SelectFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers) {
-    doc.selection.clear();
-    for (std::size_t n : numbers) doc.selection.push_back(static_cast<std::uint32_t>(n));
+void SelectFigures(DrawingEditor& editor, std::span<const std::size_t> numbers) {
+    std::vector<std::uint32_t>& selection = editor.Selection();
+    selection.clear();
+    for (std::size_t n : numbers) selection.push_back(static_cast<std::uint32_t>(n));
 }
 
 Edit RemoveFiguresEdit(std::vector<std::size_t> numbers) {
     return {UndoRule::Keep, Modified::Yes, Repaint::Yes,
-            [numbers = std::move(numbers)](CPluvoDoc& doc) {
-                RemoveFigures(doc, numbers);
+            [numbers = std::move(numbers)](DrawingEditor& editor) {
+                RemoveFigures(editor, numbers);
                 return Change::Made;
             }};
 }
 
 Edit FigureOperationEdit(FigureOperation operation) {
-    return {UndoRule::Keep, Modified::No, Repaint::No, [operation](CPluvoDoc& doc) {
+    return {UndoRule::Keep, Modified::No, Repaint::No, [operation](DrawingEditor& editor) {
                 switch (operation) {
                 case FigureOperation::WegVulling:
-                    doc.WegVulling();
+                    WegVulling(editor);
                     break;
                 case FigureOperation::ZetVulling:
-                    doc.ZetVulling();
+                    ZetVulling(editor);
                     break;
                 case FigureOperation::LijndikteMeer:
-                    doc.LijndikteMeer();
+                    LijndikteMeer(editor);
                     break;
                 case FigureOperation::LijndikteMinder:
-                    doc.LijndikteMinder();
+                    LijndikteMinder(editor);
                     break;
                 case FigureOperation::VerwisselXY:
-                    doc.VerwisselXY();
+                    VerwisselXY(editor);
                     break;
                 }
                 return Change::Made;

@@ -22,10 +22,10 @@ ObjectRow ObjectRowOf(const CPluvoDoc& doc, std::size_t index);
 // Removes the figures with the given numbers (0-based, the highlighted rows)
 // and empties the selection; the later figures move up. Numbers without a
 // figure are skipped. The points of a removed polygoon stay in the point list.
-void RemoveFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers);
+void RemoveFigures(DrawingEditor& editor, std::span<const std::size_t> numbers);
 
 // OK: the figures of the highlighted rows, ascending, become the selection.
-void SelectFigures(CPluvoDoc& doc, std::span<const std::size_t> numbers);
+void SelectFigures(DrawingEditor& editor, std::span<const std::size_t> numbers);
 
 // The objects list's Delete as an edit: RemoveFigures of the rows, keeping
 // the undo copy, marking the drawing and repainting the canvas behind the

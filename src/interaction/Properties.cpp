@@ -1,5 +1,7 @@
 #include "Properties.h"
 
+#include "model/Operations.h"
+
 #include "ToolOptions.h"
 #include "model/CPluvoDoc.h"
 
@@ -27,17 +29,17 @@ KenmerkenValues ReadKenmerken(const CPluvoDoc& doc) {
     KenmerkenValues v;
     v.tool = cur.FiguurType >= 0 && cur.FiguurType <= Polygoon ? cur.FiguurType : -1;
     v.MetRand = cur.MetRand;
-    v.MetRaster = doc.MetRaster;
+    v.MetRaster = doc.drawing().MetRaster;
     v.MetVul = cur.MetVul;
-    v.SizeRaster = doc.SizeRaster;
+    v.SizeRaster = doc.drawing().SizeRaster;
     v.KleurRand = static_cast<COLORREF>(cur.KleurRand);
-    v.KleurRaster = doc.KleurRaster;
-    v.KleurAchtergrond = doc.KleurAchtergrond;
+    v.KleurRaster = doc.drawing().KleurRaster;
+    v.KleurAchtergrond = doc.drawing().KleurAchtergrond;
     v.KleurVul = static_cast<COLORREF>(cur.KleurVul);
     v.RsterPnt = cur.RsterPnt;
     v.LijnDikte = cur.LijnDikte;
     v.Stippel = cur.Stippel;
-    v.MetCoord = doc.MetCoord;
+    v.MetCoord = doc.drawing().MetCoord;
     v.nHoek = cur.nHoek;
 
     if (const std::string* text = doc.TextOf(cur)) v.text = *text;
@@ -109,26 +111,28 @@ std::int32_t EscapementOf(std::int32_t degreesClockwise) {
     return static_cast<std::int32_t>((tenths + kFullCircle) % kFullCircle);
 }
 
-bool ApplyKenmerken(CPluvoDoc& doc, const KenmerkenValues& v) {
+bool ApplyKenmerken(DrawingEditor& editor, const KenmerkenValues& v) {
+    CPluvoDoc& doc = editor.Doc();
+    DrawingSettings& settings = editor.Settings();
     Figuur& cur = doc.current;
     // With no tool button checked (a tool the dialog does not know) the tool
     // stays as it was.
     if (v.tool >= 0) cur.FiguurType = v.tool;
     cur.MetRand = v.MetRand;
-    doc.MetRaster = v.MetRaster;
+    settings.MetRaster = v.MetRaster;
     cur.MetVul = v.MetVul;
-    doc.SizeRaster = v.SizeRaster;
+    settings.SizeRaster = v.SizeRaster;
 
     // Only a changed colour reaches the selected figures.
-    if (v.KleurRand != static_cast<COLORREF>(cur.KleurRand)) ZetRandkleur(doc, v.KleurRand);
-    if (v.KleurVul != static_cast<COLORREF>(cur.KleurVul)) ZetVulkleur(doc, v.KleurVul);
+    if (v.KleurRand != static_cast<COLORREF>(cur.KleurRand)) ZetRandkleur(editor, v.KleurRand);
+    if (v.KleurVul != static_cast<COLORREF>(cur.KleurVul)) ZetVulkleur(editor, v.KleurVul);
 
-    doc.KleurRaster = v.KleurRaster;
+    settings.KleurRaster = v.KleurRaster;
     cur.RsterPnt = v.RsterPnt;
-    doc.KleurAchtergrond = v.KleurAchtergrond;
+    settings.KleurAchtergrond = v.KleurAchtergrond;
     cur.LijnDikte = v.LijnDikte;
     cur.Stippel = v.Stippel;
-    doc.MetCoord = v.MetCoord;
+    settings.MetCoord = v.MetCoord;
     cur.nHoek = v.nHoek;
     if (v.printFactorIndex >= 0 &&
         v.printFactorIndex < static_cast<std::int32_t>(std::size(kPrintFactors)))
@@ -136,22 +140,23 @@ bool ApplyKenmerken(CPluvoDoc& doc, const KenmerkenValues& v) {
     if (v.tool >= 0) cur.FiguurType = v.tool;
 
     if (v.text.empty()) return false;
-    cur.TekstIndex = doc.FindOrAddText(v.text);
+    cur.TekstIndex = FindOrAddText(editor, v.text);
     LogFont font = v.font;
     font.lfEscapement = font.lfOrientation = EscapementOf(v.orientation);
-    cur.FontIndex = doc.FindOrAddFont(font);
+    cur.FontIndex = FindOrAddFont(editor, font);
     return true;
 }
 
-Change ApplyKenmerkenResult(CPluvoDoc& doc, const KenmerkenResult& result,
+Change ApplyKenmerkenResult(DrawingEditor& editor, const KenmerkenResult& result,
                             std::string* toolbarText) {
+    CPluvoDoc& doc = editor.Doc();
     if (toolbarText) toolbarText->clear();
     if (result.currentFont) {
         doc.CurrentFont = *result.currentFont;
         doc.FontFace = std::string(result.currentFont->FaceName());
     }
     if (!result.values) return result.currentFont ? Change::Unmarked : Change::None;
-    const bool showText = ApplyKenmerken(doc, *result.values);
+    const bool showText = ApplyKenmerken(editor, *result.values);
     if (toolbarText && showText) *toolbarText = result.values->text;
     return Change::Made;
 }

@@ -80,7 +80,7 @@ std::int32_t EscapementOf(std::int32_t degreesClockwise);
 // Writes the values back on OK. Returns whether the toolbar's text edit must
 // show `values.text` (it does whenever the text is not empty); the caller
 // also moves the tool list to the new FiguurType.
-bool ApplyKenmerken(CPluvoDoc& doc, const KenmerkenValues& values);
+bool ApplyKenmerken(DrawingEditor& editor, const KenmerkenValues& values);
 
 // What the properties dialog answers: its values on OK, and the font that
 // its Font button chose, which becomes the font offered for new texts also
@@ -93,5 +93,5 @@ struct KenmerkenResult {
 // The properties command's change: the chosen font, then the values.
 // Made on OK (the toolbar text to show, if any, in `toolbarText`), Unmarked
 // when only a font was chosen, None otherwise.
-Change ApplyKenmerkenResult(CPluvoDoc& doc, const KenmerkenResult& result,
+Change ApplyKenmerkenResult(DrawingEditor& editor, const KenmerkenResult& result,
                             std::string* toolbarText);

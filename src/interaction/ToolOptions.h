@@ -5,6 +5,7 @@
 
 #include "EditRoad.h"
 #include "model/Figuur.h"
+#include "model/UserText.h"
 
 #include <array>
 #include <cstdint>
@@ -19,19 +20,27 @@ inline constexpr std::array<COLORREF, 15> kVulkleuren = {
     0x808000, 0x800080, 0xFFFFFF, 0xC0C0C0, 0x00FFFF, 0xFFFF00, 0xFF00FF,
 };
 
-// The tool list's items; an item's index is its FiguurType.
+// The tool list's items, in Dutch; an item's index is its FiguurType. The
+// list shows them as ToolName gives them.
 inline constexpr std::array<std::string_view, 11> kToolNames = {
-    "Lijn",     "Ellips", "Cirkel", "BoogKwart", "Rechthoek", "Veelhoek",
-    "Opvullen", "Tekst",  "Kopie",  "Selectie",  "Polygoon",
+    PLUVO_TEXT("FigureKinds", "Lijn"),      PLUVO_TEXT("FigureKinds", "Ellips"),
+    PLUVO_TEXT("FigureKinds", "Cirkel"),    PLUVO_TEXT("FigureKinds", "BoogKwart"),
+    PLUVO_TEXT("FigureKinds", "Rechthoek"), PLUVO_TEXT("FigureKinds", "Veelhoek"),
+    PLUVO_TEXT("FigureKinds", "Opvullen"),  PLUVO_TEXT("FigureKinds", "Tekst"),
+    PLUVO_TEXT("FigureKinds", "Kopie"),     PLUVO_TEXT("FigureKinds", "Selectie"),
+    PLUVO_TEXT("FigureKinds", "Polygoon"),
 };
+
+// The tool list's item `index` in the interface's language.
+std::string ToolName(std::size_t index);
 
 // Sets the fill colour of the next figure and, with fill switched on, of
 // every selected figure. Returns whether selected figures changed colour.
-bool ZetVulkleur(CPluvoDoc& doc, COLORREF colour);
+bool ZetVulkleur(DrawingEditor& editor, COLORREF colour);
 
 // The outline twin: sets KleurRand of the next figure and, with the outline
 // switched on, of every selected figure.
-bool ZetRandkleur(CPluvoDoc& doc, COLORREF colour);
+bool ZetRandkleur(DrawingEditor& editor, COLORREF colour);
 
 // What the text edit shows when a drawing is opened or made (Windows-1252
 // bytes): the text of the next text figure, else the first text, else
@@ -42,7 +51,7 @@ std::string InitialToolbarText(const CPluvoDoc& doc);
 // text changes nothing; any other becomes the text of the next figure (found
 // or added in the text list) and the text tool is chosen. Returns whether the
 // tool changed to Tekst.
-bool TakeToolbarText(CPluvoDoc& doc, const std::string& text);
+bool TakeToolbarText(DrawingEditor& editor, const std::string& text);
 // The same as an edit on the road, so that a text it adds to the text list
 // is in the history: a step back over it takes the text away again, and one
 // forward brings it back at its place. Neither marks nor repaints.

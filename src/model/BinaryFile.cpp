@@ -142,43 +142,43 @@ bool ReadTexts(ByteReader& in, std::vector<std::string>& texts) {
 
 std::string StoreBinary(const CPluvoDoc& doc) {
     std::size_t size = 4 + CPluvoDoc::VersionMagic.size() + kSettingsBytes + sizeof(Figuur) + 4 +
-                       doc.figures.size() * sizeof(Figuur) + 4 + 4 +
-                       doc.fonts.size() * sizeof(LogFont) + 4 + doc.points.size() * sizeof(POINT);
-    for (const std::string& text : doc.texts) size += 4 + (text.empty() ? 0 : text.size() + 1);
+                       doc.drawing().figures.size() * sizeof(Figuur) + 4 + 4 +
+                       doc.drawing().fonts.size() * sizeof(LogFont) + 4 + doc.drawing().points.size() * sizeof(POINT);
+    for (const std::string& text : doc.drawing().texts) size += 4 + (text.empty() ? 0 : text.size() + 1);
 
     ByteWriter out(size);
     out.Int(static_cast<std::int32_t>(CPluvoDoc::VersionMagic.size()));
     out.Bytes(CPluvoDoc::VersionMagic.data(), CPluvoDoc::VersionMagic.size());
-    out.Int(doc.FileReserved);
-    out.Int(doc.SizeRaster);
-    out.Byte(doc.MetCoord);
-    out.Byte(doc.MetRaster);
+    out.Int(doc.drawing().FileReserved);
+    out.Int(doc.drawing().SizeRaster);
+    out.Byte(doc.drawing().MetCoord);
+    out.Byte(doc.drawing().MetRaster);
     out.Byte(0);
     out.Byte(0);
-    out.Int(static_cast<std::int32_t>(doc.KleurAchtergrond));
-    out.Int(static_cast<std::int32_t>(doc.KleurRaster));
+    out.Int(static_cast<std::int32_t>(doc.drawing().KleurAchtergrond));
+    out.Int(static_cast<std::int32_t>(doc.drawing().KleurRaster));
     out.Words(&doc.current, sizeof(Figuur));
 
-    out.Int(static_cast<std::int32_t>(doc.figures.size()));
-    out.Words(doc.figures.data(), doc.figures.size() * sizeof(Figuur));
+    out.Int(static_cast<std::int32_t>(doc.drawing().figures.size()));
+    out.Words(doc.drawing().figures.data(), doc.drawing().figures.size() * sizeof(Figuur));
 
-    out.Int(static_cast<std::int32_t>(doc.texts.size()));
-    for (const std::string& text : doc.texts) {
+    out.Int(static_cast<std::int32_t>(doc.drawing().texts.size()));
+    for (const std::string& text : doc.drawing().texts) {
         out.Int(static_cast<std::int32_t>(text.size()));
         if (text.empty()) continue;
         out.Bytes(text.data(), text.size());
         out.Byte(0);
     }
 
-    out.Int(static_cast<std::int32_t>(doc.fonts.size()));
-    for (const LogFont& font : doc.fonts) {
+    out.Int(static_cast<std::int32_t>(doc.drawing().fonts.size()));
+    for (const LogFont& font : doc.drawing().fonts) {
         out.Words(&font, kFontWordBytes);
         out.Bytes(reinterpret_cast<const char*>(&font) + kFontWordBytes,
                   sizeof(LogFont) - kFontWordBytes);
     }
 
-    out.Int(static_cast<std::int32_t>(doc.points.size()));
-    out.Words(doc.points.data(), doc.points.size() * sizeof(POINT));
+    out.Int(static_cast<std::int32_t>(doc.drawing().points.size()));
+    out.Words(doc.drawing().points.data(), doc.drawing().points.size() * sizeof(POINT));
     return out.Take();
 }
 
@@ -210,19 +210,6 @@ bool ParseBinary(std::string_view bytes, BinaryDrawing& file) {
     out.points.clear();
     if (in.Left() == 0) return true;
     return in.Records(out.points);
-}
-
-bool LoadBinary(CPluvoDoc& doc, std::string_view bytes) {
-    BinaryDrawing file;
-    if (!ParseBinary(bytes, file)) {
-        doc.OnNewDocument();
-        return false;
-    }
-    doc.drawing() = std::move(file.drawing);
-    doc.current = file.current;
-    doc.selection.clear();
-    doc.Revise();
-    return true;
 }
 
 Misfit BinaryMisfit(const Drawing& drawing) {

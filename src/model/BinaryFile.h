@@ -10,11 +10,7 @@
 
 // Everything a binary drawing file carries, read into fresh lists so that a
 // rejected file leaves nothing half-loaded.
-struct BinaryDrawing {
-    Drawing drawing;
-    // The editor's current figure, which the file stores too.
-    Figuur current;
-};
+using BinaryDrawing = StoredDrawing;
 
 // The whole drawing in the packed little-endian layout of the drawing file.
 std::string StoreBinary(const CPluvoDoc& doc);
@@ -25,12 +21,6 @@ std::string StoreBinary(const CPluvoDoc& doc);
 // of length 0 are kept as empty entries, so that later text indices stay
 // right. Memory is reserved only for what the file can hold.
 bool ParseBinary(std::string_view bytes, BinaryDrawing& out);
-
-// Loads a binary drawing file into the document: the settings, the current
-// figure and the four lists are replaced and the selection is emptied; the
-// undo copies and the values remembered for the run are left alone. A
-// rejected file leaves the new-drawing reset and gives false.
-bool LoadBinary(CPluvoDoc& doc, std::string_view bytes);
 
 // What the binary file cannot hold of the drawing: a text with a zero byte
 // (a text ends at its first one when read), or a MetCoord or MetRaster

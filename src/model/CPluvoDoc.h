@@ -1,26 +1,20 @@
 // The editor's document: the drawing (its lists and settings, a value of its
-// own) and the state around it: the current figure, the selection, the
-// one-level undo copies, the drawing's revision and the values the editor
-// remembers for the run. Views, dialogs and commands read it; changes reach
-// it through the edit road (interaction/EditRoad).
+// own) and the editing session around it: the current figure, the
+// selection, the one-level undo copies, the drawing's revision, the file's
+// name and the values the editor remembers for the run. Everyone reads the
+// drawing and the selection through a const view; they change only through
+// the edit road (interaction/EditRoad), which hands each change a
+// DrawingEditor that records it.
 #pragma once
 
 #include "Drawing.h"
 #include "Figuur.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// The main window's title as the document sees it, so that MarkModified can
-// add its "*" without knowing about windows.
-struct TitleHook {
-    std::function<std::string()> read;
-    std::function<void(const std::string&)> write;
-};
 
 // The result of PolygonArea: square drawing units and grid cells.
 struct PolygonAreaResult {
@@ -36,19 +30,32 @@ struct UndoCopy {
     std::vector<POINT> points;
 };
 
-class CPluvoDoc : public Drawing {
+// What a drawing file holds: the drawing and the editor's current figure.
+struct StoredDrawing {
+    Drawing drawing;
+    Figuur current;
+};
+
+// Whether the values the editor remembers for the run (and the file's name)
+// start again with a replaced drawing, as for a new one, or stay.
+enum class RunValues { Keep, Reset };
+
+class CPluvoDoc {
 public:
     static constexpr std::string_view VersionMagic = "Pluvo Versie 1c Qrtz3B";
 
+    // A new drawing.
     CPluvoDoc();
+    // A document around a drawing read elsewhere (the command line's
+    // conversions, a printed page), otherwise as new.
+    explicit CPluvoDoc(StoredDrawing stored, std::vector<std::uint32_t> selection = {});
 
-    // The figure, point, text and font lists and the stored settings come
-    // from Drawing.
-    Drawing& drawing() { return *this; }
-    const Drawing& drawing() const { return *this; }
+    // The drawing new documents start with, and their current figure.
+    static StoredDrawing NewDrawing();
 
+    const Drawing& drawing() const { return m_drawing; }
     // The selected figures' indices; entries that name no figure are ignored.
-    std::vector<std::uint32_t> selection;
+    const std::vector<std::uint32_t>& Selection() const { return m_selection; }
 
     // The template for the next placed figure; its FiguurType is the tool.
     Figuur current;
@@ -71,59 +78,23 @@ public:
     // empties.
     int FillToggle = 0;
 
-    // --- Operations --------------------------------------------------------
-    // Each operation makes its change only; whether a command takes the undo
-    // snapshot, marks the drawing modified and repaints is decided by the
-    // command layer (interaction/EditCommands).
-    void AppendFigure();
-    // False when there was no figure to remove.
-    bool RemoveLastFigure();
-    void RemoveSelectedFigures();
+    // --- Reading -------------------------------------------------------------
     int FindSelected(std::uint32_t figureIndex) const;
-    std::int32_t FindOrAddText(const std::string& text);
-    std::int32_t FindOrAddFont(const LogFont& font);
     POINT FindLineEndpoint(POINT p) const;
-    void MakeCoordinatesPositive();
     PolygonAreaResult PolygonArea(const Figuur& figure) const;
-    void MarkModified();
-    bool OnNewDocument();
 
     // The one-level undo. Only the figure list of the copy decides whether
     // Undo is available.
-    void TakeSnapshot();
-    void RestoreSnapshot();
-    void DropSnapshot();
     bool CanUndo() const { return m_undo && !m_undo->figures.empty(); }
     // The undo copies as a shared value, for the history of changes, which
     // keeps the copies of each step without copying the lists; nullptr when
     // there are none.
     const std::shared_ptr<const UndoCopy>& UndoState() const { return m_undo; }
-    void SetUndoState(std::shared_ptr<const UndoCopy> undo) { m_undo = std::move(undo); }
 
-    // Counts the changes of the drawing: the edit road and every refill
-    // (New, Open, reading a text file) raise it, so caches that depend on
-    // the drawing compare it instead of guessing.
+    // Counts the changes of the drawing: the edit road raises it with every
+    // change and every replaced drawing, so caches that depend on the
+    // drawing compare it instead of guessing.
     std::uint64_t Revision() const { return m_revision; }
-    void Revise() { ++m_revision; }
-
-    // Scales figures, points and font heights by h percent horizontally and
-    // v percent vertically; a mirrored drawing is moved back into positive
-    // coordinates.
-    void Schaal(std::int32_t h, std::int32_t v);
-
-    // Figure operations; the caller repaints, marks and snapshots.
-    void WegVulling();
-    void ZetVulling();
-    void LijndikteMeer();   // outlines one pixel thicker
-    void LijndikteMinder(); // outlines one pixel thinner
-    void VerwisselXY();
-    void Verschuif(std::int32_t dx, std::int32_t dy);
-    // Rotates the drawing a quarter turn clockwise, fonts included.
-    void Draai90();
-    void SelectAll();
-    void SelectNone();
-    // The fill toggle command: fills or empties the affected figures.
-    void ToggleFill();
 
     // For each figure, whether the selection-aware commands touch it: all
     // figures when nothing is selected, otherwise exactly the selected ones.
@@ -139,25 +110,32 @@ public:
     const std::string* TextOf(const Figuur& figure) const;
     const LogFont* FontOf(const Figuur& figure) const;
 
+    // Whether the drawing has changes that are not saved. The road marks
+    // it; saving and opening clear it.
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
-    void SetTitleHook(TitleHook hook) { m_title.hook = std::move(hook); }
 
     // The font the editor offers for new texts: Verdana, 16 pixels high.
     static LogFont DefaultFont(std::string_view face);
 
 private:
-    // The hook binds this document object to its window; copying or
-    // assigning a drawing copies the drawing, not that binding.
-    struct TitleBinding {
-        TitleBinding() = default;
-        TitleBinding(const TitleBinding&) {}
-        TitleBinding& operator=(const TitleBinding&) { return *this; }
-        TitleHook hook;
-    };
+    // Only these write the drawing, the selection, the undo copy and the
+    // revision: the editor that records each change, and the road that
+    // hands it out and steps through the history. Tests build their
+    // drawings in place through TestAccess.
+    friend class DrawingEditor;
+    friend class EditRoad;
+    friend struct TestAccess;
 
+    // The values of the run and the file's name as for a new drawing.
+    void ResetRunValues();
+    void TakeSnapshot();
+    void DropSnapshot() { m_undo.reset(); }
+    void Revise() { ++m_revision; }
+
+    Drawing m_drawing;
+    std::vector<std::uint32_t> m_selection;
     bool m_modified = false;
-    TitleBinding m_title;
     std::shared_ptr<const UndoCopy> m_undo;
     std::uint64_t m_revision = 0;
 };

@@ -3,6 +3,7 @@
 #include "BinaryFile.h"
 #include "SvgExport.h"
 #include "TextFormat.h"
+#include "UserText.h"
 
 DrawingFormat FormatOfName(std::string_view path) {
     return path.ends_with(".txt") ? DrawingFormat::Text : DrawingFormat::Binary;
@@ -13,7 +14,7 @@ Misfit WhatDoesNotFit(const CPluvoDoc& doc, DrawingFormat format) {
     case DrawingFormat::Binary:
         return BinaryMisfit(doc.drawing());
     case DrawingFormat::Text:
-        return TextMisfit(doc);
+        return TextMisfit(doc.drawing(), doc.current);
     case DrawingFormat::Svg:
         return SvgMisfit(doc);
     }
@@ -21,47 +22,40 @@ Misfit WhatDoesNotFit(const CPluvoDoc& doc, DrawingFormat format) {
 }
 
 bool ReadsBackExactly(const CPluvoDoc& doc, DrawingFormat format) {
+    StoredDrawing back;
     if (format == DrawingFormat::Binary) {
-        BinaryDrawing back;
-        return ParseBinary(StoreBinary(doc), back) && back.drawing == doc.drawing() &&
-               back.current == doc.current;
+        if (!ParseBinary(StoreBinary(doc), back)) return false;
+    } else {
+        std::string text;
+        WriteText(doc, text);
+        if (!ReadText(text, back).ok) return false;
     }
-    std::string text;
-    WriteText(doc, text);
-    CPluvoDoc back;
-    return ReadText(back, text).ok && back.drawing() == doc.drawing() &&
-           back.current == doc.current;
+    return back.drawing == doc.drawing() && back.current == doc.current;
 }
 
-OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view bytes) {
+OpenResult LoadDrawing(std::string_view path, std::string_view bytes) {
     OpenResult result;
     const DrawingFormat format = FormatOfName(path);
-    if (bytes.empty() && format == DrawingFormat::Binary) {
-        // Nothing to read: the drawing is not cleared first, so it stays as
-        // it was and only takes the file's name.
-    } else if (format == DrawingFormat::Text) {
-        const TextReadResult read = ReadText(doc, bytes);
+    if (bytes.empty() && format == DrawingFormat::Binary) return result;
+    StoredDrawing& stored = result.stored.emplace();
+    if (format == DrawingFormat::Text) {
+        result.runValues = RunValues::Reset;
+        const TextReadResult read = ReadText(bytes, stored);
         if (!read.ok) {
             result.status = OpenStatus::Rejected;
             result.textErrorLine = read.line;
         }
-    } else if (!LoadBinary(doc, bytes)) {
+    } else if (!ParseBinary(bytes, stored)) {
         result.status = OpenStatus::Rejected;
     }
     if (result.status == OpenStatus::Rejected) {
-        // The reset drawing stays unnamed, so that saving it cannot overwrite
-        // the rejected file with an empty drawing.
-        doc.OnNewDocument();
-        return result;
+        stored = CPluvoDoc::NewDrawing();
+        result.runValues = RunValues::Reset;
     }
-    doc.DropSnapshot();
-    doc.Revise();
-    doc.PathName = std::string(path);
-    doc.SetModifiedFlag(false);
     return result;
 }
 
-OpenResult OpenDrawing(CPluvoDoc& doc, const std::string& path) {
+OpenResult OpenDrawing(const std::string& path) {
     std::string bytes;
     OpenResult result;
     result.error = ReadFileBytes(path, bytes);
@@ -69,15 +63,16 @@ OpenResult OpenDrawing(CPluvoDoc& doc, const std::string& path) {
         result.status = OpenStatus::Unreadable;
         return result;
     }
-    return LoadDrawing(doc, path, bytes);
+    return LoadDrawing(path, bytes);
 }
 
 std::vector<std::string> RejectionMessages(const OpenResult& result) {
     std::vector<std::string> messages;
     if (result.status != OpenStatus::Rejected) return messages;
     if (result.textErrorLine > 0)
-        messages.push_back("Fout in bestand op regel " + std::to_string(result.textErrorLine));
-    messages.push_back("Incorrect bestand");
+        messages.push_back(FillIn(UserText("DrawingFile", "Fout in bestand op regel %1"),
+                                  {std::to_string(result.textErrorLine)}));
+    messages.push_back(UserText("DrawingFile", "Incorrect bestand"));
     return messages;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +32,9 @@ Misfit WhatDoesNotFit(const CPluvoDoc& doc, DrawingFormat format);
 bool ReadsBackExactly(const CPluvoDoc& doc, DrawingFormat format);
 
 enum class OpenStatus {
-    Opened,     // the drawing now holds the file
-    Unreadable, // the file could not be read; the drawing is unchanged
-    Rejected,   // not a drawing; the drawing is reset, new and unnamed
+    Opened,     // the file holds a drawing
+    Unreadable, // the file could not be read; the drawing stays as it is
+    Rejected,   // not a drawing; the document becomes the new, unnamed one
 };
 
 struct OpenResult {
@@ -42,19 +43,25 @@ struct OpenResult {
     std::int64_t textErrorLine = 0;
     // For an unreadable file, why it could not be read.
     FileError error;
+    // What takes the document's place: the drawing read, or the new drawing
+    // after a rejected file. Nothing for an unreadable file, and for a
+    // binary file of zero bytes, which holds nothing to read: that opens,
+    // and the drawing stays as it was under the file's name.
+    std::optional<StoredDrawing> stored;
+    // A text file, like a rejected file, starts the values of the run again
+    // as a new drawing does; a binary file leaves them.
+    RunValues runValues = RunValues::Keep;
 };
 
-// Loads the drawing from the contents of the file `path`. On success the
-// drawing is named after the file, unmodified and without undo copies, so
-// that Undo cannot mix two drawings. A binary file of zero bytes holds
-// nothing to read: it opens, and the drawing stays as it was under the
-// file's name. An empty text file is rejected at its first line.
-OpenResult LoadDrawing(CPluvoDoc& doc, std::string_view path, std::string_view bytes);
+// Reads the contents of the file `path` by its name's format. An empty text
+// file is rejected at its first line.
+OpenResult LoadDrawing(std::string_view path, std::string_view bytes);
 
-// Reads the file `path` and loads it as LoadDrawing does.
-OpenResult OpenDrawing(CPluvoDoc& doc, const std::string& path);
+// Reads the file `path` and its drawing as LoadDrawing does.
+OpenResult OpenDrawing(const std::string& path);
 
-// The Dutch messages the user sees for a rejected file, in order.
+// The messages the user sees for a rejected file, in order, in the
+// interface's language (UserText).
 std::vector<std::string> RejectionMessages(const OpenResult& result);
 
 // The bytes of the drawing as saved under `path` (text lines end in a line

@@ -1,5 +1,7 @@
 #include "FileIo.h"
 
+#include "UserText.h"
+
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -107,37 +109,37 @@ int CreateTemporary(const std::string& folder, std::string& name) {
 std::string DutchReason(int code) {
     switch (code) {
     case FileError::kNotRegularFile:
-        return "is geen gewoon bestand";
+        return UserText("FileError", "is geen gewoon bestand");
     case ENOENT:
-        return "bestand bestaat niet";
+        return UserText("FileError", "bestand bestaat niet");
     case EACCES:
     case EPERM:
-        return "geen toegang";
+        return UserText("FileError", "geen toegang");
     case EISDIR:
-        return "is een map";
+        return UserText("FileError", "is een map");
     case ENOTDIR:
-        return "map bestaat niet";
+        return UserText("FileError", "map bestaat niet");
     case EROFS:
-        return "alleen-lezen bestandssysteem";
+        return UserText("FileError", "alleen-lezen bestandssysteem");
     case ENOSPC:
-        return "schijf vol";
+        return UserText("FileError", "schijf vol");
     case EDQUOT:
-        return "schijfquotum overschreden";
+        return UserText("FileError", "schijfquotum overschreden");
     case EFBIG:
-        return "bestand te groot";
+        return UserText("FileError", "bestand te groot");
     case ENAMETOOLONG:
-        return "naam te lang";
+        return UserText("FileError", "naam te lang");
     case ELOOP:
-        return "te veel symbolische koppelingen";
+        return UserText("FileError", "te veel symbolische koppelingen");
     case EIO:
-        return "invoer-/uitvoerfout";
+        return UserText("FileError", "invoer-/uitvoerfout");
     case ENOMEM:
-        return "onvoldoende geheugen";
+        return UserText("FileError", "onvoldoende geheugen");
     case EMFILE:
     case ENFILE:
-        return "te veel open bestanden";
+        return UserText("FileError", "te veel open bestanden");
     case EBUSY:
-        return "bestand is in gebruik";
+        return UserText("FileError", "bestand is in gebruik");
     default:
         return std::strerror(code);
     }
@@ -145,8 +147,9 @@ std::string DutchReason(int code) {
 
 std::string FileError::Reason() const {
     if (about == About::Folder) {
-        if (code == ENOENT || code == ENOTDIR) return "map bestaat niet";
-        if (code == EACCES || code == EPERM) return "geen schrijfrechten in de map";
+        if (code == ENOENT || code == ENOTDIR) return UserText("FileError", "map bestaat niet");
+        if (code == EACCES || code == EPERM)
+            return UserText("FileError", "geen schrijfrechten in de map");
     }
     return DutchReason(code);
 }

@@ -21,13 +21,13 @@ struct FileError {
     About about = About::File;
 
     explicit operator bool() const { return code != 0; }
-    // The reason in Dutch, for the user: "bestand bestaat niet", "schijf vol",
-    // "map bestaat niet", ...
+    // The reason for the user, in the interface's language (UserText):
+    // "bestand bestaat niet", "schijf vol", "map bestaat niet", ...
     std::string Reason() const;
 };
 
-// The Dutch reason for a system error number; the system's own text for rare
-// ones.
+// The reason for a system error number, Dutch unless translated (UserText);
+// the system's own text for rare ones.
 std::string DutchReason(int code);
 
 // What a pipe or device may deliver before reading it is given up (EFBIG),

@@ -1,7 +1,7 @@
 // Merging another binary drawing file into the drawing.
 #pragma once
 
-#include "CPluvoDoc.h"
+#include "DrawingEditor.h"
 
 #include <string_view>
 
@@ -13,4 +13,4 @@
 // drawing file with empty lists adds nothing but still empties the
 // selection.
 enum class MergeResult { Refused, Empty, Added };
-MergeResult Merge(CPluvoDoc& doc, std::string_view bytes);
+MergeResult Merge(DrawingEditor& editor, std::string_view bytes);

@@ -152,7 +152,7 @@ struct Losses {
 
 void WriteFigure(const CPluvoDoc& doc, std::size_t index, std::string& out,
                  std::vector<POINT>& scratch, const Spill& spill, Losses& losses) {
-    const Figuur& f = doc.figures[index];
+    const Figuur& f = doc.drawing().figures[index];
     Arithmetic calc;
     const Box box = Normalised(f);
     const auto attr = [&](const char* name, std::int32_t v) {
@@ -276,7 +276,7 @@ void WriteDocument(const CPluvoDoc& doc, std::string_view title, std::string& ou
     out += VersionText;
     out += "</desc>\n";
     std::vector<POINT> scratch;
-    for (std::size_t i = 0; i < doc.figures.size(); ++i) {
+    for (std::size_t i = 0; i < doc.drawing().figures.size(); ++i) {
         WriteFigure(doc, i, out, scratch, spill, losses);
         spill(out);
     }
@@ -298,7 +298,7 @@ std::string SvgStyle(const Figuur& figure) {
 }
 
 void WriteSvg(const CPluvoDoc& doc, std::string_view title, std::string& out) {
-    out.reserve(out.size() + 400 + doc.figures.size() * 150);
+    out.reserve(out.size() + 400 + doc.drawing().figures.size() * 150);
     Losses losses;
     WriteDocument(doc, title, out, Spill{}, losses);
 }

@@ -252,7 +252,7 @@ std::uint8_t LowByte(std::int32_t v) { return static_cast<std::uint8_t>(v & 0xFF
 
 class TextReader {
 public:
-    explicit TextReader(CPluvoDoc& doc) : m_doc(doc) {}
+    explicit TextReader(StoredDrawing& out) : m_out(out), m_drawing(out.drawing) {}
 
     // Parses one data line from its third character; false on a fault.
     bool DataLine(std::string_view data) {
@@ -262,15 +262,15 @@ public:
             return false;
         case Section::Settings: {
             // Each value is stored as soon as it is read.
-            m_doc.SizeRaster = in.Number();
+            m_drawing.SizeRaster = in.Number();
             if (!in.Comma()) return false;
-            m_doc.MetCoord = LowByte(in.Number());
+            m_drawing.MetCoord = LowByte(in.Number());
             if (!in.Comma()) return false;
-            m_doc.MetRaster = LowByte(in.Number());
+            m_drawing.MetRaster = LowByte(in.Number());
             if (!in.Comma()) return false;
-            m_doc.KleurAchtergrond = static_cast<COLORREF>(in.Number());
+            m_drawing.KleurAchtergrond = static_cast<COLORREF>(in.Number());
             if (!in.Comma()) return false;
-            m_doc.KleurRaster = static_cast<COLORREF>(in.Number());
+            m_drawing.KleurRaster = static_cast<COLORREF>(in.Number());
             return true;
         }
         case Section::Current:
@@ -278,15 +278,15 @@ public:
             std::int32_t v[17];
             if (!in.Numbers(v, 17)) return false;
             if (m_section == Section::Current)
-                m_doc.current = FigureFrom(v);
+                m_out.current = FigureFrom(v);
             else
-                m_doc.figures.push_back(FigureFrom(v));
+                m_drawing.figures.push_back(FigureFrom(v));
             if (v[13] > m_maxText) m_maxText = v[13];
             if (v[14] > m_maxFont) m_maxFont = v[14];
             return true;
         }
         case Section::Texts:
-            m_doc.texts.emplace_back(TrimRight(data));
+            m_drawing.texts.emplace_back(TrimRight(data));
             return true;
         case Section::Fonts: {
             std::int32_t v[13];
@@ -307,13 +307,13 @@ public:
             font.lfPitchAndFamily = LowByte(v[12]);
             // A face name longer than the record holds is cut to 31 bytes.
             font.SetFaceName(TrimRight(in.Rest()));
-            m_doc.fonts.push_back(font);
+            m_drawing.fonts.push_back(font);
             return true;
         }
         case Section::Points: {
             std::int32_t v[2];
             if (!in.Numbers(v, 2)) return false;
-            m_doc.points.push_back({v[0], v[1]});
+            m_drawing.points.push_back({v[0], v[1]});
             return true;
         }
         }
@@ -323,13 +323,14 @@ public:
     void Header(std::string_view line) { m_section = SectionOf(line); }
 
     bool IndicesFit() const {
-        return !m_doc.texts.empty() && !m_doc.fonts.empty() &&
-               m_maxText < static_cast<std::int64_t>(m_doc.texts.size()) &&
-               m_maxFont < static_cast<std::int64_t>(m_doc.fonts.size());
+        return !m_drawing.texts.empty() && !m_drawing.fonts.empty() &&
+               m_maxText < static_cast<std::int64_t>(m_drawing.texts.size()) &&
+               m_maxFont < static_cast<std::int64_t>(m_drawing.fonts.size());
     }
 
 private:
-    CPluvoDoc& m_doc;
+    StoredDrawing& m_out;
+    Drawing& m_drawing;
     Section m_section = Section::None;
     std::int64_t m_maxText = -1;
     std::int64_t m_maxFont = 0;
@@ -344,16 +345,16 @@ Misfit OffLine(std::string_view s, Misfit::Kind lineFeed, Misfit::Kind endsInBla
     return {};
 }
 
-Misfit IndexPast(const CPluvoDoc& doc, const Figuur& f, std::int64_t item) {
-    if (f.TekstIndex >= static_cast<std::int64_t>(doc.texts.size()))
+Misfit IndexPast(const Drawing& drawing, const Figuur& f, std::int64_t item) {
+    if (f.TekstIndex >= static_cast<std::int64_t>(drawing.texts.size()))
         return {Misfit::Kind::TextIndexPast, item, f.TekstIndex};
-    if (f.FontIndex >= static_cast<std::int64_t>(doc.fonts.size()))
+    if (f.FontIndex >= static_cast<std::int64_t>(drawing.fonts.size()))
         return {Misfit::Kind::FontIndexPast, item, f.FontIndex};
     return {};
 }
 
-TextReadResult Fail(CPluvoDoc& doc, std::int64_t line) {
-    doc.OnNewDocument();
+TextReadResult Fail(StoredDrawing& out, std::int64_t line) {
+    out = CPluvoDoc::NewDrawing();
     return {false, line};
 }
 
@@ -361,8 +362,8 @@ TextReadResult Fail(CPluvoDoc& doc, std::int64_t line) {
 
 void WriteText(const CPluvoDoc& doc, std::string& out) {
     std::size_t estimate =
-        1200 + doc.figures.size() * 92 + doc.points.size() * 16 + doc.fonts.size() * 110;
-    for (const std::string& text : doc.texts) estimate += text.size() + 3;
+        1200 + doc.drawing().figures.size() * 92 + doc.drawing().points.size() * 16 + doc.drawing().fonts.size() * 110;
+    for (const std::string& text : doc.drawing().texts) estimate += text.size() + 3;
     out.reserve(out.size() + estimate);
 
     LineWriter w(out);
@@ -371,15 +372,15 @@ void WriteText(const CPluvoDoc& doc, std::string& out) {
     w.Text(VersionText);
     w.Text("\nGlobale instellingen: SizeRaster, MetCoord, MetRaster, KleurAchtergrond, "
            "KleurRaster\n  ");
-    w.Int(doc.SizeRaster, 0);
+    w.Int(doc.drawing().SizeRaster, 0);
     w.Text(", ");
-    w.Int(doc.MetCoord, 0);
+    w.Int(doc.drawing().MetCoord, 0);
     w.Text(", ");
-    w.Int(doc.MetRaster, 0);
+    w.Int(doc.drawing().MetRaster, 0);
     w.Text(", ");
-    w.Int(static_cast<std::int32_t>(doc.KleurAchtergrond), 0);
+    w.Int(static_cast<std::int32_t>(doc.drawing().KleurAchtergrond), 0);
     w.Text(", ");
-    w.Int(static_cast<std::int32_t>(doc.KleurRaster), 0);
+    w.Int(static_cast<std::int32_t>(doc.drawing().KleurRaster), 0);
     w.Text("\nThans actieve figuur\n");
     WriteFigure(w, doc.current);
     w.Text("\n"
@@ -388,14 +389,14 @@ void WriteText(const CPluvoDoc& doc, std::string& out) {
            ";0=lijn, 1=ellips, 2=cirkel, 3=boogkwart, 4=rechthoek, 5=veelhoek, 6=opvullen, "
            "7=tekst, (8=kopieer, 9=selecteer), 10 = polygoon\n"
            "Figuren, ");
-    w.Int(static_cast<std::int64_t>(doc.figures.size()), 0);
+    w.Int(static_cast<std::int64_t>(doc.drawing().figures.size()), 0);
     w.Text("\n;Fig  PolyPnt,  KlRand,KleurVul, R, V, R,LD,           p1,           p2, "
            "S,TkI, FI,nH, Res\n");
-    for (const Figuur& f : doc.figures) WriteFigure(w, f);
+    for (const Figuur& f : doc.drawing().figures) WriteFigure(w, f);
     w.Text("Teksten, ");
-    w.Int(static_cast<std::int64_t>(doc.texts.size()), 0);
+    w.Int(static_cast<std::int64_t>(doc.drawing().texts.size()), 0);
     w.Char('\n');
-    for (const std::string& text : doc.texts) {
+    for (const std::string& text : doc.drawing().texts) {
         w.Text("  ");
         w.Text(text);
         w.Char('\n');
@@ -403,14 +404,14 @@ void WriteText(const CPluvoDoc& doc, std::string& out) {
     w.Text(";Height, Width ,Escapement ,Orientation ,Weight ,Italic ,Underline ,StrikeOut "
            ",CharSet ,OutPrecision ,ClipPrecision ,Quality ,PitchAndFamily , FaceName\n"
            "Fonts, ");
-    w.Int(static_cast<std::int64_t>(doc.fonts.size()), 0);
+    w.Int(static_cast<std::int64_t>(doc.drawing().fonts.size()), 0);
     w.Text("\n; Height,   Width,     Esc,  Orient,  "
            "Weight,Ita,Und,Str,ChS,OPr,CPr,Qua,PAF,FaceName\n");
-    for (const LogFont& font : doc.fonts) WriteFont(w, font);
+    for (const LogFont& font : doc.drawing().fonts) WriteFont(w, font);
     w.Text("\nPunten polygonen, ");
-    w.Int(static_cast<std::int64_t>(doc.points.size()), 0);
+    w.Int(static_cast<std::int64_t>(doc.drawing().points.size()), 0);
     w.Char('\n');
-    for (const POINT& p : doc.points) {
+    for (const POINT& p : doc.drawing().points) {
         w.Text("  ");
         w.Int(p.x, 0);
         w.Text(", ");
@@ -419,17 +420,17 @@ void WriteText(const CPluvoDoc& doc, std::string& out) {
     }
 }
 
-Misfit TextMisfit(const CPluvoDoc& doc) {
+Misfit TextMisfit(const Drawing& drawing, const Figuur& current) {
     using Kind = Misfit::Kind;
-    if (const Misfit shared = BinaryMisfit(doc.drawing())) return shared;
-    if (doc.FileReserved != 0) return {Kind::FileReserved, 0, doc.FileReserved};
-    for (std::size_t i = 0; i < doc.texts.size(); ++i)
-        if (const Misfit off = OffLine(doc.texts[i], Kind::TextLineFeed, Kind::TextEndsInBlank,
-                                       static_cast<std::int64_t>(i)))
+    if (const Misfit shared = BinaryMisfit(drawing)) return shared;
+    if (drawing.FileReserved != 0) return {Kind::FileReserved, 0, drawing.FileReserved};
+    for (std::size_t i = 0; i < drawing.texts.size(); ++i)
+        if (const Misfit off = OffLine(drawing.texts[i], Kind::TextLineFeed,
+                                       Kind::TextEndsInBlank, static_cast<std::int64_t>(i)))
             return off;
-    for (std::size_t i = 0; i < doc.fonts.size(); ++i) {
+    for (std::size_t i = 0; i < drawing.fonts.size(); ++i) {
         const auto item = static_cast<std::int64_t>(i);
-        const LogFont& font = doc.fonts[i];
+        const LogFont& font = drawing.fonts[i];
         const std::string_view face = font.FaceName();
         if (face.size() == kFaceSize) return {Kind::FaceTooLong, item};
         if (const Misfit off = OffLine(face, Kind::FaceLineFeed, Kind::FaceEndsInBlank, item))
@@ -437,26 +438,26 @@ Misfit TextMisfit(const CPluvoDoc& doc) {
         for (std::size_t b = face.size(); b < kFaceSize; ++b)
             if (font.lfFaceName[b] != 0) return {Kind::FaceHiddenBytes, item};
     }
-    if (doc.texts.empty()) return {Kind::NoText};
-    if (doc.fonts.empty()) return {Kind::NoFont};
-    if (const Misfit past = IndexPast(doc, doc.current, -1)) return past;
-    for (std::size_t i = 0; i < doc.figures.size(); ++i)
-        if (const Misfit past = IndexPast(doc, doc.figures[i], static_cast<std::int64_t>(i)))
+    if (drawing.texts.empty()) return {Kind::NoText};
+    if (drawing.fonts.empty()) return {Kind::NoFont};
+    if (const Misfit past = IndexPast(drawing, current, -1)) return past;
+    for (std::size_t i = 0; i < drawing.figures.size(); ++i)
+        if (const Misfit past = IndexPast(drawing, drawing.figures[i], static_cast<std::int64_t>(i)))
             return past;
     return {};
 }
 
-TextReadResult ReadText(CPluvoDoc& doc, std::string_view text) {
-    doc.OnNewDocument();
-    doc.texts.clear();
-    doc.fonts.clear();
-    doc.points.clear();
+TextReadResult ReadText(std::string_view text, StoredDrawing& out) {
+    out = CPluvoDoc::NewDrawing();
+    out.drawing.texts.clear();
+    out.drawing.fonts.clear();
+    out.drawing.points.clear();
 
     LineReader lines(text);
     std::string_view line;
-    if (!lines.Next(line) || TrimRight(line) != CPluvoDoc::VersionMagic) return Fail(doc, 1);
+    if (!lines.Next(line) || TrimRight(line) != CPluvoDoc::VersionMagic) return Fail(out, 1);
 
-    TextReader reader(doc);
+    TextReader reader(out);
     std::int64_t number = 1;
     while (lines.Next(line)) {
         ++number;
@@ -465,8 +466,8 @@ TextReadResult ReadText(CPluvoDoc& doc, std::string_view text) {
             reader.Header(line);
             continue;
         }
-        if (!reader.DataLine(line.substr(2))) return Fail(doc, number);
+        if (!reader.DataLine(line.substr(2))) return Fail(out, number);
     }
-    if (!reader.IndicesFit()) return Fail(doc, number);
+    if (!reader.IndicesFit()) return Fail(out, number);
     return {true, 0};
 }

@@ -22,7 +22,7 @@ void WriteText(const CPluvoDoc& doc, std::string& out);
 // hold line feeds or zero bytes nor end in white space, a face name has no
 // bytes after its terminator, the reader needs a text and a font and every
 // figure's indices inside the lists, and FileReserved is not written.
-Misfit TextMisfit(const CPluvoDoc& doc);
+Misfit TextMisfit(const Drawing& drawing, const Figuur& current);
 
 struct TextReadResult {
     bool ok = false;
@@ -30,8 +30,8 @@ struct TextReadResult {
     std::int64_t line = 0;
 };
 
-// Replaces the drawing with the text in `text`. Starts from the new-drawing
-// reset; on failure leaves the reset drawing and gives the line number. Lines
-// end in a line feed, optionally preceded by a carriage return, and are read
-// whole whatever their length.
-TextReadResult ReadText(CPluvoDoc& doc, std::string_view text);
+// Reads the drawing and current figure in `text` into `out`. Starts from the
+// new drawing with empty lists; on failure leaves the new drawing in `out`
+// and gives the line number. Lines end in a line feed, optionally preceded
+// by a carriage return, and are read whole whatever their length.
+TextReadResult ReadText(std::string_view text, StoredDrawing& out);

@@ -3,105 +3,34 @@
 #include "PngExport.h"
 #include "QtSurface.h"
 #include "model/CPluvoDoc.h"
-#include "model/Geometry.h"
 #include "render/OriginSurface.h"
-#include "render/ViewGeometry.h"
+#include "render/Reduce.h"
+
+#include <QPainter>
+
+#include <QCoreApplication>
+#include <QFile>
 
 #include <algorithm>
 
-namespace {
-
-// The box of what the figures may paint: the left and top edges below zero
-// only when a figure reaches there, the right and bottom edges exclusive.
-struct Extent {
-    std::int64_t left = 0;
-    std::int64_t top = 0;
-    std::int64_t right = 0;
-    std::int64_t bottom = 0;
-    void Include(std::int64_t x, std::int64_t y) {
-        right = std::max(right, x + 1);
-        bottom = std::max(bottom, y + 1);
-    }
-    void IncludeLow(std::int64_t x, std::int64_t y) {
-        left = std::min(left, x);
-        top = std::min(top, y);
-    }
-};
-
-void IncludeFigure(Extent& extent, const CPluvoDoc& doc, const Figuur& f, QtSurface& measure) {
-    const std::int64_t pen = std::max(f.LijnDikte, 1) / 2 + 1;
-    switch (f.FiguurType) {
-    case Cirkel:
-    case Veelhoek: {
-        const std::int64_t r = Distance(f.p1, f.p2) + pen;
-        extent.Include(f.p1.x + r, f.p1.y + r);
-        extent.IncludeLow(f.p1.x - r, f.p1.y - r);
-        return;
-    }
-    case Boogkwart: {
-        const std::int64_t rx = std::llabs(std::int64_t{f.p1.x} - f.p2.x) + pen;
-        const std::int64_t ry = std::llabs(std::int64_t{f.p1.y} - f.p2.y) + pen;
-        extent.Include(f.p1.x + rx, f.p1.y + ry);
-        extent.IncludeLow(f.p1.x - rx, f.p1.y - ry);
-        return;
-    }
-    case Polygoon: {
-        std::vector<POINT> vertices;
-        doc.PolygonVertices(f, vertices);
-        for (POINT q : vertices) {
-            extent.Include(q.x + pen, q.y + pen);
-            extent.IncludeLow(q.x - pen, q.y - pen);
-        }
-        return;
-    }
-    case Tekst: {
-        const std::string* text = doc.TextOf(f);
-        const LogFont* font = doc.FontOf(f);
-        if (!text || !font) return;
-        measure.SelectFont(*font);
-        const SIZE size = measure.GetTextExtentPoint32(*text);
-        const std::int64_t reach = std::max(size.cx, size.cy) + doc.SizeRaster;
-        extent.Include(f.p1.x + reach, f.p1.y + reach);
-        extent.IncludeLow(f.p1.x - reach, f.p1.y - reach);
-        return;
-    }
-    case Opvullen:
-        return;
-    default:
-        extent.Include(std::max(f.p1.x, f.p2.x) + pen, std::max(f.p1.y, f.p2.y) + pen);
-        extent.IncludeLow(std::int64_t{std::min(f.p1.x, f.p2.x)} - pen,
-                          std::int64_t{std::min(f.p1.y, f.p2.y)} - pen);
-        return;
-    }
-}
-
-std::int32_t Clamp(std::int64_t v) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 1, kMaxCanvasSide));
-}
-
-} // namespace
-
-namespace {
-
-Extent ExtentOf(const CPluvoDoc& doc) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QtSurface measure(scratch);
-    Extent extent;
-    for (const Figuur& f : doc.figures) IncludeFigure(extent, doc, f, measure);
-    return extent;
-}
-
-} // namespace
-
 CanvasSize DefaultCanvasSize(const CPluvoDoc& doc) {
-    const Extent extent = ExtentOf(doc);
-    const std::int64_t cell = std::max(doc.SizeRaster, 0);
-    return {Clamp(extent.right + cell), Clamp(extent.bottom + cell)};
+    const DrawingBounds extent = CanvasBounds(doc);
+    const std::int64_t cell = std::max(doc.drawing().SizeRaster, 0);
+    const auto clamp = [](std::int64_t v) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 1, kMaxCanvasSide));
+    };
+    return {clamp(extent.right + cell), clamp(extent.bottom + cell)};
 }
 
 DrawingBounds CanvasBounds(const CPluvoDoc& doc) {
-    const Extent extent = ExtentOf(doc);
-    return {extent.left, extent.top, extent.right, extent.bottom};
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QtSurface measure(scratch);
+    return DrawingExtent(doc, measure);
+}
+
+CanvasLayout WholeDrawingCanvas(const CPluvoDoc& doc) {
+    return DrawingCanvas(CanvasBounds(doc), doc.drawing().SizeRaster, kMaxCanvasSide,
+                         kMaxViewPixels);
 }
 
 QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,
@@ -126,15 +55,77 @@ QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height
     return image;
 }
 
+void HalveInto(const QImage& from, QImage& to) {
+    const QSize size(HalvedLength(from.width()), HalvedLength(from.height()));
+    if (to.size() != size || to.format() != QImage::Format_RGB32)
+        to = QImage(size, QImage::Format_RGB32);
+    constexpr qsizetype kPixelBytes = sizeof(Pixel);
+    HalveImage(reinterpret_cast<const Pixel*>(from.constBits()), from.width(), from.height(),
+               from.bytesPerLine() / kPixelBytes, reinterpret_cast<Pixel*>(to.bits()),
+               to.bytesPerLine() / kPixelBytes);
+}
+
+QImage PaintReducedPlane(const CPluvoDoc& doc, const CanvasLayout& content,
+                         const DrawingBounds& region, int halvings) {
+    const std::int64_t unit = std::int64_t{1} << halvings;
+    const auto reduced = [unit](std::int64_t length) { return (length + unit - 1) / unit; };
+    QImage plane(static_cast<int>(reduced(region.right - region.left)),
+                 static_cast<int>(reduced(region.bottom - region.top)), QImage::Format_RGB32);
+    if (plane.isNull()) return plane;
+    // Tiles of a whole number of reduced pixels; the labels run along the
+    // content's top and left edges, within a label's height and width of
+    // them.
+    constexpr std::int64_t kTile = 1024;
+    constexpr std::int64_t kLabelReach = 256;
+    QImage tile, halves[2];
+    QPainter out(&plane);
+    for (std::int64_t top = region.top; top < region.bottom; top += kTile) {
+        for (std::int64_t left = region.left; left < region.right; left += kTile) {
+            const int w = static_cast<int>(std::min(kTile, region.right - left));
+            const int h = static_cast<int>(std::min(kTile, region.bottom - top));
+            if (tile.size() != QSize(w, h)) tile = QImage(w, h, QImage::Format_RGB32);
+            {
+                QtSurface surface(tile);
+                OriginSurface shifted(surface, {static_cast<std::int32_t>(left),
+                                                static_cast<std::int32_t>(top)});
+                shifted.FillSolidRect(content.origin.x, content.origin.y, content.width,
+                                      content.height, doc.drawing().KleurAchtergrond);
+                if (doc.drawing().MetRaster != 0)
+                    SchilderRaster(shifted, doc, doc.drawing().SizeRaster, content.width, content.height,
+                                   content.origin);
+                if (doc.drawing().MetCoord != 0 && (top < content.origin.y + kLabelReach ||
+                                          left < content.origin.x + kLabelReach))
+                    SchilderCoordinaten(shifted, doc, content.width, content.height,
+                                        content.origin);
+            }
+            const QImage* from = &tile;
+            for (int i = 0; i < halvings; ++i) {
+                HalveInto(*from, halves[i % 2]);
+                from = &halves[i % 2];
+            }
+            out.drawImage(QPoint(static_cast<int>((left - region.left) / unit),
+                                 static_cast<int>((top - region.top) / unit)),
+                          *from);
+        }
+    }
+    return plane;
+}
+
 bool ExportCanvasPng(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,
-                     const std::string& target, std::string& error) {
+                     const std::string& target, std::string& error, POINT origin) {
     if (width < 1 || height < 1 || width > kMaxCanvasSide || height > kMaxCanvasSide) {
-        error = "ongeldige afmeting " + std::to_string(width) + "x" + std::to_string(height);
+        error = QCoreApplication::translate("CanvasExport", "ongeldige afmeting %1x%2")
+                    .arg(width)
+                    .arg(height)
+                    .toStdString();
         return false;
     }
-    const QImage image = PaintCanvas(doc, width, height, SelectionMarks::Hide);
+    const QImage image = PaintCanvas(doc, width, height, SelectionMarks::Hide, {}, origin);
     std::string message;
     if (WritePng(image, target, [&](const std::string& m) { message = m; })) return true;
-    error = message.empty() ? "kan " + target + " niet schrijven" : message;
+    error = message.empty() ? QCoreApplication::translate("CanvasExport", "kan %1 niet schrijven")
+                                  .arg(QFile::decodeName(target.c_str()))
+                                  .toStdString()
+                            : message;
     return false;
 }

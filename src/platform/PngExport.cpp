@@ -26,8 +26,10 @@ void Put32(std::uint8_t* p, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-void Tell(const PngMessageSink& messages, const std::string& text) {
-    if (messages) messages(text);
+// Hands a message, marked with QT_TRANSLATE_NOOP, over in the interface's
+// language.
+void Tell(const PngMessageSink& messages, const char* text) {
+    if (messages) messages(QCoreApplication::translate("PngExport", text).toStdString());
 }
 
 // The directory part of a path, with its slash; "" for a bare file name.
@@ -129,13 +131,13 @@ std::optional<std::vector<std::uint8_t>> BitmapToDib(const QImage& source) {
 bool CallBmp2Png(const std::string& bpmPath, const PngMessageSink& messages) {
     void* library = OpenConverter();
     if (!library) {
-        Tell(messages, "Bmp2Png.dll is er niet");
+        Tell(messages, QT_TRANSLATE_NOOP("PngExport", "Bmp2Png.dll is er niet"));
         return false;
     }
     using Converter = int (*)(const char*);
     const auto convert = reinterpret_cast<Converter>(dlsym(library, "Bmp2Png"));
     if (!convert) {
-        Tell(messages, "Bmp2Png.dll is incorrect");
+        Tell(messages, QT_TRANSLATE_NOOP("PngExport", "Bmp2Png.dll is incorrect"));
         dlclose(library);
         return false;
     }

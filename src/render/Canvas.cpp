@@ -4,6 +4,7 @@
 #include "SchilderFiguur.h"
 #include "model/CPluvoDoc.h"
 #include "model/Int32.h"
+#include "model/Operations.h"
 
 #include <memory>
 #include <string>
@@ -33,7 +34,7 @@ std::int64_t FirstMultiple(std::int64_t v, std::int64_t g) {
 void SchilderRaster(Surface& surface, const CPluvoDoc& doc, std::int64_t g, std::int32_t width,
                     std::int32_t height, POINT origin) {
     if (g < 1) return;
-    const Pen previous = surface.SelectPen({PenStyle::Solid, 1, doc.KleurRaster});
+    const Pen previous = surface.SelectPen({PenStyle::Solid, 1, doc.drawing().KleurRaster});
     const int n = g <= 10 ? 10 : 5;
     // Every n-th line from the drawing's (0, 0) on is doubled, on both sides.
     const std::int64_t left = origin.x, top = origin.y;
@@ -51,7 +52,7 @@ void SchilderRaster(Surface& surface, const CPluvoDoc& doc, std::int64_t g, std:
 
 void SchilderCoordinaten(Surface& surface, const CPluvoDoc& doc, std::int32_t width,
                          std::int32_t height, POINT origin) {
-    const std::int64_t g = doc.SizeRaster;
+    const std::int64_t g = doc.drawing().SizeRaster;
     if (g < 1) return;
     const std::int64_t factor = surface.IsPrinting() ? PrintFactorOf(doc) : 1;
     const std::int64_t step = (g / 2 + 100 * factor) / g * g;
@@ -85,29 +86,25 @@ void SchilderSelectie(Surface& surface, const CPluvoDoc& doc) {
         surface.Ellipse(i32::sub(p.x, a), i32::sub(p.y, a), i32::add(i32::add(p.x, a), 1),
                         i32::add(i32::add(p.y, a), 1));
     };
-    for (std::uint32_t k : doc.selection) {
-        if (k >= doc.figures.size()) continue;
-        mark(doc.figures[k].p1);
-        mark(doc.figures[k].p2);
+    for (std::uint32_t k : doc.Selection()) {
+        if (k >= doc.drawing().figures.size()) continue;
+        mark(doc.drawing().figures[k].p1);
+        mark(doc.drawing().figures[k].p2);
     }
     surface.SelectPen(previous);
 }
 
-namespace {
-
-// The drawing as a printed page shows it: figures, points and font heights
-// enlarged by the print factor, on copies, so that the drawing itself never
-// passes through an enlarged state.
 CPluvoDoc EnlargedForPrinting(const CPluvoDoc& doc) {
-    CPluvoDoc page;
-    page.drawing() = doc.drawing();
-    page.selection = doc.selection;
+    StoredDrawing enlarged{doc.drawing(), doc.current};
+    const auto percent = static_cast<std::int32_t>(PrintFactorOf(doc) * 100);
+    Schaal(enlarged.drawing, percent, percent);
+    CPluvoDoc page(std::move(enlarged), doc.Selection());
     page.SnapDistance = doc.SnapDistance;
     page.PrintFactor = doc.PrintFactor;
-    const auto percent = static_cast<std::int32_t>(PrintFactorOf(doc) * 100);
-    page.Schaal(percent, percent);
     return page;
 }
+
+namespace {
 
 // Fewer figures than this between two flood fills are drawn on one thread:
 // starting the second would cost more than it saves.
@@ -139,8 +136,8 @@ bool TwoThreadsAvailable() {
 // The figures as they are drawn: those that do not snap to the grid pulled
 // onto line ends, once for both threads, each thread pulling half of them.
 std::vector<Figuur> PulledOntoLineEnds(const CPluvoDoc& doc, bool parallel) {
-    const LineEndIndex lineEnds(doc.figures, doc.SnapDistance);
-    std::vector<Figuur> figures = doc.figures;
+    const LineEndIndex lineEnds(doc.drawing().figures, doc.SnapDistance);
+    std::vector<Figuur> figures = doc.drawing().figures;
     const auto pull = [&](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             Figuur& f = figures[i];
@@ -185,7 +182,7 @@ void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view
     }
     if (view.marks != SelectionMarks::Show) return;
     const auto marks = [&doc](Surface& s) { SchilderSelectie(s, doc); };
-    if (!(parallel && doc.selection.size() >= kFiguresPerThread &&
+    if (!(parallel && doc.Selection().size() >= kFiguresPerThread &&
           OnTwoThreads(surface, height, marks)))
         marks(surface);
 }
@@ -198,15 +195,16 @@ void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const std::int32_t height = printing ? surface.VertRes() : view.height;
 
     if (printing) {
-        if (doc.MetRaster != 0)
-            SchilderRaster(surface, doc, doc.SizeRaster * PrintFactorOf(doc), width, height);
+        if (doc.drawing().MetRaster != 0)
+            SchilderRaster(surface, doc, doc.drawing().SizeRaster * PrintFactorOf(doc), width, height,
+                           view.origin);
     } else {
-        surface.FillSolidRect(view.origin.x, view.origin.y, width, height, doc.KleurAchtergrond);
-        if (doc.MetRaster != 0)
-            SchilderRaster(surface, doc, doc.SizeRaster, width, height, view.origin);
+        surface.FillSolidRect(view.origin.x, view.origin.y, width, height, doc.drawing().KleurAchtergrond);
+        if (doc.drawing().MetRaster != 0)
+            SchilderRaster(surface, doc, doc.drawing().SizeRaster, width, height, view.origin);
     }
-    if (doc.MetCoord != 0)
-        SchilderCoordinaten(surface, doc, width, height, printing ? POINT{0, 0} : view.origin);
+    if (doc.drawing().MetCoord != 0)
+        SchilderCoordinaten(surface, doc, width, height, view.origin);
 
     if (printing)
         PaintFigures(surface, EnlargedForPrinting(doc), view);

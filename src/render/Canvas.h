@@ -24,7 +24,8 @@ struct CanvasView {
     // The drawing coordinates of the canvas's top-left pixel: below (0, 0)
     // when the drawing reaches there. The surface takes drawing coordinates
     // (an OriginSurface over the canvas); the background, the grid and the
-    // labels cover the canvas from here. Printing ignores it.
+    // labels cover the canvas from here. On paper they are the coordinates
+    // of the enlarged drawing.
     POINT origin{0, 0};
 };
 
@@ -34,6 +35,11 @@ struct CanvasView {
 // that can split its rows (Surface::RowBand) the figures and marks are
 // painted with the rows split between two threads, with the pixels of one.
 void OnDraw(Surface& surface, const CPluvoDoc& doc, const CanvasView& view);
+
+// The drawing as a printed page shows it: figures, points and font heights
+// enlarged by the print factor, on a copy, so that the drawing itself never
+// passes through an enlarged state.
+CPluvoDoc EnlargedForPrinting(const CPluvoDoc& doc);
 
 // The grid of cell size g with every n-th line doubled (n = 10 for cells of
 // at most 10 pixels, else 5). Nothing when g is below 1.

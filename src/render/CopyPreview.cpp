@@ -60,18 +60,18 @@ void CopyPreview::Forget() {
 bool CopyPreview::Current(const RasterSurface& surface, const CPluvoDoc& doc) const {
     return m_built && m_revision == doc.Revision() && m_width == surface.HorzRes() &&
            m_height == surface.VertRes() && m_bkMode == surface.GetBkMode() &&
-           m_selection == doc.selection;
+           m_selection == doc.Selection();
 }
 
 void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc, POINT p,
                         const LineEndIndex& lineEnds) {
     Forget();
     m_revision = doc.Revision();
-    m_selection = doc.selection;
+    m_selection = doc.Selection();
     m_width = surface.HorzRes();
     m_height = surface.VertRes();
     m_bkMode = surface.GetBkMode();
-    m_anchor = doc.figures[doc.selection.front()].p1;
+    m_anchor = doc.drawing().figures[doc.Selection().front()].p1;
     const std::int32_t w = 2 * m_width, h = 2 * m_height;
     m_mask.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
 
@@ -83,9 +83,9 @@ void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc, POIN
     std::vector<POINT> vertices;
     const std::int32_t dx = i32::sub(p.x, m_anchor.x);
     const std::int32_t dy = i32::sub(p.y, m_anchor.y);
-    for (std::uint32_t k : doc.selection) {
-        if (k >= doc.figures.size() || !Copied(doc.figures[k])) continue;
-        const Figuur& f = doc.figures[k];
+    for (std::uint32_t k : doc.Selection()) {
+        if (k >= doc.drawing().figures.size() || !Copied(doc.drawing().figures[k])) continue;
+        const Figuur& f = doc.drawing().figures[k];
         // A copy pulled onto a line end where the gesture starts is likely
         // pulled at most places (line ends lie close together there): it is
         // drawn at every move rather than drawn away from the mask and drawn
@@ -139,14 +139,14 @@ void CopyPreview::Build(const RasterSurface& surface, const CPluvoDoc& doc, POIN
 bool CopyPreview::Draw(Surface& surface, const CPluvoDoc& doc, POINT p,
                        const LineEndIndex& lineEnds) {
     auto* raster = dynamic_cast<RasterSurface*>(&surface);
-    if (!raster || raster->IsPrinting() || doc.selection.size() < kMinSelection ||
-        doc.selection.front() >= doc.figures.size())
+    if (!raster || raster->IsPrinting() || doc.Selection().size() < kMinSelection ||
+        doc.Selection().front() >= doc.drawing().figures.size())
         return false;
     raster->Update();
     const std::int64_t width = raster->HorzRes(), height = raster->VertRes();
     if (width < 1 || height < 1 || 4 * width * height > kMaxMaskPixels) return false;
     if (p.x < 0 || p.y < 0 || p.x > width || p.y > height) return false;
-    if (!Near(doc.figures[doc.selection.front()].p1)) return false;
+    if (!Near(doc.drawing().figures[doc.Selection().front()].p1)) return false;
     if (!Current(*raster, doc)) Build(*raster, doc, p, lineEnds);
 
     // Canvas pixel (x, y) takes the mask's pixel (x + ox, y + oy).
@@ -158,7 +158,7 @@ bool CopyPreview::Draw(Surface& surface, const CPluvoDoc& doc, POINT p,
     // A copy pulled onto a line end: its unpulled outline, which the mask
     // drew, drawn away, and the pulled one drawn.
     for (std::uint32_t k : m_snapping) {
-        const Figuur copy = Moved(doc.figures[k], dx, dy);
+        const Figuur copy = Moved(doc.drawing().figures[k], dx, dy);
         if (!Pulled(copy, lineEnds)) continue;
         Figuur unpulled = copy;
         unpulled.RsterPnt = 1;
@@ -166,6 +166,6 @@ bool CopyPreview::Draw(Surface& surface, const CPluvoDoc& doc, POINT p,
         SchilderFiguur(surface, doc, copy, lineEnds);
     }
     for (std::uint32_t k : m_direct)
-        SchilderFiguur(surface, doc, Moved(doc.figures[k], dx, dy), lineEnds);
+        SchilderFiguur(surface, doc, Moved(doc.drawing().figures[k], dx, dy), lineEnds);
     return true;
 }

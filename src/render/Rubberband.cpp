@@ -23,7 +23,7 @@ void DrawTextBox(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT 
     surface.SelectFont(previous);
     const std::int32_t W = extent.cx;
     const std::int32_t H = extent.cy;
-    if (f.RsterPnt != 0) p = TekstInRaster(W, H, p.x, p.y, doc.SizeRaster, font.lfOrientation);
+    if (f.RsterPnt != 0) p = TekstInRaster(W, H, p.x, p.y, doc.drawing().SizeRaster, font.lfOrientation);
     POINT o;
     switch (font.lfOrientation) {
     case 900:
@@ -43,13 +43,13 @@ void DrawTextBox(Surface& surface, const CPluvoDoc& doc, const Figuur& f, POINT 
 }
 
 void DrawCopies(Surface& surface, const CPluvoDoc& doc, POINT p, const LineEndIndex& lineEnds) {
-    if (doc.selection.empty() || doc.selection.front() >= doc.figures.size()) return;
-    const POINT anchor = doc.figures[doc.selection.front()].p1;
+    if (doc.Selection().empty() || doc.Selection().front() >= doc.drawing().figures.size()) return;
+    const POINT anchor = doc.drawing().figures[doc.Selection().front()].p1;
     const std::int32_t dx = i32::sub(p.x, anchor.x);
     const std::int32_t dy = i32::sub(p.y, anchor.y);
-    for (std::uint32_t k : doc.selection) {
-        if (k >= doc.figures.size()) continue;
-        Figuur f = doc.figures[k];
+    for (std::uint32_t k : doc.Selection()) {
+        if (k >= doc.drawing().figures.size()) continue;
+        Figuur f = doc.drawing().figures[k];
         if (f.FiguurType == Tekst || f.FiguurType == Opvullen) continue;
         f.p1 = {i32::add(f.p1.x, dx), i32::add(f.p1.y, dy)};
         f.p2 = {i32::add(f.p2.x, dx), i32::add(f.p2.y, dy)};

@@ -13,19 +13,6 @@ namespace {
 
 std::int32_t Sign(std::int32_t a, std::int32_t b) { return a < b ? 1 : (a > b ? -1 : 0); }
 
-// Widens the box of p1 and p2 by c to the right and downwards, so that the
-// drawn shape includes the pixels at both points.
-void AdjustEdges(POINT& a, POINT& b, std::int32_t c) {
-    if (a.x > b.x)
-        a.x = i32::add(a.x, c);
-    else if (b.x > a.x)
-        b.x = i32::add(b.x, c);
-    if (a.y > b.y)
-        a.y = i32::add(a.y, c);
-    else if (b.y > a.y)
-        b.y = i32::add(b.y, c);
-}
-
 void PullOntoLineEnds(Figuur& f, const LineEndIndex& lineEnds) {
     const POINT q1 = lineEnds.Find(f.p1);
     if (q1.x >= 0) f.p1 = q1;
@@ -45,10 +32,10 @@ bool DrawText(Surface& surface, const CPluvoDoc& doc, const Figuur& f) {
     surface.SetTextColor(static_cast<COLORREF>(f.KleurRand));
     surface.SetBkMode(BkMode::Transparent);
     POINT at = f.p1;
-    if (f.RsterPnt != 0 && doc.SizeRaster >= 1) {
-        Afkappen(at, doc.SizeRaster);
+    if (f.RsterPnt != 0 && doc.drawing().SizeRaster >= 1) {
+        Afkappen(at, doc.drawing().SizeRaster);
         const SIZE extent = surface.GetTextExtentPoint32(text);
-        at = TekstInRaster(extent.cx, extent.cy, at.x, at.y, doc.SizeRaster, font.lfOrientation);
+        at = TekstInRaster(extent.cx, extent.cy, at.x, at.y, doc.drawing().SizeRaster, font.lfOrientation);
     }
     surface.TextOut(at.x, at.y, text);
     surface.SelectFont(previous);

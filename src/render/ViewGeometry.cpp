@@ -61,6 +61,17 @@ POINT TekstInRaster(std::int32_t W, std::int32_t H, std::int32_t x, std::int32_t
     return {Wrap(nx), Wrap(ny)};
 }
 
+void AdjustEdges(POINT& a, POINT& b, std::int32_t c) {
+    if (a.x > b.x)
+        a.x = i32::add(a.x, c);
+    else if (b.x > a.x)
+        b.x = i32::add(b.x, c);
+    if (a.y > b.y)
+        a.y = i32::add(a.y, c);
+    else if (b.y > a.y)
+        b.y = i32::add(b.y, c);
+}
+
 void RichtLijn(POINT f, POINT& m) {
     const std::int64_t e = Abs64(std::int64_t{f.x} - m.x);
     const std::int64_t fy = Abs64(std::int64_t{f.y} - m.y);

@@ -15,6 +15,10 @@ std::int32_t CirkelKader(POINT c, POINT p, POINT& topLeft, POINT& bottomRight);
 POINT TekstInRaster(std::int32_t W, std::int32_t H, std::int32_t x, std::int32_t y, std::int32_t g,
                     std::int32_t orientation);
 
+// Widens the box of the points a and b by c to the right and downwards, so
+// that a shape drawn in it includes the pixels at both points.
+void AdjustEdges(POINT& a, POINT& b, std::int32_t c);
+
 // Moves m so that the segment f-m becomes horizontal, vertical or diagonal,
 // whichever needs the smallest change (vertical, then horizontal on ties).
 void RichtLijn(POINT f, POINT& m);

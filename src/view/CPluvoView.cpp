@@ -5,7 +5,6 @@
 #include "platform/QtSurface.h"
 #include "render/Canvas.h"
 #include "render/OriginSurface.h"
-#include "render/Reduce.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -74,7 +73,9 @@ void CPluvoView::Invalidate() {
 void CPluvoView::InitialUpdate() {
     m_gesture.Reset();
     Invalidate();
-    Layout();
+    // A drawing starts with its (0, 0) at the window's top-left, whatever
+    // the drawing before it showed.
+    ShowAt(m_map.step, 0, 0);
 }
 
 void CPluvoView::CancelGesture() {
@@ -85,65 +86,77 @@ void CPluvoView::CancelGesture() {
 
 // --- The canvas and the scroll bars --------------------------------------------
 
+ViewArea CPluvoView::Area() const {
+    return {std::max(width(), 1), std::max(height(), 1),
+            style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this)};
+}
+
 void CPluvoView::Layout() {
     if (m_boundsRevision != m_doc.Revision()) {
         m_bounds = CanvasBounds(m_doc);
         m_boundsRevision = m_doc.Revision();
     }
-    const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const CanvasLayout layout = LayoutCanvas(m_bounds, m_doc.SizeRaster, std::max(width(), 1),
-                                             std::max(height(), 1), thickness);
-    if (layout != m_layout) {
-        // The window keeps showing the same drawing point when the canvas
-        // grows left or up.
-        const double scale = ScaleOf(m_map.step);
-        const auto shift = [scale](std::int32_t before, std::int32_t after) {
-            return static_cast<int>(std::lround((std::int64_t{before} - after) * scale));
-        };
-        const int dx = shift(m_layout.origin.x, layout.origin.x);
-        const int dy = shift(m_layout.origin.y, layout.origin.y);
-        m_layout = layout;
+    const ViewLayout layout = LayoutView(m_bounds, m_doc.drawing().SizeRaster, m_map, Area());
+    if (layout != m_layout) update();
+    m_layout = layout;
+    if (m_layout.canvas != m_painted) {
         m_invalid = true;
         m_reducedValid = false;
-        PlaceScrollBars();
-        const QSignalBlocker blockH(m_hbar), blockV(m_vbar);
-        m_hbar->setValue(m_hbar->value() + dx);
-        m_vbar->setValue(m_vbar->value() + dy);
-        update();
     }
     PlaceScrollBars();
 }
 
 void CPluvoView::PlaceScrollBars() {
-    const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const std::int64_t contentW = ZoomedLength(m_layout.width, m_map.step);
-    const std::int64_t contentH = ZoomedLength(m_layout.height, m_map.step);
-    const ScrollBarsShown bars = BarsFor(contentW, contentH, width(), height(), thickness);
-    const int viewW = std::max(width() - (bars.vertical ? thickness : 0), 0);
-    const int viewH = std::max(height() - (bars.horizontal ? thickness : 0), 0);
+    const int thickness = Area().barThickness;
+    const CanvasLayout& content = m_layout.content;
+    const int viewW = m_layout.viewportWidth, viewH = m_layout.viewportHeight;
+    const std::int64_t originX = ZoomedOrigin(content.origin.x, m_map.step);
+    const std::int64_t originY = ZoomedOrigin(content.origin.y, m_map.step);
     const QSignalBlocker blockH(m_hbar), blockV(m_vbar);
-    m_hbar->setRange(0, static_cast<int>(std::max<std::int64_t>(contentW - viewW, 0)));
-    m_vbar->setRange(0, static_cast<int>(std::max<std::int64_t>(contentH - viewH, 0)));
-    m_hbar->setPageStep(std::max(viewW, 1));
-    m_vbar->setPageStep(std::max(viewH, 1));
+    m_hbar->setRange(0, static_cast<int>(std::max<std::int64_t>(
+                            ZoomedLength(content.width, m_map.step) - viewW, 0)));
+    m_vbar->setRange(0, static_cast<int>(std::max<std::int64_t>(
+                            ZoomedLength(content.height, m_map.step) - viewH, 0)));
+    m_hbar->setValue(static_cast<int>(m_map.offsetX - originX));
+    m_vbar->setValue(static_cast<int>(m_map.offsetY - originY));
+    m_hbar->setPageStep(viewW);
+    m_vbar->setPageStep(viewH);
     m_hbar->setGeometry(0, viewH, viewW, thickness);
     m_vbar->setGeometry(viewW, 0, thickness, viewH);
-    m_hbar->setVisible(bars.horizontal);
-    m_vbar->setVisible(bars.vertical);
-    m_map.origin = m_layout.origin;
-    m_map.scrollX = m_hbar->value();
-    m_map.scrollY = m_vbar->value();
+    m_hbar->setVisible(m_layout.bars.horizontal);
+    m_vbar->setVisible(m_layout.bars.vertical);
+    // The content covers what the window shows, so the bars take the offset
+    // as it is.
+    OffsetFromScrollBars();
+}
+
+void CPluvoView::OffsetFromScrollBars() {
+    m_map.offsetX = m_hbar->value() + ZoomedOrigin(m_layout.content.origin.x, m_map.step);
+    m_map.offsetY = m_vbar->value() + ZoomedOrigin(m_layout.content.origin.y, m_map.step);
+}
+
+void CPluvoView::ShowAt(int step, std::int64_t offsetX, std::int64_t offsetY) {
+    const bool zoomed = step != m_map.step;
+    m_map.step = step;
+    m_map.offsetX = offsetX;
+    m_map.offsetY = offsetY;
+    m_reducedValid = m_reducedValid && !zoomed;
+    Layout();
+    Scrolled();
+    if (zoomed) emit ZoomChanged(step);
 }
 
 QRect CPluvoView::Viewport() const {
-    return QRect(0, 0, m_vbar->isHidden() ? width() : m_vbar->x(),
-                 m_hbar->isHidden() ? height() : m_hbar->y());
+    return QRect(0, 0, m_layout.viewportWidth, m_layout.viewportHeight);
 }
 
 QImage CPluvoView::CaptureCanvas() {
     Layout();
-    return PaintCanvas(m_doc, m_layout.width, m_layout.height, SelectionMarks::Show,
-                       m_gesture.PolygonPoints(), m_layout.origin);
+    // The canvas of the window at 100 % at the start, wherever it looks now.
+    const CanvasLayout canvas =
+        LayoutView(m_bounds, m_doc.drawing().SizeRaster, ViewMapping{}, Area()).canvas;
+    return PaintCanvas(m_doc, canvas.width, canvas.height, SelectionMarks::Show,
+                       m_gesture.PolygonPoints(), canvas.origin);
 }
 
 const QImage& CPluvoView::Canvas() {
@@ -153,30 +166,74 @@ const QImage& CPluvoView::Canvas() {
 
 POINT CPluvoView::CanvasOrigin() {
     Layout();
-    return m_layout.origin;
+    return m_layout.canvas.origin;
 }
 
 void CPluvoView::EnsureCanvas() {
     Layout();
-    const QSize size(m_layout.width, m_layout.height);
-    if (!m_invalid && m_canvas.size() == size && m_paintedOrigin == m_layout.origin) return;
+    const CanvasLayout& canvas = m_layout.canvas;
+    if (!m_invalid && m_painted == canvas) return;
+    const QSize size(canvas.width, canvas.height);
     m_shifted.reset();
     m_surface.reset();
     if (m_canvas.size() != size) m_canvas = QImage(size, QImage::Format_RGB32);
     m_surface = std::make_unique<QtSurface>(m_canvas);
-    if (m_layout.origin != POINT{0, 0})
-        m_shifted = std::make_unique<OriginSurface>(*m_surface, m_layout.origin);
+    if (canvas.origin != POINT{0, 0})
+        m_shifted = std::make_unique<OriginSurface>(*m_surface, canvas.origin);
     CanvasView view;
-    view.width = size.width();
-    view.height = size.height();
-    view.origin = m_layout.origin;
+    view.width = canvas.width;
+    view.height = canvas.height;
+    view.origin = canvas.origin;
     // The marks of a polygon being entered are the gesture's feedback and
     // are put back by it, drawn so that it can take them away again.
     OnDraw(Target(), m_doc, view);
     m_gesture.DrawFeedback(Target());
-    m_paintedOrigin = m_layout.origin;
+    m_painted = canvas;
     m_invalid = false;
     m_reducedValid = false;
+}
+
+void CPluvoView::EnsurePlane() {
+    const int halvings = kActualSize - m_map.step;
+    const CanvasLayout& content = m_layout.content;
+    const CanvasLayout& canvas = m_layout.canvas;
+    if (halvings <= 0 || content == canvas) {
+        m_plane.clear();
+        m_planeKey.clear();
+        return;
+    }
+    // Made for the part of the content within a window's size around what
+    // the window shows, and again when the window looks beyond that part.
+    const DrawingBounds shown = m_map.Shown(m_layout.viewportWidth, m_layout.viewportHeight);
+    const std::vector<std::int64_t> key = {
+        halvings, content.origin.x, content.origin.y, content.width, content.height,
+        canvas.origin.x, canvas.origin.y, canvas.width, canvas.height, m_doc.drawing().SizeRaster,
+        m_doc.drawing().MetRaster, m_doc.drawing().MetCoord, m_doc.drawing().KleurAchtergrond, m_doc.drawing().KleurRaster};
+    const DrawingBounds& c = m_planeCovers;
+    if (key == m_planeKey && c.left <= shown.left && c.top <= shown.top &&
+        shown.right <= c.right && shown.bottom <= c.bottom)
+        return;
+    m_plane.clear();
+    m_planeKey = key;
+    const std::int64_t unit = std::int64_t{1} << halvings;
+    const std::int64_t w = shown.right - shown.left, h = shown.bottom - shown.top;
+    // Whole reduced pixels from the content's origin on.
+    const auto align = [unit](std::int64_t v, std::int64_t origin) {
+        return origin + (v - origin) / unit * unit;
+    };
+    m_planeCovers = {std::max<std::int64_t>(align(shown.left - w, content.origin.x), content.origin.x),
+                     std::max<std::int64_t>(align(shown.top - h, content.origin.y), content.origin.y),
+                     std::min<std::int64_t>(shown.right + w, content.origin.x + content.width),
+                     std::min<std::int64_t>(shown.bottom + h, content.origin.y + content.height)};
+    const QRect all(m_planeCovers.left, m_planeCovers.top, m_planeCovers.right - m_planeCovers.left,
+                    m_planeCovers.bottom - m_planeCovers.top);
+    const QRect painted(canvas.origin.x, canvas.origin.y, canvas.width, canvas.height);
+    for (const QRect& part : QRegion(all) - QRegion(painted)) {
+        const DrawingBounds region{align(part.left(), content.origin.x),
+                                   align(part.top(), content.origin.y), part.right() + 1,
+                                   part.bottom() + 1};
+        m_plane.push_back({region, PaintReducedPlane(m_doc, content, region, halvings)});
+    }
 }
 
 Surface& CPluvoView::Target() {
@@ -200,38 +257,29 @@ void CPluvoView::ZoomAround(int step, QPoint anchor) {
     step = std::clamp(step, 0, kZoomSteps - 1);
     if (step == m_map.step) return;
     Layout();
-    // The canvas point under the anchor stays there.
-    const double before = ScaleOf(m_map.step);
-    const double cx = (anchor.x() + static_cast<double>(m_map.scrollX)) / before;
-    const double cy = (anchor.y() + static_cast<double>(m_map.scrollY)) / before;
-    m_map.step = step;
-    m_reducedValid = false;
-    PlaceScrollBars();
-    const double after = ScaleOf(step);
-    {
-        const QSignalBlocker blockH(m_hbar), blockV(m_vbar);
-        m_hbar->setValue(static_cast<int>(std::floor(cx * after)) - anchor.x());
-        m_vbar->setValue(static_cast<int>(std::floor(cy * after)) - anchor.y());
-    }
-    Scrolled();
-    emit ZoomChanged(step);
+    // The drawing point under the anchor stays there, as far as the content
+    // reaches left and up: zooming does not make it grow that way.
+    const double before = ScaleOf(m_map.step), after = ScaleOf(step);
+    const double cx = (anchor.x() + static_cast<double>(m_map.offsetX)) / before;
+    const double cy = (anchor.y() + static_cast<double>(m_map.offsetY)) / before;
+    const auto offset = [&](double c, int a, std::int32_t origin) {
+        return std::max(static_cast<std::int64_t>(std::floor(c * after)) - a,
+                        ZoomedOrigin(origin, step));
+    };
+    ShowAt(step, offset(cx, anchor.x(), m_layout.content.origin.x),
+           offset(cy, anchor.y(), m_layout.content.origin.y));
 }
 
 void CPluvoView::ZoomToFit() {
     Layout();
-    const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const int step = m_doc.figures.empty()
-                         ? kActualSize
-                         : FitStep(m_bounds, m_doc.SizeRaster, m_layout, width(), height(),
-                                   thickness);
-    ZoomAround(step, {0, 0});
-    m_hbar->setValue(0);
-    m_vbar->setValue(0);
+    const int step =
+        m_doc.drawing().figures.empty() ? kActualSize : FitStep(m_bounds, m_doc.drawing().SizeRaster, Area());
+    const CanvasLayout drawing = DrawingCanvas(m_bounds, m_doc.drawing().SizeRaster);
+    ShowAt(step, ZoomedOrigin(drawing.origin.x, step), ZoomedOrigin(drawing.origin.y, step));
 }
 
 void CPluvoView::Scrolled() {
-    m_map.scrollX = m_hbar->value();
-    m_map.scrollY = m_vbar->value();
+    OffsetFromScrollBars();
     update();
     if (!m_pointerInside) return;
     // Another drawing point lies under the pointer now: the status bar shows
@@ -275,22 +323,6 @@ void CPluvoView::wheelEvent(QWheelEvent* event) {
 
 // --- Painting ----------------------------------------------------------------
 
-namespace {
-
-// Writes the opaque 32-bit image `from` halved each way into `to`, keeping
-// to's pixels when it already has the size.
-void Halve(const QImage& from, QImage& to) {
-    const QSize size(HalvedLength(from.width()), HalvedLength(from.height()));
-    if (to.size() != size || to.format() != QImage::Format_RGB32)
-        to = QImage(size, QImage::Format_RGB32);
-    constexpr qsizetype kPixelBytes = sizeof(Pixel);
-    HalveImage(reinterpret_cast<const Pixel*>(from.constBits()), from.width(), from.height(),
-               from.bytesPerLine() / kPixelBytes, reinterpret_cast<Pixel*>(to.bits()),
-               to.bytesPerLine() / kPixelBytes);
-}
-
-} // namespace
-
 void CPluvoView::paintEvent(QPaintEvent* event) {
     EnsureCanvas();
     QPainter painter(this);
@@ -298,11 +330,21 @@ void CPluvoView::paintEvent(QPaintEvent* event) {
     // high-density screen too, so lines stay crisp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect area = event->rect() & Viewport();
-    const int sx = static_cast<int>(m_map.scrollX), sy = static_cast<int>(m_map.scrollY);
-    const QRect content(-sx, -sy, static_cast<int>(ZoomedLength(m_layout.width, m_map.step)),
-                        static_cast<int>(ZoomedLength(m_layout.height, m_map.step)));
-    const QRect shown = area & content;
+    // Where a drawing rectangle starting at a multiple of kOriginUnit lies
+    // in the window.
+    const auto onWindow = [this](std::int64_t left, std::int64_t top, std::int64_t w,
+                                 std::int64_t h) {
+        return QRect(static_cast<int>(ZoomedOrigin(left, m_map.step) - m_map.offsetX),
+                     static_cast<int>(ZoomedOrigin(top, m_map.step) - m_map.offsetY),
+                     static_cast<int>(ZoomedLength(w, m_map.step)),
+                     static_cast<int>(ZoomedLength(h, m_map.step)));
+    };
+    const CanvasLayout& canvas = m_layout.canvas;
+    const QRect onScreen = onWindow(canvas.origin.x, canvas.origin.y, canvas.width, canvas.height);
+    const QRect shown = area & onScreen;
     if (!shown.isEmpty()) {
+        // The window pixel of the canvas's top-left is (-sx, -sy).
+        const int sx = -onScreen.left(), sy = -onScreen.top();
         if (m_map.step == kActualSize) {
             painter.drawImage(shown, m_canvas, shown.translated(sx, sy));
         } else if (m_map.step > kActualSize) {
@@ -322,7 +364,7 @@ void CPluvoView::paintEvent(QPaintEvent* event) {
             if (!m_reducedValid) {
                 const QImage* from = &m_canvas;
                 for (int i = 0; i < halvings; ++i) {
-                    Halve(*from, m_reduced[i]);
+                    HalveInto(*from, m_reduced[i]);
                     from = &m_reduced[i];
                 }
                 m_reducedValid = true;
@@ -330,8 +372,21 @@ void CPluvoView::paintEvent(QPaintEvent* event) {
             painter.drawImage(shown, m_reduced[halvings - 1], shown.translated(sx, sy));
         }
     }
+    QRegion rest = QRegion(area) - QRegion(onScreen);
+    EnsurePlane();
+    for (const PlanePart& part : m_plane) {
+        const QRect at = onWindow(part.region.left, part.region.top,
+                                  part.region.right - part.region.left,
+                                  part.region.bottom - part.region.top);
+        if (!(rest.intersects(at))) continue;
+        painter.save();
+        painter.setClipRegion(rest & at);
+        painter.drawImage(at.topLeft(), part.image);
+        painter.restore();
+        rest -= at;
+    }
     const QColor outside = palette().color(QPalette::Dark);
-    for (const QRect& rest : QRegion(area) - QRegion(content)) painter.fillRect(rest, outside);
+    for (const QRect& r : rest) painter.fillRect(r, outside);
     if (!m_hbar->isHidden() && !m_vbar->isHidden())
         painter.fillRect(QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()),
                          palette().color(QPalette::Window));

@@ -1,10 +1,12 @@
 // The canvas of the main window. It keeps the painted canvas in a backing
 // image: a paint event only shows a part of that image, enlarged or reduced
 // by the zoom step, the drawing is painted into it again only when the view
-// was invalidated or the canvas changed size, and the feedback of a gesture
+// was invalidated or the canvas changed, and the feedback of a gesture
 // (rubber band, polygon marks) and each placed figure are drawn straight
-// into it. The canvas covers the window and the drawing; scroll bars show
-// when it does not fit. Mouse events are mapped to drawing coordinates and
+// into it. The canvas covers the drawing and what the window shows at every
+// step; scroll bars show when it does not fit. Only the user's scrolling and
+// zooming move the drawing on the screen: when the canvas grows or shrinks,
+// the scroll bars follow. Mouse events are mapped to drawing coordinates and
 // handed to the gesture machine.
 #pragma once
 
@@ -15,7 +17,9 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class CPluvoDoc;
 class OriginSurface;
@@ -47,7 +51,8 @@ public:
     POINT CanvasOrigin();
 
     // The zoom: a step of kZoomSteps (kActualSize is 100 %), kept around the
-    // window point `anchor` (the window's centre when none is given).
+    // window point `anchor` (the window's centre when none is given) as far
+    // as the canvas reaches left and up.
     int ZoomStep() const { return m_map.step; }
     void SetZoomStep(int step);
     void ZoomAround(int step, QPoint anchor);
@@ -80,16 +85,28 @@ protected:
     void enterEvent(QEnterEvent* event) override;
 
 private:
-    // Sizes the canvas for the drawing and the window, and places the
-    // scroll bars; the canvas is painted again only when its size or origin
-    // changed.
+    // The one place that lays out the canvas: sizes the content and the
+    // canvas for the drawing, the window and where it looks now, and places
+    // the scroll bars; the canvas is painted again only when it changed.
     void Layout();
+    // The one place that maps the view's offset to the scroll bars' values
+    // and back: the bars range over the content, their values keep the
+    // offset, and the offset follows the bars when they scroll.
     void PlaceScrollBars();
+    void OffsetFromScrollBars();
+    // Shows the drawing at `step` with the window's top-left pixel at the
+    // zoomed drawing position (offsetX, offsetY), laid out anew.
+    void ShowAt(int step, std::int64_t offsetX, std::int64_t offsetY);
+    ViewArea Area() const;
     // The part of the widget that shows the canvas (without the bars).
     QRect Viewport() const;
     // Paints the drawing into the backing image when it was invalidated or
     // the canvas changed, and puts a running gesture's feedback back.
     void EnsureCanvas();
+    // The reduced background, grid and labels of the content beyond the
+    // canvas, for the steps below 100 % at which the canvas cannot cover
+    // all that the window shows.
+    void EnsurePlane();
     // The surface in drawing coordinates over the backing image, for a step
     // of the gesture machine, which may draw on it.
     Surface& Target();
@@ -113,14 +130,25 @@ private:
     std::unique_ptr<OriginSurface> m_shifted;
     bool m_invalid = true;
 
-    CanvasLayout m_layout;
-    POINT m_paintedOrigin{0, 0};
+    ViewLayout m_layout;
+    // The canvas that the backing image holds now.
+    CanvasLayout m_painted{{0, 0}, 0, 0};
     DrawingBounds m_bounds;
     std::uint64_t m_boundsRevision = ~std::uint64_t{0};
     ViewMapping m_map;
     QScrollBar* m_hbar = nullptr;
     QScrollBar* m_vbar = nullptr;
     int m_zoomWheel = 0;
+
+    // The reduced plane beyond the canvas: images of parts of the content,
+    // each at its drawing region, and what they were made for.
+    struct PlanePart {
+        DrawingBounds region;
+        QImage image;
+    };
+    std::vector<PlanePart> m_plane;
+    std::vector<std::int64_t> m_planeKey;
+    DrawingBounds m_planeCovers;
 
     // The pointer's last position over the canvas, for a gesture that
     // follows a scroll; where the left button went down and whether it was

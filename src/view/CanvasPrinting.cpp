@@ -1,7 +1,11 @@
 #include "CanvasPrinting.h"
 
+#include "interaction/ViewMapping.h"
+#include "model/CPluvoDoc.h"
 #include "platform/QtSurface.h"
 #include "render/Canvas.h"
+#include "render/FigureBox.h"
+#include "render/OriginSurface.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -9,6 +13,20 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The point of the enlarged drawing at the page's top-left: (0, 0), or the
+// drawing's top-left corner less a grid cell when it reaches below zero.
+POINT PrintedOrigin(const CPluvoDoc& doc, Surface& measure) {
+    const std::int64_t factor = std::max(doc.PrintFactor, 1);
+    const DrawingBounds extent = DrawingExtent(EnlargedForPrinting(doc), measure);
+    if (extent.left >= 0 && extent.top >= 0) return {0, 0};
+    constexpr std::int64_t kUncut = std::int64_t{1} << 40;
+    return DrawingCanvas(extent, std::max(doc.drawing().SizeRaster, 0) * factor, kUncut, kUncut).origin;
+}
+
+} // namespace
 
 bool PrintCanvas(const CPluvoDoc& doc, QPrinter& printer, std::span<const POINT> polygonMarks) {
     QPainter painter;
@@ -34,7 +52,13 @@ void PaintPrintedPage(const CPluvoDoc& doc, QPainter& painter, const QPageLayout
         view.width = width;
         view.height = height;
         view.polygonMarks = polygonMarks;
-        OnDraw(surface, doc, view);
+        view.origin = PrintedOrigin(doc, surface);
+        if (view.origin == POINT{0, 0}) {
+            OnDraw(surface, doc, view);
+        } else {
+            OriginSurface shifted(surface, view.origin);
+            OnDraw(shifted, doc, view);
+        }
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::LosslessImageRendering, true);

@@ -18,7 +18,10 @@ inline constexpr int kMaxPrintDpi = 300;
 // Paints the drawing in its printing form (figures, points and font heights
 // enlarged by PrintFactor, no background) into an image at the printer's
 // resolution, at most kMaxPrintDpi, and puts that image on one page, so that
-// flood fills print exactly as on the screen. The drawing is only read.
+// flood fills print exactly as on the screen. The page starts at the
+// drawing's (0, 0), or at its top-left corner less a grid cell when it
+// reaches below zero, so that nothing of it is lost. The drawing is only
+// read.
 // False when the printer could not be started.
 // `polygonMarks` are the points of a free polygon being entered, printed
 // enlarged as the screen shows their marks.

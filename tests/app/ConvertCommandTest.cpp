@@ -1,8 +1,8 @@
 // "pluvo convert" run as its own process without a display: conversions in
 // every direction, exit statuses, messages, and OUTPUT untouched on failure.
-#include "app/ConvertCommand.h"
 #include "model/BinaryFile.h"
 #include "model/SampleDrawings.h"
+#include "platform/CanvasExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,7 +129,7 @@ TEST(ConvertCommand, PaintsPngsWithoutADisplay) {
     const QImage image(sized);
     ASSERT_FALSE(image.isNull()) << "the target was replaced by a real PNG";
     EXPECT_EQ(image.size(), QSize(320, 200));
-    const COLORREF background = doc.KleurAchtergrond;
+    const COLORREF background = doc.drawing().KleurAchtergrond;
     EXPECT_EQ(image.pixelColor(1, 1),
               QColor(GetRValue(background), GetGValue(background), GetBValue(background)))
         << "the canvas background";
@@ -221,8 +221,8 @@ TEST(ConvertCommand, HelpAndVersionNeedNoDisplayAndStartNoEditor) {
 
 TEST(ConvertCommand, WithoutSizeThePngCanvasStaysWithinTheWindowsCaps) {
     CPluvoDoc far;
-    far.figures = {samples::Make(Lijn, {0, 0}, {2000000000, 2000000000})};
-    const CanvasSize capped = ConvertCanvasSize(far);
+    Writable(far).figures = {samples::Make(Lijn, {0, 0}, {2000000000, 2000000000})};
+    const CanvasLayout capped = WholeDrawingCanvas(far);
     EXPECT_LE(capped.width, kMaxViewSide);
     EXPECT_LE(capped.height, kMaxViewSide);
     const std::int64_t pixels = std::int64_t{capped.width} * capped.height;
@@ -230,8 +230,10 @@ TEST(ConvertCommand, WithoutSizeThePngCanvasStaysWithinTheWindowsCaps) {
     EXPECT_GT(pixels, kMaxViewPixels - kMaxViewSide) << "as large as the caps allow";
 
     const CPluvoDoc small = samples::EveryKind();
-    EXPECT_EQ(ConvertCanvasSize(small).width, DefaultCanvasSize(small).width);
-    EXPECT_EQ(ConvertCanvasSize(small).height, DefaultCanvasSize(small).height);
+    EXPECT_EQ(WholeDrawingCanvas(small),
+              DrawingCanvas(CanvasBounds(small), small.drawing().SizeRaster, kMaxCanvasSide,
+                            std::int64_t{kMaxCanvasSide} * kMaxCanvasSide))
+        << "a drawing within the caps keeps its canvas";
     EXPECT_TRUE(Convert({"--help"}).output.contains("64 miljoen beeldpunten"));
 }
 
@@ -242,7 +244,7 @@ TEST(ConvertCommand, ThumbnailsShowTheWholeOfADrawingHoweverWide) {
         Figuur box = samples::Make(Rechthoek, {0, 0}, {width, width / 2});
         box.MetVul = 1;
         box.KleurVul = 0x0000FF;
-        doc.figures = {box};
+        Writable(doc).figures = {box};
         Put(dir.filePath("wide.plv"), QByteArray::fromStdString(StoreBinary(doc)));
         const Outcome run =
             RunPluvo({"thumbnail", dir.filePath("wide.plv"), dir.filePath("wide.png"), "128"});

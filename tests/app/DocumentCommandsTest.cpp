@@ -51,8 +51,8 @@ TEST_F(MainFrameTest, SaveAsAndOpenRoundTripInBothFormats) {
         CPluvoDoc other;
         CMainFrame second(other);
         EXPECT_TRUE(second.OpenFile(Path(name)));
-        EXPECT_EQ(other.figures, doc.figures) << name.toStdString();
-        EXPECT_EQ(other.texts, doc.texts);
+        EXPECT_EQ(other.drawing().figures, doc.drawing().figures) << name.toStdString();
+        EXPECT_EQ(other.drawing().texts, doc.drawing().texts);
         EXPECT_EQ(second.windowTitle(), name + " - Pluvo");
     }
     EXPECT_EQ(questions.front().filter, "Pluvo Files (*.plv);;Alle bestanden (*)");
@@ -70,7 +70,7 @@ TEST_F(MainFrameTest, SaveWritesEveryTimeAndAFailedSaveKeepsTheDrawingModified) 
     EXPECT_TRUE(QFile::exists(Path("b.plv"))) << "also when nothing changed";
 
     doc.PathName = Local("missing/b.plv");
-    doc.MarkModified();
+    frame->Run(CommandId::Thicker);
     frame->Run(CommandId::Save);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0],
@@ -80,31 +80,31 @@ TEST_F(MainFrameTest, SaveWritesEveryTimeAndAFailedSaveKeepsTheDrawingModified) 
 }
 
 TEST_F(MainFrameTest, TheSavePromptsThreeAnswers) {
-    doc.figures.push_back(samples::Make(Lijn, {1, 1}, {9, 9}));
-    doc.MarkModified();
+    Writable(doc).figures.push_back(samples::Make(Lijn, {1, 1}, {9, 9}));
+    doc.SetModifiedFlag(true);
 
     saveAnswer = SaveAnswer::Cancel;
     frame->Run(CommandId::New);
-    EXPECT_EQ(doc.figures.size(), 1u) << "Cancel stops New";
+    EXPECT_EQ(doc.drawing().figures.size(), 1u) << "Cancel stops New";
     ASSERT_EQ(saveQuestions.size(), 1);
     EXPECT_EQ(saveQuestions[0], "Wijzigingen in Naamloos opslaan?");
 
     saveAnswer = SaveAnswer::Yes;
     files = {Path("kept.plv")};
     frame->Run(CommandId::New);
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     EXPECT_EQ(frame->windowTitle(), " - Pluvo");
     CPluvoDoc saved;
     ASSERT_EQ(OpenDrawing(saved, Local("kept.plv")).status, OpenStatus::Opened);
-    EXPECT_EQ(saved.figures.size(), 1u) << "Yes saved before the new drawing";
+    EXPECT_EQ(saved.drawing().figures.size(), 1u) << "Yes saved before the new drawing";
 
-    doc.figures.push_back(samples::Make(Lijn, {1, 1}, {9, 9}));
-    doc.MarkModified();
+    Writable(doc).figures.push_back(samples::Make(Lijn, {1, 1}, {9, 9}));
+    doc.SetModifiedFlag(true);
     saveAnswer = SaveAnswer::No;
     frame->Run(CommandId::New);
-    EXPECT_TRUE(doc.figures.empty()) << "No gives the changes up";
+    EXPECT_TRUE(doc.drawing().figures.empty()) << "No gives the changes up";
 
-    doc.MarkModified();
+    doc.SetModifiedFlag(true);
     saveAnswer = SaveAnswer::Yes; // and then the Save As dialog is cancelled
     files.clear();
     frame->Run(CommandId::New);
@@ -125,7 +125,7 @@ TEST_F(MainFrameTest, ARejectedFileLeavesTheNewUnnamedDrawing) {
     EXPECT_TRUE(frame->OpenFile(Path("bad.txt")));
     EXPECT_EQ(messages,
               (QStringList{"Pluvo: Fout in bestand op regel 3", "Pluvo: Incorrect bestand"}));
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     EXPECT_TRUE(doc.PathName.empty()) << "Save cannot overwrite the rejected file";
     EXPECT_EQ(frame->windowTitle(), " - Pluvo");
     EXPECT_TRUE(frame->RecentFiles().Paths().isEmpty()) << "a rejected file is not recent";
@@ -195,15 +195,19 @@ TEST_F(MainFrameTest, TextSvgAndMergeCommandsRememberTheirPaths) {
     EXPECT_TRUE(Contents(Path("d.svg")).contains("<title>" + Path("d.svg").toUtf8() + "</title>"));
     EXPECT_EQ(questions.back().filter, "SVG-bestand (*.svg);;Alle bestanden (*)");
 
-    // Reading the text back replaces the drawing, whatever the save prompt
-    // answered.
+    // Cancel in the save prompt stops reading the text back; "Nee" lets it
+    // replace the drawing.
     doc = samples::OneLine();
-    doc.MarkModified();
+    doc.SetModifiedFlag(true);
     saveAnswer = SaveAnswer::Cancel;
     files = {Path("export.txt")};
     frame->Run(CommandId::ReadText);
-    EXPECT_EQ(doc.figures, samples::EveryKind().figures);
-    EXPECT_EQ(saveQuestions.size(), 1);
+    EXPECT_EQ(doc.drawing().figures, samples::OneLine().drawing().figures);
+    EXPECT_TRUE(doc.IsModified());
+    saveAnswer = SaveAnswer::No;
+    frame->Run(CommandId::ReadText);
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
+    EXPECT_EQ(saveQuestions.size(), 2);
 
     // A file that cannot be written is named in a message.
     files = {Path("no/such/x.svg")};
@@ -215,13 +219,13 @@ TEST_F(MainFrameTest, TextSvgAndMergeCommandsRememberTheirPaths) {
 
 TEST_F(MainFrameTest, MergingSelectsTheAddedFiguresAndRefusesOtherFiles) {
     CPluvoDoc three;
-    for (int i = 0; i < 3; ++i) three.figures.push_back(samples::Make(Rechthoek, {i, i}, {9, 9}));
+    for (int i = 0; i < 3; ++i) Writable(three).figures.push_back(samples::Make(Rechthoek, {i, i}, {9, 9}));
     Put(Path("three.plv"), QByteArray::fromStdString(StoreBinary(three)));
-    for (int i = 0; i < 5; ++i) doc.figures.push_back(samples::Make(Lijn, {i, 0}, {i, 9}));
+    for (int i = 0; i < 5; ++i) Writable(doc).figures.push_back(samples::Make(Lijn, {i, 0}, {i, 9}));
     files = {Path("three.plv")};
     frame->Run(CommandId::Merge);
-    EXPECT_EQ(doc.figures.size(), 8u);
-    EXPECT_EQ(doc.selection, (std::vector<std::uint32_t>{5, 6, 7}));
+    EXPECT_EQ(doc.drawing().figures.size(), 8u);
+    EXPECT_EQ(doc.Selection(), (std::vector<std::uint32_t>{5, 6, 7}));
     EXPECT_EQ(doc.MergePath, Local("three.plv"));
     EXPECT_TRUE(doc.IsModified()) << "merged figures would be lost on Exit without the mark";
 
@@ -229,7 +233,7 @@ TEST_F(MainFrameTest, MergingSelectsTheAddedFiguresAndRefusesOtherFiles) {
     files = {Path("not.plv")};
     frame->Run(CommandId::Merge);
     EXPECT_EQ(messages, QStringList{"Jammer: Bestand incorrect"});
-    EXPECT_EQ(doc.figures.size(), 8u);
+    EXPECT_EQ(doc.drawing().figures.size(), 8u);
 }
 
 TEST_F(MainFrameTest, PngExportWritesTheCanvasOrSaysWhyNot) {
@@ -268,12 +272,12 @@ TEST_F(MainFrameTest, TheRealFileDialogsTakeATypedPath) {
     doc = samples::OneLine();
     typeInto(Path("via-dialog.txt"));
     frame->Run(CommandId::ReadText);
-    EXPECT_EQ(doc.figures, samples::EveryKind().figures) << "read back through the open dialog";
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures) << "read back through the open dialog";
 }
 
 TEST_F(MainFrameTest, TheClipboardGetsTheCanvasAndTheDrawingStaysAsItWas) {
     doc = samples::EveryKind();
-    doc.selection = {0};
+    WritableSelection(doc) = {0};
     frame->InitialUpdate();
     const std::string before = StoreBinary(doc);
     QTest::keyClick(frame->View(), Qt::Key_C, Qt::ControlModifier);
@@ -295,6 +299,6 @@ TEST_F(MainFrameTest, ADroppedFileOpensLikeOpen) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(frame.get(), &drop);
-    EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
     EXPECT_EQ(frame->windowTitle(), "dropped.plv - Pluvo");
 }

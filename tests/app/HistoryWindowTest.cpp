@@ -59,12 +59,12 @@ TEST_F(HistoryWindowTest, ThreeLinesGoAndTwoComeBack) {
     EXPECT_FALSE(back->isEnabled());
     EXPECT_FALSE(forward->isEnabled());
     for (int i = 0; i < 3; ++i) Line({64, 64 + 64 * i}, {256, 64 + 64 * i});
-    ASSERT_EQ(doc.figures.size(), 3u);
+    ASSERT_EQ(doc.drawing().figures.size(), 3u);
     EXPECT_TRUE(back->isEnabled());
     EXPECT_FALSE(doc.CanUndo()) << "placing drops the one-level copy, as always";
 
     for (int i = 0; i < 3; ++i) Keys(QKeySequence("Ctrl+Z"));
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     EXPECT_FALSE(back->isEnabled());
     EXPECT_TRUE(forward->isEnabled());
     files = {Path("empty.plv")};
@@ -73,11 +73,11 @@ TEST_F(HistoryWindowTest, ThreeLinesGoAndTwoComeBack) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     CPluvoDoc read;
     ASSERT_TRUE(LoadBinary(read, saved.readAll().toStdString()));
-    EXPECT_TRUE(read.figures.empty());
+    EXPECT_TRUE(read.drawing().figures.empty());
 
     Keys(QKeySequence("Ctrl+Y"));
     Keys(QKeySequence("Ctrl+Shift+Z"));
-    EXPECT_EQ(doc.figures.size(), 2u);
+    EXPECT_EQ(doc.drawing().figures.size(), 2u);
     EXPECT_TRUE(doc.IsModified()) << "a step marks the drawing";
 
     // New starts an empty history.

@@ -2,6 +2,7 @@
 // editor answered by the test instead of a person.
 #pragma once
 
+#include "../model/TestAccess.h"
 #include "app/CMainFrame.h"
 #include "app/Prompts.h"
 #include "model/CPluvoDoc.h"

@@ -1,5 +1,6 @@
 // The main window: menus, toolbars and status bar built from the command
 // table, check marks, the title, the window position and the tool controls.
+#include "../model/TestAccess.h"
 #include "MainFrameFixture.h"
 
 #include "../dialogs/DialogTestSupport.h"
@@ -192,7 +193,7 @@ TEST_F(MainFrameTest, CheckMarksFollowTheDrawingAndTheBars) {
     frame->Run(CommandId::ShowCoordinates);
     frame->Run(CommandId::GridPoints);
     frame->Run(CommandId::ToolPolygoon);
-    EXPECT_EQ(doc.MetCoord, 1);
+    EXPECT_EQ(doc.drawing().MetCoord, 1);
     EXPECT_EQ(doc.current.RsterPnt, 0);
     EXPECT_TRUE(frame->Action(CommandId::ShowCoordinates)->isChecked());
     EXPECT_FALSE(frame->Action(CommandId::GridPoints)->isChecked());
@@ -211,7 +212,7 @@ TEST_F(MainFrameTest, CheckMarksFollowTheDrawingAndTheBars) {
     frame->Run(CommandId::ToolBar);
     EXPECT_FALSE(frame->Action(CommandId::ToolBar)->isChecked());
 
-    doc.figures.push_back(Figuur{});
+    Writable(doc).figures.push_back(Figuur{});
     frame->Run(CommandId::Rotate);
     EXPECT_TRUE(frame->Action(CommandId::Undo)->isEnabled()) << "refreshed after every command";
     frame->Run(CommandId::Undo);
@@ -220,10 +221,11 @@ TEST_F(MainFrameTest, CheckMarksFollowTheDrawingAndTheBars) {
 
 TEST_F(MainFrameTest, TitleShowsTheFileNameAndTheModifiedMark) {
     EXPECT_EQ(frame->windowTitle(), " - Pluvo") << "a new drawing has no name";
-    doc.MarkModified();
-    doc.MarkModified();
+    frame->Run(CommandId::Thicker);
+    frame->Run(CommandId::Thicker);
     EXPECT_EQ(frame->windowTitle(), " - Pluvo*") << "one mark however often";
     doc.PathName = Local("plan.plv");
+    doc.SetModifiedFlag(false);
     frame->RebuildTitle();
     EXPECT_EQ(frame->windowTitle(), "plan.plv - Pluvo");
 }
@@ -248,21 +250,21 @@ TEST_F(MainFrameTest, ToolListAndTextEditFollowTheirRules) {
     QApplication::sendEvent(frame->TextEdit(), &eacute);
     frame->View()->setFocus();
     QApplication::processEvents();
-    ASSERT_EQ(doc.texts.size(), 2u);
-    EXPECT_EQ(doc.texts[1], "Caf\xE9") << "stored as Windows-1252";
+    ASSERT_EQ(doc.drawing().texts.size(), 2u);
+    EXPECT_EQ(doc.drawing().texts[1], "Caf\xE9") << "stored as Windows-1252";
     EXPECT_EQ(doc.current.TekstIndex, 1);
     EXPECT_EQ(doc.current.FiguurType, Tekst);
     EXPECT_EQ(frame->ToolList()->currentIndex(), Tekst);
     EXPECT_FALSE(doc.IsModified());
 
     // An empty text list shows "(zet tekst)", which becomes a text when left.
-    doc.texts.clear();
+    Writable(doc).texts.clear();
     frame->InitialUpdate();
     EXPECT_EQ(frame->TextEdit()->text(), "(zet tekst)");
     frame->TextEdit()->setFocus();
     frame->View()->setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(doc.texts, std::vector<std::string>{"(zet tekst)"});
+    EXPECT_EQ(doc.drawing().texts, std::vector<std::string>{"(zet tekst)"});
 
     // A fill colour with nothing selected only changes the next figure.
     frame->Run(static_cast<CommandId>(static_cast<int>(CommandId::FillColour1) + 14));
@@ -283,12 +285,12 @@ TEST_F(MainFrameTest, CommandKeysInTheTextFieldReachTheFrameExceptThoseThatEditT
     EXPECT_TRUE(opened);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     // Ctrl+Backspace corrects a word in the field and leaves the drawing.
-    doc.figures.push_back(Figuur{});
+    Writable(doc).figures.push_back(Figuur{});
     field->setFocus();
     field->setText("Snelle tekst");
     QTest::keyClick(field, Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(field->text(), "Snelle ");
-    EXPECT_EQ(doc.figures.size(), 1u);
+    EXPECT_EQ(doc.drawing().figures.size(), 1u);
 
     // Every key of the command table, with the commands held back.
     const QList<QKeySequence> textKeys = {

@@ -1,6 +1,7 @@
-// The recovery copy in the window: written while changes are unsaved, never
-// over the user's file, offered back at the next start under the drawing's
-// own name, and removed by saving, by "Nee" and by the save prompt.
+// The recovery copies of windows: one per window, never over the user's file,
+// never taken or removed by another living window, offered after a window
+// died at every start and open with the drawing's name, and removed by
+// saving, by "Nee" and by the save prompt.
 #include "MainFrameFixture.h"
 
 #include "app/Recovery.h"
@@ -8,11 +9,12 @@
 #include "model/DrawingFile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <chrono>
-#include <functional>
 
 using namespace std::chrono_literals;
 
@@ -26,17 +28,46 @@ QByteArray Contents(const QString& path) {
 
 bool Exists(const std::string& path) { return QFile::exists(QFile::decodeName(path.c_str())); }
 
-// Presses `key` in the question box that the next step opens.
-void AnswerNextQuestion(Qt::Key key) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, key] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            QTest::keyClick(box, key);
-            poll->deleteLater();
-        }
-    });
-    poll->start(10);
+// The figures of a copy: its header ends at the first zero byte, the drawing
+// follows.
+std::vector<Figuur> CopiedFigures(const std::string& copy) {
+    std::string bytes;
+    BinaryDrawing read;
+    if (ReadFileBytes(copy, bytes)) return {};
+    const std::size_t start = bytes.find('\0');
+    if (start == std::string::npos || !ParseBinary(std::string_view(bytes).substr(start + 1), read))
+        return {};
+    return read.drawing.figures;
 }
+
+// One editor window with its drawing and its recovery, as a start makes it.
+struct Window {
+    CPluvoDoc doc;
+    CMainFrame frame{doc};
+    // A short interval: the timer, not the test, writes the copies.
+    Recovery* recovery = new Recovery(doc, &frame, 20ms);
+
+    // Each window in a quarter of the screen of its own: the pointer reaches
+    // the window under it.
+    explicit Window(int place) {
+        frame.setGeometry(QRect(QPoint(place % 2 * 400, place / 2 % 2 * 300), QSize(390, 260)));
+        frame.show();
+    }
+    void DrawLine(QPoint from, QPoint to) {
+        frame.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+        frame.Run(CommandId::ToolLijn);
+        for (const QPoint at : {from, to}) {
+            QTest::mouseMove(frame.View(), at);
+            QTest::mouseClick(frame.View(), Qt::LeftButton, Qt::NoModifier, at);
+        }
+    }
+    // Until the copy holds what the window shows.
+    bool Copied() {
+        return !doc.drawing().figures.empty() &&
+               QTest::qWaitFor([&] { return CopiedFigures(recovery->CopyFile()) == doc.drawing().figures; });
+    }
+};
 
 } // namespace
 
@@ -46,96 +77,174 @@ protected:
         previousState = qgetenv("XDG_STATE_HOME");
         qputenv("XDG_STATE_HOME", Path("state").toLocal8Bit());
         MainFrameTest::SetUp();
-        // A short interval: the timer, not the test, writes the copies.
-        new Recovery(doc, frame.get(), 20ms);
+        frame->hide();
+        // Every question about a copy is answered with the next key (Escape,
+        // "Later", when none is left) and its text kept.
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box->property("answered").toBool()) return;
+            box->setProperty("answered", true);
+            offers.push_back(box->text());
+            const Qt::Key key = keys.empty() ? Qt::Key_Escape : keys.front();
+            if (!keys.empty()) keys.pop_front();
+            QTest::keyClick(box, key);
+        });
+        poll.start(10);
+        Recovery::SetWindowOpener([this](const std::string& copy) {
+            handedOn.push_back(copy);
+            return true;
+        });
     }
     void TearDown() override {
+        poll.stop();
+        Recovery::SetWindowOpener({});
         MainFrameTest::TearDown();
         qputenv("XDG_STATE_HOME", previousState);
     }
+
+    // A start without a drawing named: the copies of windows that died are
+    // offered.
+    std::unique_ptr<Window> Start() {
+        auto window = std::make_unique<Window>(places++);
+        Recovery::Offer(&window->frame);
+        return window;
+    }
+    void Open(Window& window, const QString& path) {
+        files = {path};
+        window.frame.Run(CommandId::Open);
+    }
+    // A window that ends without closing leaves its copy as a killed one
+    // does: unlocked, for the next start or open to offer.
+    static void Kill(std::unique_ptr<Window>& window) { window.reset(); }
+    QStringList CopiesLeft() const {
+        return QDir(Path("state/pluvo")).entryList({"*.recovery"}, QDir::Files);
+    }
+
     QByteArray previousState;
-    void DrawLine(QPoint from, QPoint to) {
-        frame->Run(CommandId::ToolLijn);
-        for (const QPoint at : {from, to}) {
-            QTest::mouseMove(frame->View(), at);
-            QTest::mouseClick(frame->View(), Qt::LeftButton, Qt::NoModifier, at);
-        }
-    }
-    // The copy the timer writes, read back.
-    std::vector<Figuur> CopiedFigures(const std::string& copy) {
-        std::string bytes;
-        BinaryDrawing read;
-        if (ReadFileBytes(copy, bytes) || !ParseBinary(bytes, read)) return {};
-        return read.drawing.figures;
-    }
-    // The editor started again on `path` (empty: untitled), answering the
-    // question with `key`.
-    struct Restart {
-        CPluvoDoc doc;
-        CMainFrame frame{doc};
-    };
-    std::unique_ptr<Restart> StartAgain(const QString& path, Qt::Key key) {
-        auto next = std::make_unique<Restart>();
-        new Recovery(next->doc, &next->frame);
-        if (!path.isEmpty()) next->frame.ShowOpenResult(
-                path, OpenDrawing(next->doc, QFile::encodeName(path).toStdString()));
-        AnswerNextQuestion(key);
-        Recovery::Offer(&next->frame);
-        return next;
-    }
+    QTimer poll;
+    std::deque<Qt::Key> keys;
+    QStringList offers;
+    std::vector<std::string> handedOn;
+    int places = 0;
 };
 
-TEST_F(RecoveryTest, AKilledSessionComesBackUnderItsOwnNameAndSavesThere) {
+TEST_F(RecoveryTest, AnOpenOffersTheCopyOfAWindowThatDiedUnderItsOwnName) {
     const QString path = Path("d.txt");
-    files = {path};
-    frame->Run(CommandId::SaveAs);
+    ASSERT_FALSE(ReplaceFile(Local("d.txt"), SerializeDrawing(CPluvoDoc(), "d.txt")));
     const QByteArray saved = Contents(path);
-    DrawLine({30, 40}, {120, 90});
-    const std::string copy = Recovery::CopyPath(Local("d.txt"));
-    EXPECT_EQ(copy, Local("state") + "/pluvo/" +
-                        QString(Path("d.txt")).replace("%", "%25").replace("/", "%2F").toStdString() +
-                        ".plv");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return CopiedFigures(copy) == doc.figures; }));
+    auto a = Start();
+    Open(*a, path);
+    a->DrawLine({30, 40}, {120, 90});
+    ASSERT_TRUE(a->Copied());
     EXPECT_EQ(Contents(path), saved) << "the copy never replaces the user's file";
+    const std::vector<Figuur> drawn = a->doc.drawing().figures;
+    const std::string copy = a->recovery->CopyFile();
+    Kill(a);
 
-    // The copy as a kill -9 leaves it: the next start offers it back.
-    const auto next = StartAgain(path, Qt::Key_Return);
-    EXPECT_EQ(next->doc.figures, doc.figures);
-    EXPECT_EQ(next->doc.PathName, Local("d.txt"));
-    EXPECT_EQ(next->frame.windowTitle(), "d.txt - Pluvo*");
-    next->frame.show();
-    next->frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&next->frame));
-    QTest::keyClick(next->frame.View(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(Contents(path).toStdString(), SerializeDrawing(doc, Local("d.txt")));
-    EXPECT_EQ(next->frame.windowTitle(), "d.txt - Pluvo");
-    EXPECT_FALSE(Exists(copy)) << "saving removes the copy";
+    // Started without a drawing, "Later" keeps the copy; opening d.txt from
+    // the menu offers it again with the drawing's name, and "Ja" restores it
+    // under that name, marked modified.
+    auto b = Start();
+    ASSERT_EQ(offers.size(), 1);
+    EXPECT_TRUE(offers[0].contains(path)) << offers[0].toStdString();
+    EXPECT_TRUE(b->doc.drawing().figures.empty());
+    ASSERT_TRUE(Exists(copy));
+    keys = {Qt::Key_Return};
+    Open(*b, path);
+    EXPECT_EQ(offers.size(), 2);
+    EXPECT_EQ(b->doc.drawing().figures, drawn);
+    EXPECT_EQ(b->doc.PathName, Local("d.txt"));
+    EXPECT_EQ(b->frame.windowTitle(), "d.txt - Pluvo*");
+
+    b->frame.Run(CommandId::Save);
+    EXPECT_EQ(Contents(path).toStdString(), SerializeDrawing(b->doc, "d.txt"));
+    EXPECT_EQ(b->frame.windowTitle(), "d.txt - Pluvo");
+    EXPECT_TRUE(CopiesLeft().isEmpty()) << "saving removes the copy";
 }
 
-TEST_F(RecoveryTest, NeeTheSavePromptAndACleanCloseRemoveTheCopy) {
-    const std::string untitled = Recovery::CopyPath("");
-    const auto written = [&] { return !CopiedFigures(untitled).empty(); };
+TEST_F(RecoveryTest, ASecondWindowOnTheSameFileLeavesTheFirstOnesCopyAlone) {
+    const QString path = Path("two.txt");
+    ASSERT_FALSE(ReplaceFile(Local("two.txt"), SerializeDrawing(CPluvoDoc(), "two.txt")));
+    auto a = Start();
+    Open(*a, path);
+    a->DrawLine({30, 40}, {120, 90});
+    ASSERT_TRUE(a->Copied());
 
-    // "Nee" at the next start removes the untitled drawing's copy.
-    DrawLine({30, 40}, {120, 90});
-    ASSERT_TRUE(QTest::qWaitFor(written));
-    const auto next = StartAgain(QString(), Qt::Key_N);
-    EXPECT_TRUE(next->doc.figures.empty());
-    EXPECT_FALSE(Exists(untitled));
-
-    // The copy follows the drawing: a later change writes it again.
-    DrawLine({50, 40}, {120, 150});
-    ASSERT_TRUE(QTest::qWaitFor(written));
-
-    // The save prompt's "Nee" gives the changes up, and the copy with them.
+    // The living window's copy is not offered, and the second window's "Nee"
+    // in the save prompt removes its own copy only.
+    auto b = Start();
+    Open(*b, path);
+    EXPECT_TRUE(offers.isEmpty()) << offers.join('\n').toStdString();
+    b->DrawLine({50, 40}, {120, 150});
+    ASSERT_TRUE(b->Copied());
     saveAnswer = SaveAnswer::No;
-    frame->Run(CommandId::New);
-    EXPECT_FALSE(Exists(untitled));
-    QTest::qWait(100);
-    EXPECT_FALSE(Exists(untitled)) << "an unchanged drawing has no copy";
+    EXPECT_TRUE(b->frame.close());
+    EXPECT_FALSE(Exists(b->recovery->CopyFile()));
+    EXPECT_EQ(CopiedFigures(a->recovery->CopyFile()), a->doc.drawing().figures);
 
-    // A copy left by an earlier run goes when the window closes unchanged.
-    ASSERT_FALSE(ReplaceFile(untitled, StoreBinary(doc)));
-    EXPECT_TRUE(frame->close());
-    EXPECT_FALSE(Exists(untitled));
+    // The first window keeps its copy up to date, and when it dies, the next
+    // window on the file gets its work back.
+    a->DrawLine({60, 200}, {200, 100});
+    ASSERT_TRUE(a->Copied());
+    const std::vector<Figuur> drawn = a->doc.drawing().figures;
+    Kill(a);
+    keys = {Qt::Key_Return};
+    Open(*b, path);
+    EXPECT_EQ(b->doc.drawing().figures, drawn);
+    EXPECT_EQ(b->frame.windowTitle(), "two.txt - Pluvo*");
+}
+
+TEST_F(RecoveryTest, TwoUntitledWindowsKeepACopyEachAndBothComeBack) {
+    auto a = Start();
+    auto b = Start();
+    a->DrawLine({30, 40}, {120, 90});
+    b->DrawLine({50, 40}, {120, 150});
+    b->DrawLine({60, 200}, {200, 100});
+    ASSERT_TRUE(a->Copied());
+    ASSERT_TRUE(b->Copied());
+    const std::vector<Figuur> first = a->doc.drawing().figures;
+    const std::vector<Figuur> second = b->doc.drawing().figures;
+    Kill(a);
+    Kill(b);
+
+    // Both are offered: the first restored one comes into this window, the
+    // second into a window of its own.
+    keys = {Qt::Key_Return, Qt::Key_Return};
+    auto c = Start();
+    EXPECT_EQ(offers.size(), 2);
+    ASSERT_EQ(handedOn.size(), 1u);
+    auto d = std::make_unique<Window>(places++);
+    ASSERT_TRUE(Recovery::Restore(&d->frame, handedOn[0]));
+    EXPECT_TRUE((c->doc.drawing().figures == first && d->doc.drawing().figures == second) ||
+                (c->doc.drawing().figures == second && d->doc.drawing().figures == first));
+    EXPECT_EQ(d->frame.windowTitle(), " - Pluvo*");
+    a = std::make_unique<Window>(places++);
+    EXPECT_FALSE(Recovery::Restore(&a->frame, handedOn[0])) << "a living window's copy stays its own";
+}
+
+TEST_F(RecoveryTest, NeeAndTheSavePromptRemoveTheCopy) {
+    auto a = Start();
+    a->DrawLine({30, 40}, {120, 90});
+    ASSERT_TRUE(a->Copied());
+    Kill(a);
+    // "Nee" when it is offered.
+    keys = {Qt::Key_N};
+    auto b = Start();
+    EXPECT_EQ(offers.size(), 1);
+    EXPECT_TRUE(b->doc.drawing().figures.empty());
+    EXPECT_TRUE(CopiesLeft().isEmpty());
+
+    // The save prompt's "Nee", and its "Ja"; the copy follows the drawing
+    // after each.
+    b->DrawLine({50, 40}, {120, 150});
+    ASSERT_TRUE(b->Copied());
+    saveAnswer = SaveAnswer::No;
+    b->frame.Run(CommandId::New);
+    EXPECT_TRUE(CopiesLeft().isEmpty());
+    b->DrawLine({50, 40}, {120, 150});
+    ASSERT_TRUE(b->Copied());
+    saveAnswer = SaveAnswer::Yes;
+    files = {Path("kept.plv")};
+    b->frame.Run(CommandId::New);
+    EXPECT_TRUE(CopiesLeft().isEmpty());
 }

@@ -1,6 +1,7 @@
 // Saves that fail in the window: a folder removed meanwhile, a full disk, a
 // read-only target, a failing disk. Each says why in Dutch, keeps the drawing
 // modified (the title keeps its "*") and leaves the old file as it was.
+#include "../model/TestAccess.h"
 #include "MainFrameFixture.h"
 
 #include "model/FileIo.h"
@@ -99,7 +100,7 @@ TEST_F(SaveFailureTest, EveryFailingStepKeepsTheOldFileAndTheModifiedMark) {
 
     PressSave();
     EXPECT_EQ(frame->windowTitle(), "d.plv - Pluvo");
-    EXPECT_EQ(doc.figures.size(), 1 + std::size(cases));
+    EXPECT_EQ(doc.drawing().figures.size(), 1 + std::size(cases));
 }
 
 TEST_F(SaveFailureTest, ADrawingTheFormatCannotHoldIsRefusedBeforeAnythingIsWritten) {
@@ -111,7 +112,7 @@ TEST_F(SaveFailureTest, ADrawingTheFormatCannotHoldIsRefusedBeforeAnythingIsWrit
     frame->View()->setFocus();
     for (int click = 0; click < 2; ++click)
         QTest::mouseClick(frame->View(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
-    ASSERT_EQ(doc.figures.size(), 1u);
+    ASSERT_EQ(doc.drawing().figures.size(), 1u);
     ASSERT_TRUE(doc.IsModified());
 
     const QString why = "een tekstbestand kan deze tekening niet precies bewaren (tekst 2 "

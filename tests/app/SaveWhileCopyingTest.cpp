@@ -31,5 +31,5 @@ TEST_F(MainFrameTest, SavingWhileTheRecoveryCopyIsWrittenKeepsEachSaveWhole) {
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
         EXPECT_EQ(saved.readAll().toStdString(), SerializeDrawing(doc, path.toStdString())) << i;
     }
-    EXPECT_EQ(doc.figures.size(), 20u);
+    EXPECT_EQ(doc.drawing().figures.size(), 20u);
 }

@@ -44,7 +44,7 @@ TEST_F(StartUp, WithoutADrawingTheWindowShowsANewOne) {
     ASSERT_NE(app.MainFrame(), nullptr);
     EXPECT_TRUE(app.MainFrame()->isVisible());
     EXPECT_EQ(app.MainFrame()->windowTitle(), " - Pluvo");
-    EXPECT_TRUE(app.Document().figures.empty());
+    EXPECT_TRUE(app.Document().drawing().figures.empty());
 }
 
 TEST_F(StartUp, ANamedDrawingOpensByItsName) {
@@ -53,7 +53,7 @@ TEST_F(StartUp, ANamedDrawingOpensByItsName) {
     const QString path = Put("tekening.txt", text);
     CPluvoApp app;
     EXPECT_EQ(app.InitInstance({"pluvo", path}), -1);
-    EXPECT_EQ(app.Document().figures, samples::EveryKind().figures);
+    EXPECT_EQ(app.Document().drawing().figures, samples::EveryKind().drawing().figures);
     EXPECT_EQ(app.MainFrame()->windowTitle(), "tekening.txt - Pluvo");
     EXPECT_TRUE(messages.isEmpty());
 }

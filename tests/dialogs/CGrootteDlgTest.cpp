@@ -1,5 +1,6 @@
 // The resize dialog: the percentages it offers, the ones it refuses, and the
 // two steps that let the command take its undo copy only on OK.
+#include "../model/TestAccess.h"
 #include "dialogs/CGrootteDlg.h"
 
 #include "DialogTestSupport.h"
@@ -19,7 +20,7 @@ namespace {
 void ResizeCommand(CPluvoDoc& doc) {
     EditRoad road(doc);
     if (const std::optional<ResizePercentages> chosen = AskGrootte(doc, nullptr))
-        RunEdit(road, CommandId::Resize, [&chosen](CPluvoDoc& d) {
+        RunEdit(road, CommandId::Resize, [&chosen](DrawingEditor& d) {
             ApplyGrootte(d, *chosen);
             return Change::Made;
         });
@@ -31,7 +32,7 @@ TEST(CGrootteDlg, OffersTheLastAcceptedPercentages) {
     CPluvoDoc doc;
     doc.current.p1 = {100, 40};
     doc.current.p2 = {200, 80};
-    doc.AppendFigure();
+    AppendFigure(doc);
 
     WhenModal<CGrootteDlg>([](CGrootteDlg& d) {
         EXPECT_EQ(d.horizontalEdit()->text(), "100");
@@ -42,16 +43,16 @@ TEST(CGrootteDlg, OffersTheLastAcceptedPercentages) {
     ResizeCommand(doc);
     EXPECT_EQ(doc.ResizeX, -100);
     EXPECT_EQ(doc.ResizeY, 100);
-    EXPECT_EQ(doc.figures[0].p1.x, 132) << "mirrored and moved back one grid cell from 0";
-    EXPECT_EQ(doc.figures[0].p2.x, 32);
-    EXPECT_EQ(doc.figures[0].p1.y, 40);
+    EXPECT_EQ(doc.drawing().figures[0].p1.x, 132) << "mirrored and moved back one grid cell from 0";
+    EXPECT_EQ(doc.drawing().figures[0].p2.x, 32);
+    EXPECT_EQ(doc.drawing().figures[0].p1.y, 40);
     EXPECT_TRUE(doc.CanUndo());
     EXPECT_TRUE(doc.IsModified());
 
     SCOPED_TRACE("Cancel takes no undo copy and changes nothing");
-    doc.DropSnapshot();
+    TestAccess::SetUndo(doc, nullptr);
     doc.SetModifiedFlag(false);
-    const std::vector<Figuur> figures = doc.figures;
+    const std::vector<Figuur> figures = doc.drawing().figures;
     WhenModal<CGrootteDlg>([](CGrootteDlg& d) {
         EXPECT_EQ(d.horizontalEdit()->text(), "-100");
         EXPECT_EQ(d.verticalEdit()->text(), "100");
@@ -59,7 +60,7 @@ TEST(CGrootteDlg, OffersTheLastAcceptedPercentages) {
         QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
     });
     ResizeCommand(doc);
-    EXPECT_EQ(doc.figures, figures);
+    EXPECT_EQ(doc.drawing().figures, figures);
     EXPECT_EQ(doc.ResizeY, 100);
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.IsModified());

@@ -1,5 +1,6 @@
 // The properties dialog driven as a user drives it: typed numbers, chosen
 // colours and fonts, OK and Cancel, and what reaches the drawing.
+#include "../model/TestAccess.h"
 #include "dialogs/CKenmerkenDlg.h"
 
 #include "DialogTestSupport.h"
@@ -36,10 +37,10 @@ CPluvoDoc ThreeFigures() {
         doc.current.FiguurType = Rechthoek;
         doc.current.MetRand = i == 1 ? 0 : 1;
         doc.current.MetVul = 0;
-        doc.AppendFigure();
+        AppendFigure(doc);
     }
     doc.current.FiguurType = Lijn;
-    doc.selection = {1, 2};
+    WritableSelection(doc) = {1, 2};
     return doc;
 }
 
@@ -67,12 +68,12 @@ QRgb SwatchPixel(const CKenmerkenDlg& dialog, Colour which, QPoint at) {
 TEST(CKenmerkenDlg, OkWithoutChangesAppliesTheValuesButNoColour) {
     CPluvoDoc doc = ThreeFigures();
     doc.current.KleurRand = 0x00FF00; // the selected figures have other colours
-    const std::vector<Figuur> figures = doc.figures;
+    const std::vector<Figuur> figures = doc.drawing().figures;
     const KenmerkenValues before = ReadKenmerken(doc);
     std::string toolbar = "old";
     EXPECT_TRUE(RunDialog(
         doc, [](CKenmerkenDlg& d) { QTest::keyClick(d.focusWidget(), Qt::Key_Return); }, &toolbar));
-    EXPECT_EQ(doc.figures, figures);
+    EXPECT_EQ(doc.drawing().figures, figures);
     EXPECT_EQ(ReadKenmerken(doc), before);
     EXPECT_EQ(toolbar, "Snelle tekst") << "the text edit gets the dialog's text";
     EXPECT_FALSE(doc.IsModified()) << "the command layer marks, not the dialog";
@@ -85,7 +86,7 @@ TEST(CKenmerkenDlg, OkWithoutChangesAppliesTheValuesButNoColour) {
             QTest::keyClick(d.gridSizeEdit(), Qt::Key_Escape);
         },
         &toolbar));
-    EXPECT_EQ(doc.SizeRaster, 32);
+    EXPECT_EQ(doc.drawing().SizeRaster, 32);
     EXPECT_EQ(toolbar, "");
 }
 
@@ -93,9 +94,9 @@ TEST(CKenmerkenDlg, ControlsShowAndTakeEveryValue) {
     CPluvoDoc doc = ThreeFigures();
     doc.current.FiguurType = Veelhoek;
     doc.current.Stippel = 1;
-    doc.MetCoord = 1;
+    Writable(doc).MetCoord = 1;
     doc.PrintFactor = 10;
-    doc.fonts[0].lfOrientation = doc.fonts[0].lfEscapement = 900;
+    Writable(doc).fonts[0].lfOrientation = Writable(doc).fonts[0].lfEscapement = 900;
     EXPECT_TRUE(RunDialog(doc, [](CKenmerkenDlg& d) {
         EXPECT_TRUE(d.toolButton(Veelhoek)->isChecked());
         EXPECT_TRUE(d.printFactorButton(3)->isChecked());
@@ -122,34 +123,34 @@ TEST(CKenmerkenDlg, ControlsShowAndTakeEveryValue) {
     EXPECT_EQ(doc.current.FiguurType, Boogkwart);
     EXPECT_EQ(doc.PrintFactor, 2);
     EXPECT_EQ(doc.current.Stippel, 0);
-    EXPECT_EQ(doc.MetCoord, 0);
-    EXPECT_EQ(doc.MetRaster, 0);
+    EXPECT_EQ(doc.drawing().MetCoord, 0);
+    EXPECT_EQ(doc.drawing().MetRaster, 0);
     EXPECT_EQ(doc.current.MetVul, 1);
     EXPECT_EQ(doc.current.RsterPnt, 0);
-    EXPECT_EQ(doc.SizeRaster, 200);
+    EXPECT_EQ(doc.drawing().SizeRaster, 200);
     EXPECT_EQ(doc.current.LijnDikte, 15);
     EXPECT_EQ(doc.current.nHoek, 32);
-    EXPECT_EQ(doc.texts.back(), "Caf\xE9 \x80") << "stored as Windows-1252 bytes";
+    EXPECT_EQ(doc.drawing().texts.back(), "Caf\xE9 \x80") << "stored as Windows-1252 bytes";
     EXPECT_EQ(doc.current.TekstIndex, 1);
-    EXPECT_EQ(doc.fonts.at(static_cast<std::size_t>(doc.current.FontIndex)).lfOrientation, 900)
+    EXPECT_EQ(doc.drawing().fonts.at(static_cast<std::size_t>(doc.current.FontIndex)).lfOrientation, 900)
         << "the shown direction is stored back unchanged";
 }
 
 TEST(CKenmerkenDlg, ColourButtonsRecolourOnlyTheSelectedFigures) {
     CPluvoDoc doc = ThreeFigures();
-    const std::vector<Figuur> before = doc.figures;
+    const std::vector<Figuur> before = doc.drawing().figures;
     EXPECT_TRUE(RunDialog(doc, [](CKenmerkenDlg& d) {
         ChooseColour(d, Colour::Rand, Qt::red);
         EXPECT_EQ(SwatchPixel(d, Colour::Rand, {0, 0}), qRgb(0, 0, 0)) << "black frame";
         EXPECT_EQ(SwatchPixel(d, Colour::Rand, {5, 5}), qRgb(255, 0, 0));
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     }));
-    EXPECT_EQ(doc.figures[0], before[0]);
+    EXPECT_EQ(doc.drawing().figures[0], before[0]);
     for (std::size_t i : {1u, 2u}) {
-        EXPECT_EQ(doc.figures[i].KleurRand, 0x0000FF);
-        EXPECT_EQ(doc.figures[i].MetRand, 1) << "outline switched on";
-        EXPECT_EQ(doc.figures[i].MetVul, 0) << "fill untouched";
-        EXPECT_EQ(doc.figures[i].KleurVul, before[i].KleurVul);
+        EXPECT_EQ(doc.drawing().figures[i].KleurRand, 0x0000FF);
+        EXPECT_EQ(doc.drawing().figures[i].MetRand, 1) << "outline switched on";
+        EXPECT_EQ(doc.drawing().figures[i].MetVul, 0) << "fill untouched";
+        EXPECT_EQ(doc.drawing().figures[i].KleurVul, before[i].KleurVul);
     }
     EXPECT_EQ(doc.current.KleurRand, 0x0000FF);
 
@@ -158,10 +159,10 @@ TEST(CKenmerkenDlg, ColourButtonsRecolourOnlyTheSelectedFigures) {
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     }));
     for (std::size_t i : {1u, 2u}) {
-        EXPECT_EQ(doc.figures[i].KleurVul, 0x030201);
-        EXPECT_EQ(doc.figures[i].MetVul, 1) << "fill switched on";
+        EXPECT_EQ(doc.drawing().figures[i].KleurVul, 0x030201);
+        EXPECT_EQ(doc.drawing().figures[i].MetVul, 1) << "fill switched on";
     }
-    EXPECT_EQ(doc.figures[0], before[0]);
+    EXPECT_EQ(doc.drawing().figures[0], before[0]);
 
     SCOPED_TRACE("grid and background colours; a cancelled chooser changes nothing");
     EXPECT_TRUE(RunDialog(doc, [](CKenmerkenDlg& d) {
@@ -175,8 +176,8 @@ TEST(CKenmerkenDlg, ColourButtonsRecolourOnlyTheSelectedFigures) {
         EXPECT_EQ(SwatchPixel(d, Colour::Vul, {5, 5}), qRgb(1, 2, 3));
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     }));
-    EXPECT_EQ(doc.KleurRaster, 0x1E140Au);
-    EXPECT_EQ(doc.KleurAchtergrond, 0x3C3228u);
+    EXPECT_EQ(doc.drawing().KleurRaster, 0x1E140Au);
+    EXPECT_EQ(doc.drawing().KleurAchtergrond, 0x3C3228u);
     EXPECT_EQ(doc.current.KleurVul, 0x030201);
 }
 
@@ -191,16 +192,16 @@ TEST(CKenmerkenDlg, TextDirectionAndReuseOfTexts) {
             Retype(d.orientationEdit(), c.typed);
             QTest::keyClick(d.orientationEdit(), Qt::Key_Return);
         }));
-        const LogFont& font = doc.fonts.at(static_cast<std::size_t>(doc.current.FontIndex));
+        const LogFont& font = doc.drawing().fonts.at(static_cast<std::size_t>(doc.current.FontIndex));
         EXPECT_EQ(font.lfEscapement, c.stored) << c.typed;
         EXPECT_EQ(font.lfOrientation, c.stored) << c.typed;
-        EXPECT_EQ(doc.texts.size(), 1u) << "\"Snelle tekst\" is reused";
+        EXPECT_EQ(doc.drawing().texts.size(), 1u) << "\"Snelle tekst\" is reused";
         EXPECT_EQ(doc.current.TekstIndex, 0);
     }
 
     SCOPED_TRACE("a new text is appended");
     CPluvoDoc doc;
-    doc.texts.push_back("twee");
+    Writable(doc).texts.push_back("twee");
     EXPECT_TRUE(RunDialog(doc, [](CKenmerkenDlg& d) {
         Retype(d.textEdit(), "twee");
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
@@ -210,7 +211,7 @@ TEST(CKenmerkenDlg, TextDirectionAndReuseOfTexts) {
         Retype(d.textEdit(), "drie");
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     }));
-    EXPECT_EQ(doc.texts, (std::vector<std::string>{"Snelle tekst", "twee", "drie"}));
+    EXPECT_EQ(doc.drawing().texts, (std::vector<std::string>{"Snelle tekst", "twee", "drie"}));
     EXPECT_EQ(doc.current.TekstIndex, 2);
 }
 
@@ -227,7 +228,7 @@ TEST(CKenmerkenDlg, FontButtonChangesTheCurrentFontEvenWhenCancelled) {
     doc.current.TekstIndex = -1; // an empty text field
     doc.FontColor = 0x123456;
     const Figuur current = doc.current;
-    const std::vector<LogFont> fonts = doc.fonts;
+    const std::vector<LogFont> fonts = doc.drawing().fonts;
 
     const auto chooseFont = [&family](CKenmerkenDlg& d) {
         WhenModal<QFontDialog>([&family](QFontDialog& chooser) {
@@ -252,7 +253,7 @@ TEST(CKenmerkenDlg, FontButtonChangesTheCurrentFontEvenWhenCancelled) {
     EXPECT_EQ(doc.CurrentFont.lfItalic, 1);
     EXPECT_EQ(doc.FontColor, 0x123456u) << "the font chooser has no colour";
     EXPECT_EQ(doc.current, current);
-    EXPECT_EQ(doc.fonts, fonts);
+    EXPECT_EQ(doc.drawing().fonts, fonts);
 
     SCOPED_TRACE("with an empty text OK leaves the text and the font lists alone");
     EXPECT_TRUE(RunDialog(doc, [&chooseFont](CKenmerkenDlg& d) {
@@ -261,7 +262,7 @@ TEST(CKenmerkenDlg, FontButtonChangesTheCurrentFontEvenWhenCancelled) {
     }));
     EXPECT_EQ(doc.current.TekstIndex, -1);
     EXPECT_EQ(doc.current.FontIndex, current.FontIndex);
-    EXPECT_EQ(doc.fonts, fonts);
+    EXPECT_EQ(doc.drawing().fonts, fonts);
 
     SCOPED_TRACE("with a text the chosen font becomes the next text's font");
     const LogFont chosen = doc.CurrentFont;
@@ -272,7 +273,7 @@ TEST(CKenmerkenDlg, FontButtonChangesTheCurrentFontEvenWhenCancelled) {
         Retype(d.textEdit(), "Hallo");
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     }));
-    const LogFont& stored = doc.fonts.at(static_cast<std::size_t>(doc.current.FontIndex));
+    const LogFont& stored = doc.drawing().fonts.at(static_cast<std::size_t>(doc.current.FontIndex));
     EXPECT_EQ(stored.FaceName(), chosen.FaceName());
     EXPECT_EQ(stored.lfHeight, chosen.lfHeight);
     EXPECT_EQ(stored.lfWeight, 700);

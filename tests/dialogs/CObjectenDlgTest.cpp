@@ -1,5 +1,6 @@
 // The objects list driven with the mouse: highlighted rows, Delete with its
 // confirmation, the "#" header, OK and Cancel, and the drawing afterwards.
+#include "../model/TestAccess.h"
 #include "dialogs/CObjectenDlg.h"
 
 #include "DialogTestSupport.h"
@@ -24,7 +25,7 @@ CPluvoDoc FiveFigures() {
     for (std::int32_t i = 0; i < 5; ++i) {
         doc.current.p1 = {i, 0};
         doc.current.p2 = {i + 10, 10};
-        doc.AppendFigure();
+        AppendFigure(doc);
     }
     return doc;
 }
@@ -58,7 +59,7 @@ std::vector<std::string> Column(const CObjectenDlg& dialog, int column) {
 void ObjectListCommand(CPluvoDoc& doc) {
     EditRoad road(doc);
     const auto rows = RunObjecten(road, nullptr);
-    RunEdit(road, CommandId::ObjectList, [&rows](CPluvoDoc& d) {
+    RunEdit(road, CommandId::ObjectList, [&rows](DrawingEditor& d) {
         if (rows) SelectFigures(d, *rows);
         return Change::Made;
     });
@@ -68,7 +69,7 @@ void ObjectListCommand(CPluvoDoc& doc) {
 
 TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
     CPluvoDoc doc = FiveFigures();
-    doc.selection = {4, 2};
+    WritableSelection(doc) = {4, 2};
     WhenModal<CObjectenDlg>([](CObjectenDlg& d) {
         EXPECT_EQ(Column(d, 0), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
         EXPECT_EQ(Highlighted(d), (std::vector<std::size_t>{2, 4})) << "rows 3 and 5";
@@ -77,7 +78,7 @@ TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
         QTest::keyClick(d.list(), Qt::Key_Return);
     });
     ObjectListCommand(doc);
-    EXPECT_EQ(doc.selection, (std::vector<std::uint32_t>{0, 2})) << "ascending row order";
+    EXPECT_EQ(doc.Selection(), (std::vector<std::uint32_t>{0, 2})) << "ascending row order";
 
     SCOPED_TRACE("a plain click highlights one row; Escape keeps the selection");
     WhenModal<CObjectenDlg>([](CObjectenDlg& d) {
@@ -88,13 +89,13 @@ TEST(CObjectenDlg, OpensWithTheSelectedFiguresHighlightedAndOkSelectsRows) {
         QTest::keyClick(d.list(), Qt::Key_Escape);
     });
     ObjectListCommand(doc);
-    EXPECT_EQ(doc.selection, (std::vector<std::uint32_t>{0, 2}));
-    EXPECT_EQ(doc.figures.size(), 5u);
+    EXPECT_EQ(doc.Selection(), (std::vector<std::uint32_t>{0, 2}));
+    EXPECT_EQ(doc.drawing().figures.size(), 5u);
 }
 
 TEST(CObjectenDlg, DeleteRemovesTheHighlightedFiguresAfterConfirmation) {
     CPluvoDoc doc = FiveFigures();
-    doc.selection = {1};
+    WritableSelection(doc) = {1};
     int repaints = 0;
     EditRoad road(doc);
     road.AddListener([&repaints](const EditOutcome& outcome) { repaints += outcome.repaint; });
@@ -109,31 +110,31 @@ TEST(CObjectenDlg, DeleteRemovesTheHighlightedFiguresAfterConfirmation) {
     QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
     EXPECT_EQ(seen.text, "Weet u het zeker?");
     EXPECT_EQ(seen.title, "Pluvo");
-    EXPECT_EQ(doc.figures.size(), 5u) << "Cancel removes nothing";
-    EXPECT_EQ(doc.selection, std::vector<std::uint32_t>{1});
+    EXPECT_EQ(doc.drawing().figures.size(), 5u) << "Cancel removes nothing";
+    EXPECT_EQ(doc.Selection(), std::vector<std::uint32_t>{1});
     EXPECT_EQ(repaints, 0);
 
     AnswerMessage(seen, QMessageBox::Ok);
     QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
-    ASSERT_EQ(doc.figures.size(), 3u);
-    EXPECT_EQ(doc.figures[0].p1.x, 1);
-    EXPECT_EQ(doc.figures[1].p1.x, 3);
-    EXPECT_EQ(doc.figures[2].p1.x, 4);
+    ASSERT_EQ(doc.drawing().figures.size(), 3u);
+    EXPECT_EQ(doc.drawing().figures[0].p1.x, 1);
+    EXPECT_EQ(doc.drawing().figures[1].p1.x, 3);
+    EXPECT_EQ(doc.drawing().figures[2].p1.x, 4);
     EXPECT_EQ(Column(dialog, 0), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(Column(dialog, 2), (std::vector<std::string>{"1-0", "3-0", "4-0"}));
     EXPECT_TRUE(Highlighted(dialog).empty());
-    EXPECT_TRUE(doc.selection.empty());
+    EXPECT_TRUE(doc.Selection().empty());
     EXPECT_EQ(repaints, 1) << "the drawing repaints while the list stays open";
     EXPECT_FALSE(doc.CanUndo()) << "no undo copy";
 
     QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
-    EXPECT_EQ(doc.figures.size(), 3u) << "Cancel keeps the deletion";
-    EXPECT_TRUE(doc.selection.empty());
+    EXPECT_EQ(doc.drawing().figures.size(), 3u) << "Cancel keeps the deletion";
+    EXPECT_TRUE(doc.Selection().empty());
 }
 
 TEST(CObjectenDlg, HashHeaderHighlightsAllThenNone) {
     CPluvoDoc doc = FiveFigures();
-    doc.selection = {1};
+    WritableSelection(doc) = {1};
     const std::vector<std::size_t> all = {0, 1, 2, 3, 4};
     for (int opening = 0; opening < 2; ++opening) {
         SCOPED_TRACE(opening);
@@ -155,11 +156,11 @@ TEST(CObjectenDlg, HashHeaderHighlightsAllThenNone) {
 
 TEST(CObjectenDlg, RowsShowTheTextsOfTheFigures) {
     CPluvoDoc doc;
-    doc.texts.push_back("Caf\xE9");
+    Writable(doc).texts.push_back("Caf\xE9");
     doc.current.FiguurType = Tekst;
     for (std::int32_t k : {0, 1}) {
         doc.current.TekstIndex = k;
-        doc.AppendFigure();
+        AppendFigure(doc);
     }
     EditRoad road(doc);
     CObjectenDlg dialog(road);
@@ -169,7 +170,7 @@ TEST(CObjectenDlg, RowsShowTheTextsOfTheFigures) {
 
 TEST(CObjectenDlg, FiveDigitFigureNumbersAreNotCutOff) {
     CPluvoDoc doc;
-    doc.figures.assign(12345, Figuur{});
+    Writable(doc).figures.assign(12345, Figuur{});
     EditRoad road(doc);
     CObjectenDlg dialog(road);
     dialog.show();
@@ -207,7 +208,7 @@ TEST(CObjectenDlg, EmptyDrawingShowsHeadersAndDeleteAsksForRows) {
 
 TEST(CObjectenDlg, HiddenButtonsRunTheirOperationOnly) {
     CPluvoDoc doc = FiveFigures();
-    doc.selection = {0};
+    WritableSelection(doc) = {0};
     EditRoad road(doc);
     CObjectenDlg dialog(road);
     dialog.show();
@@ -221,17 +222,17 @@ TEST(CObjectenDlg, HiddenButtonsRunTheirOperationOnly) {
     }
 
     hidden[1]->click(); // ZetVulling on the selected figure
-    EXPECT_EQ(doc.figures[0].MetVul, 1);
-    EXPECT_EQ(doc.figures[1].MetVul, 0);
+    EXPECT_EQ(doc.drawing().figures[0].MetVul, 1);
+    EXPECT_EQ(doc.drawing().figures[1].MetVul, 0);
     hidden[0]->click();
-    EXPECT_EQ(doc.figures[0].MetVul, 0);
+    EXPECT_EQ(doc.drawing().figures[0].MetVul, 0);
     hidden[2]->click();
-    EXPECT_EQ(doc.figures[0].LijnDikte, 2);
+    EXPECT_EQ(doc.drawing().figures[0].LijnDikte, 2);
     hidden[3]->click();
-    EXPECT_EQ(doc.figures[0].LijnDikte, 1);
+    EXPECT_EQ(doc.drawing().figures[0].LijnDikte, 1);
     const std::vector<std::string> shown = Column(dialog, 2);
     hidden[4]->click();
-    EXPECT_NE(doc.figures[0].p1, (POINT{0, 0})) << "x and y exchanged";
+    EXPECT_NE(doc.drawing().figures[0].p1, (POINT{0, 0})) << "x and y exchanged";
     EXPECT_EQ(Column(dialog, 2), shown) << "the list is not refilled";
     EXPECT_FALSE(doc.CanUndo());
 }

@@ -17,17 +17,14 @@ struct Expected {
     bool repaint;
 };
 
-// A drawing with figures, one of them selected, no undo copy, unmodified,
-// whose title the document can mark.
+// A drawing with figures, one of them selected, no undo copy, unmodified.
 struct Fresh {
     Fresh() {
-        doc.selection = {1};
-        doc.DropSnapshot();
+        WritableSelection(doc) = {1};
+        TestAccess::SetUndo(doc, nullptr);
         doc.SetModifiedFlag(false);
-        doc.SetTitleHook({[this] { return title; }, [this](const std::string& t) { title = t; }});
     }
     Fresh(const Fresh&) = delete;
-    std::string title = "a.plv - Pluvo";
     CPluvoDoc doc = samples::EveryKind();
     EditRoad road{doc};
 };
@@ -56,8 +53,7 @@ TEST(EditCommands, EveryCommandSnapshotsMarksAndRepaintsAsItsRowSays) {
     for (const Expected& row : rows) {
         Fresh fresh;
         CPluvoDoc& doc = fresh.doc;
-        const std::string& title = fresh.title;
-        const std::vector<Figuur> before = doc.figures;
+        const std::vector<Figuur> before = doc.drawing().figures;
         const EditOutcome outcome = RunEdit(fresh.road, row.id);
         const int id = static_cast<int>(row.id);
         EXPECT_TRUE(outcome.made) << id;
@@ -66,7 +62,6 @@ TEST(EditCommands, EveryCommandSnapshotsMarksAndRepaintsAsItsRowSays) {
             EXPECT_EQ(samples::UndoFigures(doc), before) << id << ": taken before the change";
         }
         EXPECT_EQ(doc.IsModified(), row.modified) << id;
-        EXPECT_EQ(title, row.modified ? "a.plv - Pluvo*" : "a.plv - Pluvo") << id;
         EXPECT_EQ(outcome.repaint, row.repaint) << id;
     }
 }
@@ -80,17 +75,15 @@ TEST(EditCommands, CommandsWithADialogRunTheGivenChangeUnderTheirRow) {
     for (const Expected& row : rows) {
         Fresh fresh;
         CPluvoDoc& doc = fresh.doc;
-        const std::string& title = fresh.title;
         EXPECT_FALSE(RunEdit(fresh.road, row.id).made) << "no change of its own";
         int calls = 0;
-        const EditOutcome outcome = RunEdit(fresh.road, row.id, [&](CPluvoDoc& d) {
-            EXPECT_EQ(d.CanUndo(), row.snapshot) << "the snapshot comes before the change";
+        const EditOutcome outcome = RunEdit(fresh.road, row.id, [&](DrawingEditor& d) {
+            EXPECT_EQ(d.Doc().CanUndo(), row.snapshot) << "the snapshot comes before the change";
             ++calls;
             return Change::Made;
         });
         EXPECT_EQ(calls, 1);
         EXPECT_EQ(doc.IsModified(), row.modified) << static_cast<int>(row.id);
-        EXPECT_EQ(title.back() == '*', row.modified) << static_cast<int>(row.id);
         EXPECT_EQ(outcome.repaint, row.repaint) << static_cast<int>(row.id);
     }
 }
@@ -98,7 +91,7 @@ TEST(EditCommands, CommandsWithADialogRunTheGivenChangeUnderTheirRow) {
 TEST(EditCommands, NothingToDoMeansNoMarkAndNoRepaint) {
     Fresh fresh;
     CPluvoDoc& doc = fresh.doc;
-    doc.figures.clear();
+    Writable(doc).figures.clear();
     const EditOutcome last = RunEdit(fresh.road, CommandId::RemoveLast);
     EXPECT_FALSE(last.made);
     EXPECT_FALSE(last.repaint) << "removing the last of no figures does not even repaint";
@@ -109,40 +102,40 @@ TEST(EditCommands, NothingToDoMeansNoMarkAndNoRepaint) {
     Fresh other;
     CPluvoDoc& drawing = other.doc;
     EXPECT_FALSE(RunEdit(other.road, CommandId::Undo).made);
-    EXPECT_EQ(drawing.figures, samples::EveryKind().figures);
+    EXPECT_EQ(drawing.drawing().figures, samples::EveryKind().drawing().figures);
 }
 
 TEST(EditCommands, UndoGoesBackToTheLastSnapshotAndLeavesTheMarkAndTheSelection) {
     Fresh fresh;
     CPluvoDoc& doc = fresh.doc;
-    const std::vector<Figuur> original = doc.figures;
+    const std::vector<Figuur> original = doc.drawing().figures;
     RunEdit(fresh.road, CommandId::Rotate);
     RunEdit(fresh.road, CommandId::MoveLeft);
     doc.SetModifiedFlag(false);
     const EditOutcome undo = RunEdit(fresh.road, CommandId::Undo);
     EXPECT_TRUE(undo.repaint);
-    EXPECT_EQ(doc.figures, original) << "the move and the rotation both go";
+    EXPECT_EQ(doc.drawing().figures, original) << "the move and the rotation both go";
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.IsModified()) << "Undo does not mark";
-    EXPECT_EQ(doc.selection, std::vector<std::uint32_t>{1});
+    EXPECT_EQ(doc.Selection(), std::vector<std::uint32_t>{1});
 
     RunEdit(fresh.road, CommandId::RemoveSelected);
-    EXPECT_EQ(doc.figures.size(), original.size() - 1);
+    EXPECT_EQ(doc.drawing().figures.size(), original.size() - 1);
     RunEdit(fresh.road, CommandId::Undo);
-    EXPECT_EQ(doc.figures, original) << "deleted figures come back in place";
-    EXPECT_TRUE(doc.selection.empty());
+    EXPECT_EQ(doc.drawing().figures, original) << "deleted figures come back in place";
+    EXPECT_TRUE(doc.Selection().empty());
 }
 
 TEST(EditCommands, FillColoursRepaintOnlyWithASelection) {
     Fresh fresh;
     CPluvoDoc& doc = fresh.doc;
     const auto colour = static_cast<CommandId>(static_cast<int>(CommandId::FillColour1) + 14);
-    const auto recolour = [](CPluvoDoc& d) {
-        d.current.KleurVul = 0xFF00FF;
+    const auto recolour = [](DrawingEditor& d) {
+        d.Doc().current.KleurVul = 0xFF00FF;
         return Change::Made;
     };
     EXPECT_TRUE(RunEdit(fresh.road, colour, recolour).repaint);
-    doc.selection.clear();
+    WritableSelection(doc).clear();
     EXPECT_FALSE(RunEdit(fresh.road, colour, recolour).repaint);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.CanUndo());

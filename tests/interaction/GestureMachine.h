@@ -31,7 +31,7 @@ struct Machine {
     explicit Machine(std::int32_t tool, std::int32_t grid = 0) {
         doc.current.FiguurType = tool;
         doc.current.RsterPnt = grid > 0 ? 1 : 0;
-        if (grid > 0) doc.SizeRaster = grid;
+        if (grid > 0) Writable(doc).SizeRaster = grid;
     }
     GestureOutcome Click(POINT p, KeyFlags keys = {}) {
         return gesture.LeftButtonDown(surface, p, keys);

@@ -3,6 +3,7 @@
 // straight into it, and a full paint plus DrawFeedback whenever an outcome
 // asks for one. A cancelled gesture must leave the pixels as they were, a
 // finished one exactly what a fresh paint of the drawing shows.
+#include "../model/TestAccess.h"
 #include "GestureMachine.h"
 #include "interaction/Gesture.h"
 #include "model/CPluvoDoc.h"
@@ -42,9 +43,9 @@ Figuur Shape(std::int32_t type, POINT a, POINT b, COLORREF rand) {
 // transparent background mode), a filled box, a dotted ellipse, a wide line,
 // a free polygon and an empty blue box for fills.
 void FillDrawing(CPluvoDoc& doc) {
-    doc.SizeRaster = 10;
-    doc.MetRaster = 1;
-    doc.MetCoord = 1;
+    Writable(doc).SizeRaster = 10;
+    Writable(doc).MetRaster = 1;
+    Writable(doc).MetCoord = 1;
     Figuur box = Shape(Rechthoek, {20, 20}, {80, 60}, 0);
     box.MetVul = 1;
     box.KleurVul = 0x6464FF;
@@ -52,13 +53,13 @@ void FillDrawing(CPluvoDoc& doc) {
     ellipse.Stippel = 1;
     Figuur line = Shape(Lijn, {10, 100}, {190, 120}, 0x800080);
     line.LijnDikte = 3;
-    doc.points = {{0, 0}, {30, 5}, {10, 25}};
+    Writable(doc).points = {{0, 0}, {30, 5}, {10, 25}};
     Figuur polygon = Shape(Polygoon, {60, 80}, {90, 85}, 0x404040);
     polygon.MetVul = 1;
     polygon.KleurVul = 0x00FFFF;
     polygon.nHoek = 3;
     const Figuur blue = Shape(Rechthoek, {120, 100}, {180, 140}, 0xFF0000);
-    doc.figures = {box, ellipse, line, polygon, blue};
+    Writable(doc).figures = {box, ellipse, line, polygon, blue};
 }
 
 // The view as far as painting goes: its canvas image, the one surface it
@@ -142,10 +143,10 @@ TEST(GesturePixels, CancelledGestureLeavesThePixelsAsTheyWere) {
     for (const Variant& v : Variants()) {
         SCOPED_TRACE(Describe(v));
         View view(v.tool, v.grid);
-        view.doc.selection = {0, 3}; // the copy preview shows a box and a polygon
+        WritableSelection(view.doc) = {0, 3}; // the copy preview shows a box and a polygon
         view.Paint();
         const std::vector<Pixel> before = view.image;
-        const std::vector<Figuur> figures = view.doc.figures;
+        const std::vector<Figuur> figures = view.doc.drawing().figures;
         view.Wander(v.keys);
         // Text has no pixels on a surface without fonts.
         if (v.tool != Tekst) {
@@ -153,7 +154,7 @@ TEST(GesturePixels, CancelledGestureLeavesThePixelsAsTheyWere) {
         }
         view.Esc();
         EXPECT_EQ(view.image, before);
-        EXPECT_EQ(view.doc.figures, figures);
+        EXPECT_EQ(view.doc.drawing().figures, figures);
         EXPECT_FALSE(view.gesture.Bezig());
     }
 }
@@ -163,15 +164,15 @@ TEST(GesturePixels, FinishedGestureLeavesExactlyAFreshPaint) {
         SCOPED_TRACE(Describe(v));
         View view(v.tool, v.grid);
         view.doc.current.Stippel = v.dotted ? 1 : 0;
-        if (v.tool == Kopieer) view.doc.selection = {0, 3};
-        const std::size_t count = view.doc.figures.size();
+        if (v.tool == Kopieer) WritableSelection(view.doc) = {0, 3};
+        const std::size_t count = view.doc.drawing().figures.size();
         view.Wander(v.keys);
         // A polygon closes on its first point; everything else finishes
         // where the band is.
         view.Click(v.tool == Polygoon ? POINT{41, 71} : POINT{120, 75});
         EXPECT_FALSE(view.gesture.Bezig());
         if (v.tool != Selecteer) {
-            EXPECT_GT(view.doc.figures.size(), count);
+            EXPECT_GT(view.doc.drawing().figures.size(), count);
         }
         EXPECT_EQ(view.image, FreshPaint(view.doc));
         const int repaints = v.tool == Kopieer || v.tool == Selecteer ? 1 : 0;
@@ -181,7 +182,7 @@ TEST(GesturePixels, FinishedGestureLeavesExactlyAFreshPaint) {
 
 TEST(GesturePixels, PlacingOverSelectionMarksIsRepaintedSoAFillCoversNoMark) {
     View view(Opvullen, 0);
-    view.doc.selection = {4}; // marks on the corners of the blue box
+    WritableSelection(view.doc) = {4}; // marks on the corners of the blue box
     view.Paint();
     GestureOutcome outcome = view.gesture.LeftButtonDown(view.surface, {150, 120}, {});
     EXPECT_NE(view.image, FreshPaint(view.doc)) << "the fill ran over the marks";
@@ -190,7 +191,7 @@ TEST(GesturePixels, PlacingOverSelectionMarksIsRepaintedSoAFillCoversNoMark) {
     EXPECT_EQ(view.image, FreshPaint(view.doc));
 
     View box(Rechthoek, 0);
-    box.doc.selection = {0};
+    WritableSelection(box.doc) = {0};
     box.Paint();
     box.Click({10, 10});
     box.Move({30, 30});
@@ -204,7 +205,7 @@ TEST(GesturePixels, PlacingOverSelectionMarksIsRepaintedSoAFillCoversNoMark) {
 TEST(GesturePixels, FloodFillWithoutSelectionIsExactOnTheCanvas) {
     View view(Opvullen, 10);
     view.Click({153, 127}); // inside the blue box, off the grid
-    ASSERT_EQ(view.doc.figures.size(), 6u);
+    ASSERT_EQ(view.doc.drawing().figures.size(), 6u);
     EXPECT_EQ(view.repaints, 0);
     EXPECT_EQ(view.image, FreshPaint(view.doc));
 }
@@ -214,7 +215,7 @@ TEST(GesturePixels, ChangingToolsDuringAGestureLeavesNoTrace) {
     for (bool finish : {false, true}) {
         SCOPED_TRACE(finish ? "finished" : "cancelled");
         View view(Rechthoek, 0);
-        view.doc.selection = {3};
+        WritableSelection(view.doc) = {3};
         view.Paint();
         const std::vector<Pixel> before = view.image;
         view.Click({40, 70});
@@ -228,8 +229,8 @@ TEST(GesturePixels, ChangingToolsDuringAGestureLeavesNoTrace) {
         view.Move(p);
         if (finish) {
             view.Click(p);
-            ASSERT_EQ(view.doc.figures.size(), 6u);
-            EXPECT_EQ(view.doc.figures.back().FiguurType, Ellips);
+            ASSERT_EQ(view.doc.drawing().figures.size(), 6u);
+            EXPECT_EQ(view.doc.drawing().figures.back().FiguurType, Ellips);
             EXPECT_EQ(view.image, FreshPaint(view.doc));
         } else {
             view.Esc();
@@ -254,7 +255,7 @@ TEST(GesturePixels, PolygonsTreesAndAbandonedPolygonsLeaveNoMarks) {
     tree.Click({110, 140});
     tree.Move({61, 139});
     tree.Click({61, 139});
-    ASSERT_GT(tree.doc.figures.size(), 5u);
+    ASSERT_GT(tree.doc.drawing().figures.size(), 5u);
     EXPECT_EQ(tree.image, FreshPaint(tree.doc));
 
     // A polygon left for the rectangle tool.
@@ -266,6 +267,6 @@ TEST(GesturePixels, PolygonsTreesAndAbandonedPolygonsLeaveNoMarks) {
     left.doc.current.FiguurType = Rechthoek;
     left.Move({110, 130});
     left.Click({110, 130});
-    EXPECT_EQ(left.doc.points.size(), 3u);
+    EXPECT_EQ(left.doc.drawing().points.size(), 3u);
     EXPECT_EQ(left.image, FreshPaint(left.doc));
 }

@@ -1,6 +1,7 @@
 // The free polygon on the recording surface: corners, the closing click,
 // the square tree of two points, ESC, and a point list that a command
 // changed while the polygon was being entered.
+#include "../model/TestAccess.h"
 #include "GestureMachine.h"
 
 #include "interaction/Gesture.h"
@@ -24,27 +25,27 @@ using Calls = std::vector<std::string>;
 
 TEST(GesturePolygon, ClosesOnAClickWithin4PixelsOfTheFirstPointOnBothAxes) {
     PolygonMachine m;
-    m.doc.points = {{1, 1}};
+    Writable(m.doc).points = {{1, 1}};
     samples::GiveUndo(m.doc, {Figuur{}});
     m.Corners({{100, 100}, {200, 100}, {200, 200}});
     ASSERT_EQ(m.gesture.NPunten(), 3);
     m.Corners({{105, 100}}); // 5 to the right: a new corner
     m.Corners({{100, 95}});  // 5 up: a new corner
     ASSERT_EQ(m.gesture.NPunten(), 5);
-    EXPECT_TRUE(m.doc.figures.empty());
+    EXPECT_TRUE(m.doc.drawing().figures.empty());
 
     m.Corners({{104, 96}});
     EXPECT_FALSE(m.gesture.Bezig());
     EXPECT_EQ(m.gesture.NPunten(), 0);
-    ASSERT_EQ(m.doc.figures.size(), 1u);
+    ASSERT_EQ(m.doc.drawing().figures.size(), 1u);
     Figuur expected = m.doc.current;
     expected.FiguurType = Polygoon;
     expected.PolyPnt = 1;
     expected.nHoek = 5;
     expected.p1 = {100, 100};
     expected.p2 = {200, 100};
-    EXPECT_EQ(m.doc.figures[0], expected);
-    EXPECT_EQ(m.doc.points, (std::vector<POINT>{
+    EXPECT_EQ(m.doc.drawing().figures[0], expected);
+    EXPECT_EQ(m.doc.drawing().points, (std::vector<POINT>{
                                 {1, 1}, {100, 100}, {200, 100}, {200, 200}, {105, 100}, {100, 95}}))
         << "the closing click adds no point";
     EXPECT_TRUE(m.doc.IsModified());
@@ -54,9 +55,9 @@ TEST(GesturePolygon, ClosesOnAClickWithin4PixelsOfTheFirstPointOnBothAxes) {
 TEST(GesturePolygon, AreaInPixelsAndGridCellsGoesToTheMessagePane) {
     PolygonMachine m(10);
     m.Corners({{11, 9}, {20, 10}, {20, 20}, {10, 20}, {12, 12}});
-    ASSERT_EQ(m.doc.figures.size(), 1u);
+    ASSERT_EQ(m.doc.drawing().figures.size(), 1u);
     EXPECT_EQ(m.panes.text[0], "Opp = 100 - 1.00");
-    EXPECT_EQ(m.doc.figures[0].p1, (POINT{10, 10})) << "corners are rounded to the grid";
+    EXPECT_EQ(m.doc.drawing().figures[0].p1, (POINT{10, 10})) << "corners are rounded to the grid";
 }
 
 TEST(GesturePolygon, MarksUseTheirOwnPenUnderNotXorAndGiveTheSurfaceBack) {
@@ -92,13 +93,13 @@ TEST(GesturePolygon, MarksUseTheirOwnPenUnderNotXorAndGiveTheSurfaceBack) {
 
 TEST(GesturePolygon, EscapeRemovesEveryPointOfThePolygon) {
     PolygonMachine m;
-    m.doc.points = {{1, 1}, {2, 2}};
+    Writable(m.doc).points = {{1, 1}, {2, 2}};
     m.Corners({{100, 100}, {200, 100}, {200, 200}});
     m.Move({150, 250});
     m.surface.calls.clear();
     const GestureOutcome outcome = m.gesture.Escape(m.surface);
-    EXPECT_EQ(m.doc.points, (std::vector<POINT>{{1, 1}, {2, 2}}));
-    EXPECT_TRUE(m.doc.figures.empty());
+    EXPECT_EQ(m.doc.drawing().points, (std::vector<POINT>{{1, 1}, {2, 2}}));
+    EXPECT_TRUE(m.doc.drawing().figures.empty());
     EXPECT_FALSE(m.doc.IsModified());
     EXPECT_FALSE(outcome.repaint);
     EXPECT_FALSE(m.gesture.Bezig());
@@ -114,8 +115,8 @@ TEST(GesturePolygon, ClosingRightAfterTheFirstPointPlacesNothingAndKeepsThePoint
     m.Click({100, 100});
     m.surface.calls.clear();
     const GestureOutcome outcome = m.Click({102, 97});
-    EXPECT_TRUE(m.doc.figures.empty());
-    EXPECT_EQ(m.doc.points, (std::vector<POINT>{{100, 100}}));
+    EXPECT_TRUE(m.doc.drawing().figures.empty());
+    EXPECT_EQ(m.doc.drawing().points, (std::vector<POINT>{{100, 100}}));
     EXPECT_FALSE(m.doc.IsModified());
     EXPECT_FALSE(outcome.repaint);
     EXPECT_FALSE(m.gesture.Bezig());
@@ -131,17 +132,17 @@ TEST(GesturePolygon, TwoPointsGrowTheSquareTreeWithAnUndoCopy) {
     earlier.FiguurType = Rechthoek;
     earlier.p1 = {500, 500};
     earlier.p2 = {520, 520};
-    m.doc.figures = {earlier};
+    Writable(m.doc).figures = {earlier};
     m.Corners({{100, 300}, {164, 300}});
     const GestureOutcome outcome = m.Corners({{101, 301}});
 
     EXPECT_EQ(m.gesture.KleurStap(), 39);
-    ASSERT_EQ(m.doc.figures.size(), 7u) << "the six figures of the tree after the earlier one";
-    EXPECT_EQ(m.doc.figures[1].KleurVul, 56 * 256);
-    EXPECT_EQ(m.doc.figures[2].KleurVul, 95 * 256);
-    EXPECT_EQ(m.doc.figures[1].MetVul, 1);
-    EXPECT_EQ(m.doc.points.size(), 2u + 21u) << "the two points stay; the tree adds its own";
-    EXPECT_EQ(m.doc.figures[1].PolyPnt, 2);
+    ASSERT_EQ(m.doc.drawing().figures.size(), 7u) << "the six figures of the tree after the earlier one";
+    EXPECT_EQ(m.doc.drawing().figures[1].KleurVul, 56 * 256);
+    EXPECT_EQ(m.doc.drawing().figures[2].KleurVul, 95 * 256);
+    EXPECT_EQ(m.doc.drawing().figures[1].MetVul, 1);
+    EXPECT_EQ(m.doc.drawing().points.size(), 2u + 21u) << "the two points stay; the tree adds its own";
+    EXPECT_EQ(m.doc.drawing().figures[1].PolyPnt, 2);
     EXPECT_EQ(samples::UndoFigures(m.doc), std::vector<Figuur>{earlier})
         << "the snapshot before the tree";
     EXPECT_EQ(samples::UndoPointCount(m.doc), 2u);
@@ -155,19 +156,19 @@ TEST(GesturePolygon, TwoPointsGrowTheSquareTreeWithAnUndoCopy) {
     PolygonMachine tooShort;
     tooShort.Corners({{100, 300}, {132, 300}});
     tooShort.Corners({{101, 301}});
-    EXPECT_TRUE(tooShort.doc.figures.empty()) << "a segment of one grid cell grows nothing";
+    EXPECT_TRUE(tooShort.doc.drawing().figures.empty()) << "a segment of one grid cell grows nothing";
     EXPECT_FALSE(tooShort.doc.IsModified()) << "and changes nothing to offer to save";
 
     PolygonMachine selected;
-    selected.doc.figures = {earlier};
-    selected.doc.selection = {0};
+    Writable(selected.doc).figures = {earlier};
+    WritableSelection(selected.doc) = {0};
     selected.Corners({{100, 300}, {164, 300}});
     EXPECT_TRUE(selected.Corners({{101, 301}}).repaint) << "marks are drawn over the tree";
 }
 
 TEST(GesturePolygon, PolygonLeftForAnotherToolEndsWithThatToolsFigure) {
     PolygonMachine m;
-    m.doc.points = {{1, 1}};
+    Writable(m.doc).points = {{1, 1}};
     m.Corners({{100, 100}, {200, 100}});
     m.Move({200, 200});
     m.doc.current.FiguurType = Lijn;
@@ -175,21 +176,21 @@ TEST(GesturePolygon, PolygonLeftForAnotherToolEndsWithThatToolsFigure) {
     m.Click({200, 200});
     EXPECT_FALSE(m.gesture.Bezig());
     EXPECT_EQ(m.gesture.NPunten(), 0);
-    EXPECT_EQ(m.doc.points, (std::vector<POINT>{{1, 1}})) << "the polygon's points leave with it";
+    EXPECT_EQ(m.doc.drawing().points, (std::vector<POINT>{{1, 1}})) << "the polygon's points leave with it";
     EXPECT_EQ(m.surface.Calls("Ellipse"), Calls{"Ellipse(95,95,106,106)"}) << "its marks too";
-    ASSERT_EQ(m.doc.figures.size(), 1u);
-    EXPECT_EQ(m.doc.figures[0].FiguurType, Lijn);
-    EXPECT_EQ(m.doc.figures[0].p1, (POINT{200, 100})) << "from the newest corner";
-    EXPECT_EQ(m.doc.figures[0].p2, (POINT{200, 200}));
+    ASSERT_EQ(m.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(m.doc.drawing().figures[0].FiguurType, Lijn);
+    EXPECT_EQ(m.doc.drawing().figures[0].p1, (POINT{200, 100})) << "from the newest corner";
+    EXPECT_EQ(m.doc.drawing().figures[0].p2, (POINT{200, 200}));
 }
 
 TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     // Undo during a polygon brings back a shorter point list.
     PolygonMachine told;
-    told.doc.TakeSnapshot();
+    TakeSnapshot(told.doc);
     told.Corners({{100, 100}, {200, 100}, {200, 200}});
-    told.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](CPluvoDoc& d) {
-                         d.RestoreSnapshot();
+    told.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](DrawingEditor& d) {
+                         d.RestoreUndoCopy();
                          return Change::Made;
                      }});
     EXPECT_FALSE(told.gesture.Bezig());
@@ -204,30 +205,30 @@ TEST(GesturePolygon, PointsTakenAwayByACommandEndThePolygonWithoutACrash) {
     for (bool escape : {false, true}) {
         PolygonMachine untold;
         untold.Corners({{100, 100}, {200, 100}, {200, 200}});
-        untold.doc.points.clear();
+        Writable(untold.doc).points.clear();
         const GestureOutcome outcome =
             escape ? untold.gesture.Escape(untold.surface) : untold.Click({100, 100});
         EXPECT_TRUE(outcome.repaint);
         EXPECT_FALSE(untold.gesture.Bezig());
-        EXPECT_TRUE(untold.doc.figures.empty());
-        EXPECT_TRUE(untold.doc.points.empty());
+        EXPECT_TRUE(untold.doc.drawing().figures.empty());
+        EXPECT_TRUE(untold.doc.drawing().points.empty());
     }
 
     // Points added by a merge after the polygon's own: it cannot go on.
     PolygonMachine merged;
     merged.Corners({{100, 100}, {200, 100}});
-    merged.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](CPluvoDoc& d) {
+    merged.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](DrawingEditor& d) {
                            d.points.push_back({7, 7});
                            return Change::Made;
                        }});
     EXPECT_FALSE(merged.gesture.Bezig());
-    EXPECT_EQ(merged.doc.points.size(), 3u) << "nothing is removed from a list it does not own";
+    EXPECT_EQ(merged.doc.drawing().points.size(), 3u) << "nothing is removed from a list it does not own";
 
     // A command that leaves the points as they are keeps the polygon.
     PolygonMachine kept;
     kept.Corners({{100, 100}, {200, 100}});
-    kept.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](CPluvoDoc& d) {
-                         d.MetRaster = 0;
+    kept.road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [](DrawingEditor& d) {
+                         d.Settings().MetRaster = 0;
                          return Change::Made;
                      }});
     EXPECT_EQ(kept.gesture.NPunten(), 2);

@@ -1,6 +1,7 @@
 // Line-end snapping of clicks, moves and placed figures: the machine keeps
 // an index of the line ends across its own placements and must answer
 // exactly as the document's linear search over the list as it is now.
+#include "../model/TestAccess.h"
 #include "GestureMachine.h"
 
 #include "interaction/Gesture.h"
@@ -55,7 +56,7 @@ TEST(GestureSnap, PlacedLinesAreSnappedToAsTheyAreAddedWithoutANewIndex) {
         SCOPED_TRACE(initial);
         Machine m;
         Random random{static_cast<std::uint32_t>(initial) + 7};
-        for (int k = 0; k < initial; ++k) m.doc.figures.push_back(RandomLine(random));
+        for (int k = 0; k < initial; ++k) Writable(m.doc).figures.push_back(RandomLine(random));
         m.doc.current.FiguurType = Lijn;
         m.doc.current.RsterPnt = 0; // placed figures are pulled onto line ends too
 
@@ -66,15 +67,15 @@ TEST(GestureSnap, PlacedLinesAreSnappedToAsTheyAreAddedWithoutANewIndex) {
             ASSERT_EQ(m.panes.text[0], Position(Pulled(m.doc, a)));
             m.gesture.MouseMove(m.surface, b);
             ASSERT_EQ(m.gesture.LaatstPunt(), Pulled(m.doc, b));
-            const std::size_t count = m.doc.figures.size();
+            const std::size_t count = m.doc.drawing().figures.size();
             const bool placed = m.doc.current.p1 != m.gesture.LaatstPunt();
             const POINT p1 = Pulled(m.doc, m.doc.current.p1);
             const POINT p2 = Pulled(m.doc, m.gesture.LaatstPunt());
             m.gesture.LeftButtonDown(m.surface, b, {});
-            ASSERT_EQ(m.doc.figures.size(), count + (placed ? 1 : 0));
+            ASSERT_EQ(m.doc.drawing().figures.size(), count + (placed ? 1 : 0));
             if (placed) {
-                ASSERT_EQ(m.doc.figures.back().p1, p1) << "round " << round;
-                ASSERT_EQ(m.doc.figures.back().p2, p2) << "round " << round;
+                ASSERT_EQ(m.doc.drawing().figures.back().p1, p1) << "round " << round;
+                ASSERT_EQ(m.doc.drawing().figures.back().p2, p2) << "round " << round;
             }
             ExpectIdleMovesSnapAsTheList(m, random, 3);
         }
@@ -85,20 +86,20 @@ TEST(GestureSnap, PlacedLinesAreSnappedToAsTheyAreAddedWithoutANewIndex) {
 TEST(GestureSnap, ChangesByOthersAreSeen) {
     Machine m;
     Random random{99};
-    for (int k = 0; k < 200; ++k) m.doc.figures.push_back(RandomLine(random));
+    for (int k = 0; k < 200; ++k) Writable(m.doc).figures.push_back(RandomLine(random));
     ExpectIdleMovesSnapAsTheList(m, random, 50);
     const std::size_t builds = m.gesture.LineEndBuilds();
 
     // Lines moved in place by a command: seen once the view says so.
-    for (Figuur& f : m.doc.figures) f.p1 = {f.p1.y, f.p1.x};
-    m.doc.Revise();
+    for (Figuur& f : Writable(m.doc).figures) f.p1 = {f.p1.y, f.p1.x};
+    TestAccess::Revise(m.doc);
     ExpectIdleMovesSnapAsTheList(m, random, 200);
     EXPECT_EQ(m.gesture.LineEndBuilds(), builds + 1);
 
     // Figures appended or removed, and a new snap distance.
-    for (int k = 0; k < 100; ++k) m.doc.figures.push_back(RandomLine(random));
+    for (int k = 0; k < 100; ++k) Writable(m.doc).figures.push_back(RandomLine(random));
     ExpectIdleMovesSnapAsTheList(m, random, 200);
-    for (int k = 0; k < 150; ++k) m.doc.RemoveLastFigure();
+    for (int k = 0; k < 150; ++k) RemoveLastFigure(m.doc);
     ExpectIdleMovesSnapAsTheList(m, random, 200);
     m.doc.SnapDistance = 12;
     ExpectIdleMovesSnapAsTheList(m, random, 200);
@@ -107,10 +108,10 @@ TEST(GestureSnap, ChangesByOthersAreSeen) {
 
     // Undo swaps in another list of the same length.
     m.doc.SnapDistance = 5;
-    m.doc.TakeSnapshot();
-    for (Figuur& f : m.doc.figures) f.p2 = {f.p2.x + 3, f.p2.y - 2};
+    TakeSnapshot(m.doc);
+    for (Figuur& f : Writable(m.doc).figures) f.p2 = {f.p2.x + 3, f.p2.y - 2};
     ExpectIdleMovesSnapAsTheList(m, random, 20);
-    m.doc.RestoreSnapshot();
-    m.doc.Revise();
+    RestoreSnapshot(m.doc);
+    TestAccess::Revise(m.doc);
     ExpectIdleMovesSnapAsTheList(m, random, 200);
 }

@@ -1,6 +1,7 @@
 // The gesture machine on the recording surface: what each kind of gesture
 // stores, snaps, constrains, selects and copies, the status texts, and what
 // it leaves of the undo copy and the modified mark.
+#include "../model/TestAccess.h"
 #include "GestureMachine.h"
 
 #include "interaction/Gesture.h"
@@ -65,8 +66,8 @@ TEST(Gesture, EveryKindIsPlacedByClickMoveClickWithTheCurrentOptions) {
             const GestureOutcome outcome = m.Drag({13, 17}, {47, 38});
             expected.p1 = tool == Tekst ? c.textAt : c.p1;
             expected.p2 = tool == Tekst ? c.textAt : c.p2;
-            ASSERT_EQ(m.doc.figures.size(), 1u) << "tool " << tool << ", grid " << c.grid;
-            EXPECT_EQ(m.doc.figures[0], expected) << "tool " << tool << ", grid " << c.grid;
+            ASSERT_EQ(m.doc.drawing().figures.size(), 1u) << "tool " << tool << ", grid " << c.grid;
+            EXPECT_EQ(m.doc.drawing().figures[0], expected) << "tool " << tool << ", grid " << c.grid;
             EXPECT_FALSE(m.doc.CanUndo()) << "placing drops the undo copy";
             EXPECT_TRUE(m.doc.IsModified());
             EXPECT_FALSE(outcome.repaint) << "nothing selected: the canvas holds the drawing";
@@ -79,32 +80,32 @@ TEST(Gesture, EveryKindIsPlacedByClickMoveClickWithTheCurrentOptions) {
 TEST(Gesture, FloodFillIsOneClickSnappedToLineEndsButNeverToTheGrid) {
     Machine m(Opvullen, 10);
     m.doc.current.KleurRand = 0x0000FF;
-    m.doc.figures = {Line({100, 100}, {200, 100})};
+    Writable(m.doc).figures = {Line({100, 100}, {200, 100})};
     m.GiveUndo();
 
     m.Click({13, 17});
-    ASSERT_EQ(m.doc.figures.size(), 2u);
-    EXPECT_EQ(m.doc.figures[1].p1, (POINT{13, 17})) << "no grid for a seed";
-    EXPECT_EQ(m.doc.figures[1].p2, (POINT{13, 17}));
+    ASSERT_EQ(m.doc.drawing().figures.size(), 2u);
+    EXPECT_EQ(m.doc.drawing().figures[1].p1, (POINT{13, 17})) << "no grid for a seed";
+    EXPECT_EQ(m.doc.drawing().figures[1].p2, (POINT{13, 17}));
     EXPECT_EQ(m.surface.Calls("FloodFill"), std::vector<std::string>{"FloodFill(13,17,0000FF)"});
     EXPECT_FALSE(m.gesture.Bezig()) << "a fill starts no gesture";
     EXPECT_FALSE(m.doc.CanUndo());
     EXPECT_TRUE(m.doc.IsModified());
 
     m.Click({103, 98});
-    ASSERT_EQ(m.doc.figures.size(), 3u);
-    EXPECT_EQ(m.doc.figures[2].p1, (POINT{100, 100})) << "pulled onto the line's end";
+    ASSERT_EQ(m.doc.drawing().figures.size(), 3u);
+    EXPECT_EQ(m.doc.drawing().figures[2].p1, (POINT{100, 100})) << "pulled onto the line's end";
 }
 
 TEST(Gesture, ClickWithoutMovementPlacesNoFigureButATextAtTheClick) {
     for (std::int32_t tool : {Lijn, Ellips, Cirkel, Boogkwart, Rechthoek, Veelhoek}) {
         Machine m(tool);
-        m.doc.figures = {Box({100, 100}, {120, 120})};
-        m.doc.selection = {0};
+        Writable(m.doc).figures = {Box({100, 100}, {120, 120})};
+        WritableSelection(m.doc) = {0};
         m.GiveUndo();
         m.Click({30, 40});
         const GestureOutcome outcome = m.Click({30, 40});
-        EXPECT_EQ(m.doc.figures.size(), 1u) << "tool " << tool;
+        EXPECT_EQ(m.doc.drawing().figures.size(), 1u) << "tool " << tool;
         EXPECT_FALSE(m.doc.IsModified()) << "tool " << tool;
         EXPECT_TRUE(m.doc.CanUndo()) << "tool " << tool << ": the undo copy stays";
         EXPECT_FALSE(outcome.repaint) << "nothing placed over the selection marks";
@@ -114,8 +115,8 @@ TEST(Gesture, ClickWithoutMovementPlacesNoFigureButATextAtTheClick) {
     Machine text(Tekst);
     text.Click({30, 40});
     text.Click({30, 40});
-    ASSERT_EQ(text.doc.figures.size(), 1u);
-    EXPECT_EQ(text.doc.figures[0].p1, (POINT{30, 40}));
+    ASSERT_EQ(text.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(text.doc.drawing().figures[0].p1, (POINT{30, 40}));
     EXPECT_EQ(text.surface.Calls("TextOut"),
               std::vector<std::string>{"TextOut(30,40,Snelle tekst)"});
 }
@@ -126,7 +127,7 @@ TEST(Gesture, FigureThatMayNotBeStoredNeitherDropsUndoNorMarks) {
     Machine arc(Boogkwart);
     arc.GiveUndo();
     arc.Drag({10, 10}, {40, 11});
-    EXPECT_TRUE(arc.doc.figures.empty());
+    EXPECT_TRUE(arc.doc.drawing().figures.empty());
     EXPECT_TRUE(arc.doc.CanUndo());
     EXPECT_FALSE(arc.doc.IsModified());
 
@@ -134,7 +135,7 @@ TEST(Gesture, FigureThatMayNotBeStoredNeitherDropsUndoNorMarks) {
     text.doc.current.TekstIndex = -1;
     text.GiveUndo();
     text.Drag({10, 10}, {40, 12});
-    EXPECT_TRUE(text.doc.figures.empty());
+    EXPECT_TRUE(text.doc.drawing().figures.empty());
     EXPECT_TRUE(text.doc.CanUndo());
     EXPECT_FALSE(text.doc.IsModified());
 }
@@ -144,8 +145,8 @@ TEST(Gesture, SecondClickAwayFromTheBandFinishesAtTheBand) {
     m.Click({10, 10});
     m.Move({50, 50});
     m.Click({90, 90});
-    ASSERT_EQ(m.doc.figures.size(), 1u);
-    EXPECT_EQ(m.doc.figures[0].p2, (POINT{50, 50}));
+    ASSERT_EQ(m.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(m.doc.drawing().figures[0].p2, (POINT{50, 50}));
 }
 
 TEST(Gesture, EscapeCancelsTheGestureAndDoesNothingWhenIdle) {
@@ -161,7 +162,7 @@ TEST(Gesture, EscapeCancelsTheGestureAndDoesNothingWhenIdle) {
     const GestureOutcome outcome = m.Esc();
     EXPECT_EQ(m.surface.Calls("LineTo"), std::vector<std::string>{"LineTo(60,30)"})
         << "the band is drawn once more, which removes it";
-    EXPECT_TRUE(m.doc.figures.empty());
+    EXPECT_TRUE(m.doc.drawing().figures.empty());
     EXPECT_FALSE(m.doc.IsModified());
     EXPECT_TRUE(m.doc.CanUndo());
     EXPECT_FALSE(outcome.repaint);
@@ -170,8 +171,8 @@ TEST(Gesture, EscapeCancelsTheGestureAndDoesNothingWhenIdle) {
 
     // The next click starts afresh.
     m.Drag({5, 5}, {25, 25});
-    ASSERT_EQ(m.doc.figures.size(), 1u);
-    EXPECT_EQ(m.doc.figures[0].p1, (POINT{5, 5}));
+    ASSERT_EQ(m.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(m.doc.drawing().figures[0].p1, (POINT{5, 5}));
 }
 
 TEST(Gesture, ShiftAtTheFirstClickConstrainsLinesAndBoxes) {
@@ -193,16 +194,16 @@ TEST(Gesture, ShiftAtTheFirstClickConstrainsLinesAndBoxes) {
         EXPECT_EQ(m.gesture.LaatstPunt(), c.to) << "the band's point before the constraint";
         EXPECT_EQ(m.doc.current.p2, c.placed) << "p2 holds the band's end";
         m.Click(c.to);
-        ASSERT_EQ(m.doc.figures.size(), 1u) << "tool " << c.tool;
-        EXPECT_EQ(m.doc.figures[0].p2, c.placed) << "tool " << c.tool;
+        ASSERT_EQ(m.doc.drawing().figures.size(), 1u) << "tool " << c.tool;
+        EXPECT_EQ(m.doc.drawing().figures[0].p2, c.placed) << "tool " << c.tool;
     }
 
     Machine late(Lijn);
     late.Click({0, 0});
     late.Move({10, 3});
     late.Click({10, 3}, kShift);
-    ASSERT_EQ(late.doc.figures.size(), 1u);
-    EXPECT_EQ(late.doc.figures[0].p2, (POINT{10, 3})) << "Shift only counts at the first click";
+    ASSERT_EQ(late.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(late.doc.drawing().figures[0].p2, (POINT{10, 3})) << "Shift only counts at the first click";
 }
 
 TEST(Gesture, TextTruncatesToTheGridWhileOtherToolsRound) {
@@ -211,8 +212,8 @@ TEST(Gesture, TextTruncatesToTheGridWhileOtherToolsRound) {
     text.Move({17, 17});
     EXPECT_EQ(text.gesture.LaatstPunt(), (POINT{10, 10}));
     text.Click({17, 17});
-    ASSERT_EQ(text.doc.figures.size(), 1u);
-    EXPECT_EQ(text.doc.figures[0].p1, (POINT{10, 10}));
+    ASSERT_EQ(text.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(text.doc.drawing().figures[0].p1, (POINT{10, 10}));
 
     Machine line(Lijn, 10);
     line.Click({15, 14});
@@ -220,14 +221,14 @@ TEST(Gesture, TextTruncatesToTheGridWhileOtherToolsRound) {
     line.Move({44, 45});
     EXPECT_EQ(line.gesture.LaatstPunt(), (POINT{40, 50}));
     line.Click({44, 45});
-    ASSERT_EQ(line.doc.figures.size(), 1u);
-    EXPECT_EQ(line.doc.figures[0].p1, (POINT{20, 10}));
-    EXPECT_EQ(line.doc.figures[0].p2, (POINT{40, 50}));
+    ASSERT_EQ(line.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(line.doc.drawing().figures[0].p1, (POINT{20, 10}));
+    EXPECT_EQ(line.doc.drawing().figures[0].p2, (POINT{40, 50}));
 }
 
 TEST(Gesture, SelectingReplacesWithoutModifiersTogglesWithShiftAndOnlyAddsWithCtrl) {
     const auto drawing = [](Machine& m) {
-        m.doc.figures = {
+        Writable(m.doc).figures = {
             Box({10, 10}, {20, 20}), // 0: inside
             Box({30, 30}, {40, 40}), // 1: inside
             Box({10, 10}, {50, 50}), // 2: p2 on the right and bottom edge
@@ -240,36 +241,36 @@ TEST(Gesture, SelectingReplacesWithoutModifiersTogglesWithShiftAndOnlyAddsWithCt
 
     Machine none(Selecteer);
     drawing(none);
-    none.doc.selection = {3};
+    WritableSelection(none.doc) = {3};
     none.GiveUndo();
     const GestureOutcome outcome = none.Drag({50, 50}, {0, 0});
-    EXPECT_EQ(none.doc.selection, (Sel{0, 1, 4})) << "replaced, in list order, edges by PtInRect";
+    EXPECT_EQ(none.doc.Selection(), (Sel{0, 1, 4})) << "replaced, in list order, edges by PtInRect";
     EXPECT_TRUE(outcome.repaint);
     EXPECT_FALSE(none.doc.IsModified());
     EXPECT_TRUE(none.doc.CanUndo());
-    EXPECT_EQ(none.doc.figures.size(), 6u);
+    EXPECT_EQ(none.doc.drawing().figures.size(), 6u);
     none.Drag({0, 0}, {50, 50});
-    EXPECT_EQ(none.doc.selection, (Sel{0, 1, 4})) << "without Shift a second drag keeps them";
+    EXPECT_EQ(none.doc.Selection(), (Sel{0, 1, 4})) << "without Shift a second drag keeps them";
 
     Machine shift(Selecteer);
     drawing(shift);
-    shift.doc.selection = {1, 3, 7, 1};
+    WritableSelection(shift.doc) = {1, 3, 7, 1};
     shift.Drag({0, 0}, {50, 50}, kShift);
-    EXPECT_EQ(shift.doc.selection, (Sel{3, 7, 1, 0, 4}))
+    EXPECT_EQ(shift.doc.Selection(), (Sel{3, 7, 1, 0, 4}))
         << "figure 1's first entry toggled off, 0 and 4 toggled on, the rest kept in order";
     shift.Drag({0, 0}, {50, 50}, kShift);
-    EXPECT_EQ(shift.doc.selection, (Sel{3, 7})) << "a second drag deselects them";
+    EXPECT_EQ(shift.doc.Selection(), (Sel{3, 7})) << "a second drag deselects them";
     shift.Drag({0, 0}, {50, 50}, kShift);
-    EXPECT_EQ(shift.doc.selection, (Sel{3, 7, 0, 1, 4}));
+    EXPECT_EQ(shift.doc.Selection(), (Sel{3, 7, 0, 1, 4}));
 
     for (KeyFlags keys : {kCtrl, kShiftCtrl}) {
         Machine ctrl(Selecteer);
         drawing(ctrl);
-        ctrl.doc.selection = {1, 3};
+        WritableSelection(ctrl.doc) = {1, 3};
         ctrl.Drag({0, 0}, {50, 50}, keys);
-        EXPECT_EQ(ctrl.doc.selection, (Sel{1, 3, 0, 4}));
+        EXPECT_EQ(ctrl.doc.Selection(), (Sel{1, 3, 0, 4}));
         ctrl.Drag({0, 0}, {50, 50}, keys);
-        EXPECT_EQ(ctrl.doc.selection, (Sel{1, 3, 0, 4})) << "Ctrl never deselects";
+        EXPECT_EQ(ctrl.doc.Selection(), (Sel{1, 3, 0, 4})) << "Ctrl never deselects";
     }
 }
 
@@ -284,12 +285,12 @@ TEST(Gesture, CopiesPutTheFirstSelectedFigureAtTheFinishingPoint) {
     fill.p1 = fill.p2 = {15, 15};
     const Figuur line = Line({30, 40}, {50, 40});
     const Figuur box = Box({10, 10}, {20, 20});
-    m.doc.figures = {box, line, text, fill};
+    Writable(m.doc).figures = {box, line, text, fill};
     // 4 and 7 name no figure when the copy starts: 4 becomes a copy on the
     // way and must not be copied again.
-    m.doc.selection = {1, 4, 2, 0, 7, 3};
+    WritableSelection(m.doc) = {1, 4, 2, 0, 7, 3};
     m.doc.current.Reserve = 99;
-    const std::vector<Figuur> before = m.doc.figures;
+    const std::vector<Figuur> before = m.doc.drawing().figures;
     const Figuur current = m.doc.current;
 
     m.Click({100, 100});
@@ -300,11 +301,11 @@ TEST(Gesture, CopiesPutTheFirstSelectedFigureAtTheFinishingPoint) {
         f.p2 = {f.p2.x + 100, f.p2.y + 100};
         return f;
     };
-    ASSERT_EQ(m.doc.figures.size(), 8u);
-    EXPECT_EQ(m.doc.figures[4], moved(line)) << "its p1 on the finishing point (130, 140)";
-    EXPECT_EQ(m.doc.figures[5], moved(text)) << "texts are copied";
-    EXPECT_EQ(m.doc.figures[6], moved(box));
-    EXPECT_EQ(m.doc.figures[7], moved(fill)) << "fills are copied";
+    ASSERT_EQ(m.doc.drawing().figures.size(), 8u);
+    EXPECT_EQ(m.doc.drawing().figures[4], moved(line)) << "its p1 on the finishing point (130, 140)";
+    EXPECT_EQ(m.doc.drawing().figures[5], moved(text)) << "texts are copied";
+    EXPECT_EQ(m.doc.drawing().figures[6], moved(box));
+    EXPECT_EQ(m.doc.drawing().figures[7], moved(fill)) << "fills are copied";
     EXPECT_EQ(samples::UndoFigures(m.doc), before) << "the snapshot is taken before the copies";
     Figuur expectedCurrent = current;
     expectedCurrent.p1 = {100, 100};
@@ -314,25 +315,25 @@ TEST(Gesture, CopiesPutTheFirstSelectedFigureAtTheFinishingPoint) {
     EXPECT_TRUE(outcome.repaint) << "the selection marks are drawn over the copies";
 
     Machine still(Kopieer);
-    still.doc.figures = {box, line};
-    still.doc.selection = {1, 0};
+    Writable(still.doc).figures = {box, line};
+    WritableSelection(still.doc) = {1, 0};
     still.Click({100, 100});
     still.Click({100, 100});
-    ASSERT_EQ(still.doc.figures.size(), 4u);
-    EXPECT_EQ(still.doc.figures[2].p1, (POINT{100, 100})) << "a copy needs no movement";
+    ASSERT_EQ(still.doc.drawing().figures.size(), 4u);
+    EXPECT_EQ(still.doc.drawing().figures[2].p1, (POINT{100, 100})) << "a copy needs no movement";
 
     Machine pastTheList(Kopieer);
-    pastTheList.doc.figures = {box};
-    pastTheList.doc.selection = {5, 0};
+    Writable(pastTheList.doc).figures = {box};
+    WritableSelection(pastTheList.doc) = {5, 0};
     pastTheList.Drag({10, 10}, {40, 40});
-    EXPECT_EQ(pastTheList.doc.figures.size(), 1u) << "the first entry names no figure";
+    EXPECT_EQ(pastTheList.doc.drawing().figures.size(), 1u) << "the first entry names no figure";
     EXPECT_TRUE(pastTheList.doc.CanUndo());
     EXPECT_TRUE(pastTheList.doc.IsModified());
 
     Machine nothing(Kopieer);
-    nothing.doc.figures = {box};
+    Writable(nothing.doc).figures = {box};
     const GestureOutcome none = nothing.Drag({10, 10}, {40, 40});
-    EXPECT_EQ(nothing.doc.figures.size(), 1u);
+    EXPECT_EQ(nothing.doc.drawing().figures.size(), 1u);
     EXPECT_FALSE(nothing.doc.CanUndo()) << "no snapshot without a selection";
     EXPECT_TRUE(nothing.doc.IsModified()) << "marked all the same";
     EXPECT_FALSE(none.repaint);
@@ -343,14 +344,14 @@ TEST(Gesture, CopiesArePulledOntoLinesCopiedEarlierInTheSameClick) {
     Figuur a = Line({0, 0}, {50, 0});
     Figuur b = Line({52, 2}, {80, 40});
     b.RsterPnt = 0; // pulled onto line ends when placed
-    m.doc.figures = {a, b};
-    m.doc.selection = {0, 1};
+    Writable(m.doc).figures = {a, b};
+    WritableSelection(m.doc) = {0, 1};
     m.Click({300, 300});
     m.Move({100, 100});
     m.Click({100, 100});
-    ASSERT_EQ(m.doc.figures.size(), 4u);
-    EXPECT_EQ(m.doc.figures[2].p2, (POINT{150, 100}));
-    EXPECT_EQ(m.doc.figures[3].p1, (POINT{150, 100}))
+    ASSERT_EQ(m.doc.drawing().figures.size(), 4u);
+    EXPECT_EQ(m.doc.drawing().figures[2].p2, (POINT{150, 100}));
+    EXPECT_EQ(m.doc.drawing().figures[3].p1, (POINT{150, 100}))
         << "(152, 102) lies next to the end of the copy placed just before";
 }
 
@@ -362,7 +363,7 @@ TEST(Gesture, StatusShowsTheClickAndTheLengthInGridCells) {
     EXPECT_EQ(m.panes.text[1], "34-52 0.38") << "the band's first move, from the snapped p1";
 
     Machine cells(Lijn);
-    cells.doc.SizeRaster = 32;
+    Writable(cells.doc).SizeRaster = 32;
     cells.Click({34, 52});
     cells.Move({10, 20});
     EXPECT_EQ(cells.panes.text[1], "10-20 1.25") << "40 pixels on a grid of 32";
@@ -371,8 +372,8 @@ TEST(Gesture, StatusShowsTheClickAndTheLengthInGridCells) {
     EXPECT_EQ(cells.panes.text[1], "7-9") << "no length without a gesture";
 
     Machine pixels(Lijn);
-    pixels.doc.SizeRaster = 1;
-    pixels.doc.figures = {Line({200, 200}, {300, 300})};
+    Writable(pixels.doc).SizeRaster = 1;
+    Writable(pixels.doc).figures = {Line({200, 200}, {300, 300})};
     pixels.Click({34, 52});
     pixels.Move({302, 298});
     EXPECT_EQ(pixels.panes.text[1], "300-300 363.68") << "the pointer after line-end snapping";
@@ -398,8 +399,8 @@ TEST(Gesture, OnlyPlacingAFigureDropsTheUndoCopy) {
     };
     for (const Case& c : cases) {
         Machine m(c.tool);
-        m.doc.figures = {Box({10, 10}, {20, 20})};
-        m.doc.selection = {0};
+        Writable(m.doc).figures = {Box({10, 10}, {20, 20})};
+        WritableSelection(m.doc) = {0};
         m.GiveUndo();
         m.Drag({30, 30}, {60, 50});
         EXPECT_EQ(m.doc.CanUndo(), c.undoAfter) << "tool " << c.tool;
@@ -418,10 +419,10 @@ TEST(Gesture, ChangingTheToolDuringAGestureFinishesWithTheNewTool) {
         << "the line band on the canvas leaves as it was drawn";
     EXPECT_EQ(m.surface.Calls("Rectangle"), std::vector<std::string>{"Rectangle(10,10,60,40)"});
     m.Click({60, 40});
-    ASSERT_EQ(m.doc.figures.size(), 1u);
-    EXPECT_EQ(m.doc.figures[0].FiguurType, Rechthoek);
-    EXPECT_EQ(m.doc.figures[0].p1, (POINT{10, 10}));
-    EXPECT_EQ(m.doc.figures[0].p2, (POINT{60, 40}));
+    ASSERT_EQ(m.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(m.doc.drawing().figures[0].FiguurType, Rechthoek);
+    EXPECT_EQ(m.doc.drawing().figures[0].p1, (POINT{10, 10}));
+    EXPECT_EQ(m.doc.drawing().figures[0].p2, (POINT{60, 40}));
 
     // The band is erased by the tool it was drawn with even when the new
     // tool draws none.
@@ -432,8 +433,8 @@ TEST(Gesture, ChangingTheToolDuringAGestureFinishesWithTheNewTool) {
     fill.surface.calls.clear();
     fill.Click({80, 80});
     EXPECT_EQ(fill.surface.Calls("Rectangle"), std::vector<std::string>{"Rectangle(10,10,50,30)"});
-    ASSERT_EQ(fill.doc.figures.size(), 1u);
-    EXPECT_EQ(fill.doc.figures[0].p1, (POINT{10, 10})) << "a fill seeded at the first click";
+    ASSERT_EQ(fill.doc.drawing().figures.size(), 1u);
+    EXPECT_EQ(fill.doc.drawing().figures[0].p1, (POINT{10, 10})) << "a fill seeded at the first click";
 
     // ESC after switching to the polygon tool cancels; it starts no polygon.
     Machine esc(Lijn);
@@ -443,7 +444,7 @@ TEST(Gesture, ChangingTheToolDuringAGestureFinishesWithTheNewTool) {
     esc.Esc();
     EXPECT_FALSE(esc.gesture.Bezig());
     EXPECT_EQ(esc.gesture.NPunten(), 0);
-    EXPECT_TRUE(esc.doc.points.empty());
+    EXPECT_TRUE(esc.doc.drawing().points.empty());
 
     // A click after switching to the polygon tool is the polygon's first point.
     Machine poly(Lijn);
@@ -453,7 +454,7 @@ TEST(Gesture, ChangingTheToolDuringAGestureFinishesWithTheNewTool) {
     poly.Click({50, 30});
     EXPECT_TRUE(poly.gesture.Bezig());
     EXPECT_EQ(poly.gesture.NPunten(), 1);
-    EXPECT_EQ(poly.doc.points, (std::vector<POINT>{{50, 30}}));
+    EXPECT_EQ(poly.doc.drawing().points, (std::vector<POINT>{{50, 30}}));
 }
 
 TEST(Gesture, ResetDropsTheGestureWithoutDrawing) {

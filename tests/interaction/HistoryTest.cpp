@@ -41,7 +41,7 @@ struct Session : Machine {
     explicit Session(unsigned seed) : rng(seed) {
         doc = samples::EveryKind();
         doc.current.RsterPnt = 0;
-        doc.SizeRaster = 16;
+        Writable(doc).SizeRaster = 16;
         timeline.push_back(StateOf(doc));
     }
 
@@ -139,7 +139,7 @@ TEST(History, RandomSessionsStepBackToTheStartAndForwardToTheEnd) {
 
 TEST(History, AStepKeepsWhatItChangedAndMarksAndRepaints) {
     Machine m(Lijn);
-    m.doc.figures.assign(10000, samples::Make(Rechthoek, {1, 1}, {9, 9}));
+    Writable(m.doc).figures.assign(10000, samples::Make(Rechthoek, {1, 1}, {9, 9}));
     m.doc.SetModifiedFlag(false);
     m.Drag({100, 100}, {200, 100});
     ASSERT_EQ(m.road.GetHistory().Steps(), 1u);
@@ -147,16 +147,16 @@ TEST(History, AStepKeepsWhatItChangedAndMarksAndRepaints) {
 
     int repaints = 0;
     m.road.AddListener([&repaints](const EditOutcome& o) { repaints += o.repaint; });
-    m.doc.selection = {3, 10000};
+    WritableSelection(m.doc) = {3, 10000};
     m.doc.SetModifiedFlag(false);
     ASSERT_TRUE(m.road.StepBack());
-    EXPECT_EQ(m.doc.figures.size(), 10000u);
+    EXPECT_EQ(m.doc.drawing().figures.size(), 10000u);
     EXPECT_TRUE(m.doc.IsModified());
     EXPECT_EQ(repaints, 1);
-    EXPECT_EQ(m.doc.selection, std::vector<std::uint32_t>{3}) << "no entry past the figures";
+    EXPECT_EQ(m.doc.Selection(), std::vector<std::uint32_t>{3}) << "no entry past the figures";
     EXPECT_FALSE(m.road.StepBack());
     ASSERT_TRUE(m.road.StepForward());
-    EXPECT_EQ(m.doc.figures.size(), 10001u);
+    EXPECT_EQ(m.doc.drawing().figures.size(), 10001u);
 
     // A selection alone is no step; a new edit after stepping back drops the
     // steps ahead.
@@ -173,8 +173,8 @@ TEST(History, ThePolygonsCornersAreOneStepWithItOrNone) {
     m.Corners({{100, 100}, {200, 100}, {200, 200}, {100, 100}});
     EXPECT_EQ(m.road.GetHistory().Steps(), 1u) << "corners and figure in one step";
     ASSERT_TRUE(m.road.StepBack());
-    EXPECT_TRUE(m.doc.points.empty());
-    EXPECT_TRUE(m.doc.figures.empty());
+    EXPECT_TRUE(m.doc.drawing().points.empty());
+    EXPECT_TRUE(m.doc.drawing().figures.empty());
 
     Machine cancelled(Polygoon);
     cancelled.Corners({{100, 100}, {200, 100}});
@@ -191,6 +191,6 @@ TEST(History, OldestStepsGoOverTheBound) {
     EXPECT_LT(m.road.GetHistory().Steps(), 20u);
     while (m.road.StepBack()) {
     }
-    EXPECT_GT(m.doc.figures.size(), 0u) << "the oldest lines can no longer be taken back";
-    EXPECT_LT(m.doc.figures.size(), 20u);
+    EXPECT_GT(m.doc.drawing().figures.size(), 0u) << "the oldest lines can no longer be taken back";
+    EXPECT_LT(m.doc.drawing().figures.size(), 20u);
 }

@@ -29,8 +29,8 @@ TEST(Properties, OpeningShowsTheNextFigureAndTheDrawingsSettings) {
     EXPECT_EQ(v.SizeRaster, 16);
     EXPECT_EQ(v.MetCoord, 1);
     EXPECT_EQ(v.MetRaster, 0);
-    EXPECT_EQ(v.text, doc.texts[1]);
-    EXPECT_EQ(v.font, doc.fonts[2]);
+    EXPECT_EQ(v.text, doc.drawing().texts[1]);
+    EXPECT_EQ(v.font, doc.drawing().fonts[2]);
     EXPECT_EQ(v.orientation, 270) << "900 tenths counter-clockwise is 270 degrees clockwise";
     EXPECT_EQ(v.printFactorIndex, 3);
 
@@ -59,7 +59,7 @@ TEST(Properties, OrientationShowsAsWholeDegreesClockwise) {
     } cases[] = {{0, 0},    {900, 270},  {2700, 90}, {1800, 180},     {1, 359},
                  {3599, 0}, {5000, 220}, {-900, 90}, {INT32_MIN, 84}, {INT32_MAX, 275}};
     for (const auto& c : cases) {
-        doc.fonts[0].lfOrientation = c.stored;
+        Writable(doc).fonts[0].lfOrientation = c.stored;
         EXPECT_EQ(ReadKenmerken(doc).orientation, c.shown) << "stored " << c.stored;
     }
     EXPECT_EQ(EscapementOf(90), 2700);
@@ -106,17 +106,17 @@ TEST(Properties, IntegerFieldsTakeASignedNumberBetweenBlanks) {
 
 TEST(Properties, OnlyChangedColoursReachTheSelection) {
     CPluvoDoc doc = samples::EveryKind();
-    doc.selection = {0, 2, 1000};
-    doc.figures[0].KleurRand = 0x00FF00; // differs from the next figure's outline
-    doc.figures[2].MetVul = 0;
+    WritableSelection(doc) = {0, 2, 1000};
+    Writable(doc).figures[0].KleurRand = 0x00FF00; // differs from the next figure's outline
+    Writable(doc).figures[2].MetVul = 0;
     doc.current.TekstIndex = -1;
-    const std::vector<Figuur> figures = doc.figures;
-    const std::vector<LogFont> fonts = doc.fonts;
+    const std::vector<Figuur> figures = doc.drawing().figures;
+    const std::vector<LogFont> fonts = doc.drawing().fonts;
 
     KenmerkenValues v = ReadKenmerken(doc);
     EXPECT_FALSE(ApplyKenmerken(doc, v)) << "no text: the toolbar edit keeps its text";
-    EXPECT_EQ(doc.figures, figures) << "unchanged colours do not recolour the selection";
-    EXPECT_EQ(doc.fonts, fonts);
+    EXPECT_EQ(doc.drawing().figures, figures) << "unchanged colours do not recolour the selection";
+    EXPECT_EQ(doc.drawing().fonts, fonts);
     EXPECT_EQ(ReadKenmerken(doc), v);
 
     // The dialog's fill switch is set before the colour switches the selected
@@ -125,9 +125,9 @@ TEST(Properties, OnlyChangedColoursReachTheSelection) {
     v.KleurVul = 0x000001;
     ApplyKenmerken(doc, v);
     EXPECT_EQ(doc.current.MetVul, 0);
-    EXPECT_EQ(doc.figures[2].MetVul, 1);
-    EXPECT_EQ(doc.figures[2].KleurVul, 0x000001);
-    EXPECT_EQ(doc.figures[1], figures[1]);
+    EXPECT_EQ(doc.drawing().figures[2].MetVul, 1);
+    EXPECT_EQ(doc.drawing().figures[2].KleurVul, 0x000001);
+    EXPECT_EQ(doc.drawing().figures[1], figures[1]);
 
     SCOPED_TRACE("no button checked keeps the tool and the print factor");
     v.tool = -1;
@@ -142,14 +142,14 @@ TEST(Properties, DirectionsShareFontEntries) {
     KenmerkenValues v = ReadKenmerken(doc);
     v.orientation = 90;
     EXPECT_TRUE(ApplyKenmerken(doc, v));
-    ASSERT_EQ(doc.fonts.size(), 2u);
+    ASSERT_EQ(doc.drawing().fonts.size(), 2u);
     EXPECT_EQ(doc.current.FontIndex, 1);
-    EXPECT_EQ(doc.fonts[1].lfEscapement, 2700);
-    EXPECT_EQ(doc.fonts[1].FaceName(), "Verdana");
+    EXPECT_EQ(doc.drawing().fonts[1].lfEscapement, 2700);
+    EXPECT_EQ(doc.drawing().fonts[1].FaceName(), "Verdana");
     EXPECT_EQ(ReadKenmerken(doc).orientation, 90) << "reopening shows the same direction";
 
     v.orientation = 0;
     ApplyKenmerken(doc, v);
     EXPECT_EQ(doc.current.FontIndex, 0) << "direction 0 is the original font again";
-    EXPECT_EQ(doc.fonts.size(), 2u);
+    EXPECT_EQ(doc.drawing().fonts.size(), 2u);
 }

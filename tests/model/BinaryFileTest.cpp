@@ -23,11 +23,11 @@ void PutInt(std::string& bytes, std::size_t offset, std::int32_t value) {
 
 void ExpectNewDrawing(const CPluvoDoc& doc, const std::string& what) {
     const CPluvoDoc fresh;
-    EXPECT_TRUE(doc.figures.empty()) << what;
-    EXPECT_EQ(doc.texts, fresh.texts) << what;
-    EXPECT_EQ(doc.fonts, fresh.fonts) << what;
+    EXPECT_TRUE(doc.drawing().figures.empty()) << what;
+    EXPECT_EQ(doc.drawing().texts, fresh.drawing().texts) << what;
+    EXPECT_EQ(doc.drawing().fonts, fresh.drawing().fonts) << what;
     EXPECT_EQ(doc.current, fresh.current) << what;
-    EXPECT_EQ(doc.SizeRaster, 32) << what;
+    EXPECT_EQ(doc.drawing().SizeRaster, 32) << what;
     EXPECT_TRUE(doc.PathName.empty()) << what;
 }
 
@@ -54,30 +54,30 @@ TEST(BinaryFile, NewDrawingHasThePackedLayoutOf207Bytes) {
     EXPECT_EQ(IntAt(bytes, 203), 0) << "point count";
 }
 
-TEST(BinaryFile, RoundTripKeepsEveryListAndLeavesUndoAndRunValuesAlone) {
+TEST(BinaryFile, RoundTripKeepsEveryListAndLeavesTheRunValuesAlone) {
     CPluvoDoc original = samples::EveryKind();
-    original.FileReserved = 77;
-    original.texts.insert(original.texts.begin() + 1, "");
+    Writable(original).FileReserved = 77;
+    Writable(original).texts.insert(Writable(original).texts.begin() + 1, "");
     const std::string bytes = StoreBinary(original);
 
     CPluvoDoc doc;
     doc.current.p1 = {5, 5};
-    doc.AppendFigure();
-    doc.TakeSnapshot();
-    doc.selection = {0};
+    AppendFigure(doc);
+    TakeSnapshot(doc);
+    WritableSelection(doc) = {0};
     doc.PrintFactor = 10;
     ASSERT_TRUE(LoadBinary(doc, bytes));
 
-    EXPECT_EQ(doc.figures, original.figures);
-    EXPECT_EQ(doc.texts, original.texts) << "an empty text stays an entry of its own";
-    EXPECT_EQ(doc.fonts, original.fonts);
-    EXPECT_EQ(doc.points, original.points);
+    EXPECT_EQ(doc.drawing().figures, original.drawing().figures);
+    EXPECT_EQ(doc.drawing().texts, original.drawing().texts) << "an empty text stays an entry of its own";
+    EXPECT_EQ(doc.drawing().fonts, original.drawing().fonts);
+    EXPECT_EQ(doc.drawing().points, original.drawing().points);
     EXPECT_EQ(doc.current, original.current);
-    EXPECT_EQ(doc.FileReserved, 77);
-    EXPECT_EQ(doc.MetCoord, 1);
-    EXPECT_EQ(doc.KleurRaster, 0xABCDEFu);
-    EXPECT_TRUE(doc.selection.empty());
-    EXPECT_TRUE(doc.CanUndo()) << "the loader leaves the undo copies alone";
+    EXPECT_EQ(doc.drawing().FileReserved, 77);
+    EXPECT_EQ(doc.drawing().MetCoord, 1);
+    EXPECT_EQ(doc.drawing().KleurRaster, 0xABCDEFu);
+    EXPECT_TRUE(doc.Selection().empty());
+    EXPECT_FALSE(doc.CanUndo()) << "no undo copy of another drawing comes along";
     EXPECT_EQ(doc.PrintFactor, 10);
     EXPECT_EQ(StoreBinary(doc), bytes);
 }
@@ -89,8 +89,8 @@ TEST(BinaryFile, SettingBytesAreReadAsUnsignedValues) {
     bytes[36] = bytes[37] = 9; // reserved, ignored
     CPluvoDoc doc;
     ASSERT_TRUE(LoadBinary(doc, bytes));
-    EXPECT_EQ(doc.MetCoord, 2);
-    EXPECT_EQ(doc.MetRaster, 255);
+    EXPECT_EQ(doc.drawing().MetCoord, 2);
+    EXPECT_EQ(doc.drawing().MetRaster, 255);
     EXPECT_EQ(StoreBinary(doc)[36], 0);
 }
 
@@ -113,14 +113,14 @@ TEST(BinaryFile, WrongIdentificationResetsTheDrawing) {
 TEST(BinaryFile, TruncatedFileIsRejectedExceptRightBeforeThePointCount) {
     const CPluvoDoc original = samples::EveryKind();
     const std::string bytes = StoreBinary(original);
-    const std::size_t beforePoints = bytes.size() - 4 - 8 * original.points.size();
+    const std::size_t beforePoints = bytes.size() - 4 - 8 * original.drawing().points.size();
     for (std::size_t size = 0; size < bytes.size(); ++size) {
         CPluvoDoc doc;
         const bool loaded = LoadBinary(doc, std::string_view(bytes).substr(0, size));
         if (size == beforePoints) {
             EXPECT_TRUE(loaded);
-            EXPECT_TRUE(doc.points.empty());
-            EXPECT_EQ(doc.figures, original.figures);
+            EXPECT_TRUE(doc.drawing().points.empty());
+            EXPECT_EQ(doc.drawing().figures, original.drawing().figures);
         } else {
             EXPECT_FALSE(loaded) << "file cut to " << size << " bytes";
         }
@@ -150,16 +150,16 @@ TEST(BinaryFile, TextsEndAtTheirZeroByteAndNegativeCountsMeanNone) {
     bytes[126 + 6] = '\0'; // "Snelle\0tekst"
     CPluvoDoc doc;
     ASSERT_TRUE(LoadBinary(doc, bytes));
-    EXPECT_EQ(doc.texts, std::vector<std::string>{"Snelle"});
+    EXPECT_EQ(doc.drawing().texts, std::vector<std::string>{"Snelle"});
 
     PutInt(bytes, 203, -5);
     ASSERT_TRUE(LoadBinary(doc, bytes));
-    EXPECT_TRUE(doc.points.empty());
+    EXPECT_TRUE(doc.drawing().points.empty());
 }
 
 TEST(BinaryFile, EmptyTextIsWrittenAsItsLengthAloneAndTrailingBytesAreIgnored) {
     CPluvoDoc doc;
-    doc.texts = {"", "ab"};
+    Writable(doc).texts = {"", "ab"};
     std::string bytes = StoreBinary(doc);
     ASSERT_EQ(bytes.size(), 207u - 17 + 4 + 4 + 3);
     EXPECT_EQ(IntAt(bytes, 118), 2) << "text count";
@@ -170,5 +170,5 @@ TEST(BinaryFile, EmptyTextIsWrittenAsItsLengthAloneAndTrailingBytesAreIgnored) {
     bytes += "anything after the points";
     CPluvoDoc loaded;
     ASSERT_TRUE(LoadBinary(loaded, bytes));
-    EXPECT_EQ(loaded.texts, doc.texts);
+    EXPECT_EQ(loaded.drawing().texts, doc.drawing().texts);
 }

@@ -1,5 +1,6 @@
 // The drawing store: reset, list operations, snapping, coordinates, area and
 // the modified mark.
+#include "TestAccess.h"
 #include "model/CPluvoDoc.h"
 
 #include <gtest/gtest.h>
@@ -16,27 +17,27 @@ Figuur MakeLine(POINT a, POINT b) {
 
 void Append(CPluvoDoc& doc, const Figuur& f) {
     doc.current = f;
-    doc.AppendFigure();
+    AppendFigure(doc);
 }
 
 } // namespace
 
 TEST(CPluvoDoc, NewDocumentHoldsTheDefaultDrawing) {
     CPluvoDoc doc;
-    doc.SizeRaster = 10;
-    doc.texts.push_back("extra");
+    Writable(doc).SizeRaster = 10;
+    Writable(doc).texts.push_back("extra");
     Append(doc, MakeLine({1, 2}, {3, 4}));
-    doc.TakeSnapshot();
-    doc.selection = {0};
+    TakeSnapshot(doc);
+    WritableSelection(doc) = {0};
     doc.PathName = "/tmp/a.plv";
     doc.SetModifiedFlag(true);
     doc.TextPath = "kept.txt";
 
-    ASSERT_TRUE(doc.OnNewDocument());
+    ASSERT_TRUE(OnNewDocument(doc));
 
-    EXPECT_EQ(doc.texts, std::vector<std::string>{"Snelle tekst"});
-    ASSERT_EQ(doc.fonts.size(), 1u);
-    const LogFont& font = doc.fonts[0];
+    EXPECT_EQ(doc.drawing().texts, std::vector<std::string>{"Snelle tekst"});
+    ASSERT_EQ(doc.drawing().fonts.size(), 1u);
+    const LogFont& font = doc.drawing().fonts[0];
     EXPECT_EQ(font.lfHeight, -16);
     EXPECT_EQ(font.lfWeight, 400);
     EXPECT_EQ(font.lfOutPrecision, 3);
@@ -45,18 +46,18 @@ TEST(CPluvoDoc, NewDocumentHoldsTheDefaultDrawing) {
     EXPECT_EQ(font.lfPitchAndFamily, 34);
     EXPECT_EQ(font.FaceName(), "Verdana");
     EXPECT_EQ(font, doc.CurrentFont);
-    EXPECT_TRUE(doc.figures.empty());
-    EXPECT_TRUE(doc.points.empty());
-    EXPECT_TRUE(doc.selection.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
+    EXPECT_TRUE(doc.drawing().points.empty());
+    EXPECT_TRUE(doc.Selection().empty());
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_EQ(doc.current.TekstIndex, 0);
     EXPECT_EQ(doc.current.FontIndex, 0);
     EXPECT_EQ(doc.current.KleurVul, 0x64FF80);
     EXPECT_EQ(doc.current.nHoek, 3);
     EXPECT_EQ(doc.current.RsterPnt, 1);
-    EXPECT_EQ(doc.SizeRaster, 32);
-    EXPECT_EQ(doc.KleurAchtergrond, 0xF0F0F0u);
-    EXPECT_EQ(doc.KleurRaster, 0xFFFF96u);
+    EXPECT_EQ(doc.drawing().SizeRaster, 32);
+    EXPECT_EQ(doc.drawing().KleurAchtergrond, 0xF0F0F0u);
+    EXPECT_EQ(doc.drawing().KleurRaster, 0xFFFF96u);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(doc.PathName.empty());
     EXPECT_EQ(doc.TextPath, "kept.txt") << "the remembered file names survive New";
@@ -64,31 +65,31 @@ TEST(CPluvoDoc, NewDocumentHoldsTheDefaultDrawing) {
 
 TEST(CPluvoDoc, FindOrAddTextIsCaseSensitiveAndDoesNotDuplicate) {
     CPluvoDoc doc;
-    EXPECT_EQ(doc.FindOrAddText("Snelle tekst"), 0);
-    EXPECT_EQ(doc.texts.size(), 1u);
-    EXPECT_EQ(doc.FindOrAddText("snelle tekst"), 1);
-    EXPECT_EQ(doc.FindOrAddText("snelle tekst"), 1);
-    EXPECT_EQ(doc.texts.size(), 2u);
+    EXPECT_EQ(FindOrAddText(doc, "Snelle tekst"), 0);
+    EXPECT_EQ(doc.drawing().texts.size(), 1u);
+    EXPECT_EQ(FindOrAddText(doc, "snelle tekst"), 1);
+    EXPECT_EQ(FindOrAddText(doc, "snelle tekst"), 1);
+    EXPECT_EQ(doc.drawing().texts.size(), 2u);
 }
 
 TEST(CPluvoDoc, FindOrAddFontIgnoresBytesAfterTheFaceTerminator) {
     CPluvoDoc doc;
-    LogFont same = doc.fonts[0];
+    LogFont same = doc.drawing().fonts[0];
     same.lfFaceName[20] = 'x';
-    EXPECT_EQ(doc.FindOrAddFont(same), 0);
-    EXPECT_EQ(doc.fonts.size(), 1u);
+    EXPECT_EQ(FindOrAddFont(doc, same), 0);
+    EXPECT_EQ(doc.drawing().fonts.size(), 1u);
 
-    LogFont otherCase = doc.fonts[0];
+    LogFont otherCase = doc.drawing().fonts[0];
     otherCase.SetFaceName("verdana");
-    EXPECT_EQ(doc.FindOrAddFont(otherCase), 1);
+    EXPECT_EQ(FindOrAddFont(doc, otherCase), 1);
 
-    LogFont italic = doc.fonts[0];
+    LogFont italic = doc.drawing().fonts[0];
     italic.lfItalic = 1;
-    EXPECT_EQ(doc.FindOrAddFont(italic), 2);
-    LogFont draft = doc.fonts[0];
+    EXPECT_EQ(FindOrAddFont(doc, italic), 2);
+    LogFont draft = doc.drawing().fonts[0];
     draft.lfPitchAndFamily = 18;
-    EXPECT_EQ(doc.FindOrAddFont(draft), 3);
-    EXPECT_EQ(doc.FindOrAddFont(draft), 3);
+    EXPECT_EQ(FindOrAddFont(doc, draft), 3);
+    EXPECT_EQ(FindOrAddFont(doc, draft), 3);
 }
 
 TEST(CPluvoDoc, FindLineEndpointSnapsStrictlyWithinTheDistance) {
@@ -114,22 +115,22 @@ TEST(CPluvoDoc, FindLineEndpointSnapsStrictlyWithinTheDistance) {
 TEST(CPluvoDoc, MakeCoordinatesPositiveShiftsOnlyNegativeAxes) {
     CPluvoDoc doc;
     Append(doc, MakeLine({-10, 7}, {40, 90}));
-    doc.points = {{-10, 7}, {5, 5}};
-    doc.MakeCoordinatesPositive();
-    EXPECT_EQ(doc.figures[0].p1, (POINT{32, 7}));
-    EXPECT_EQ(doc.figures[0].p2, (POINT{82, 90}));
-    EXPECT_EQ(doc.points[0], (POINT{32, 7}));
-    EXPECT_EQ(doc.points[1], (POINT{47, 5}));
+    Writable(doc).points = {{-10, 7}, {5, 5}};
+    MakeCoordinatesPositive(doc);
+    EXPECT_EQ(doc.drawing().figures[0].p1, (POINT{32, 7}));
+    EXPECT_EQ(doc.drawing().figures[0].p2, (POINT{82, 90}));
+    EXPECT_EQ(doc.drawing().points[0], (POINT{32, 7}));
+    EXPECT_EQ(doc.drawing().points[1], (POINT{47, 5}));
 
     CPluvoDoc positive;
     Append(positive, MakeLine({3, 4}, {5, 6}));
-    positive.MakeCoordinatesPositive();
-    EXPECT_EQ(positive.figures[0].p1, (POINT{3, 4}));
+    MakeCoordinatesPositive(positive);
+    EXPECT_EQ(positive.drawing().figures[0].p1, (POINT{3, 4}));
 }
 
 TEST(CPluvoDoc, MakeCoordinatesPositiveCountsPolygonPointsWhereTheyAreDrawn) {
     CPluvoDoc doc;
-    doc.points = {{100, 100}, {40, 130}};
+    Writable(doc).points = {{100, 100}, {40, 130}};
     Figuur poly;
     poly.FiguurType = Polygoon;
     poly.PolyPnt = 0;
@@ -140,18 +141,18 @@ TEST(CPluvoDoc, MakeCoordinatesPositiveCountsPolygonPointsWhereTheyAreDrawn) {
     Figuur broken = poly;
     broken.PolyPnt = 5; // beyond the point list: never followed
     Append(doc, broken);
-    doc.MakeCoordinatesPositive();
-    EXPECT_EQ(doc.figures[0].p1, (POINT{92, 10}));
-    EXPECT_EQ(doc.points[1], (POINT{82, 130}));
+    MakeCoordinatesPositive(doc);
+    EXPECT_EQ(doc.drawing().figures[0].p1, (POINT{92, 10}));
+    EXPECT_EQ(doc.drawing().points[1], (POINT{82, 130}));
 }
 
 TEST(CPluvoDoc, PolygonAreaInUnitsAndCells) {
     CPluvoDoc doc;
-    doc.points = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    Writable(doc).points = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
     Figuur poly;
     poly.FiguurType = Polygoon;
     poly.nHoek = 4;
-    doc.SizeRaster = 10;
+    Writable(doc).SizeRaster = 10;
     PolygonAreaResult area = doc.PolygonArea(poly);
     EXPECT_EQ(area.units, 100);
     EXPECT_DOUBLE_EQ(area.cells, 1.0);
@@ -161,7 +162,7 @@ TEST(CPluvoDoc, PolygonAreaInUnitsAndCells) {
     poly.nHoek = 9; // runs past the list
     EXPECT_EQ(doc.PolygonArea(poly).units, 0);
 
-    doc.points = {{0, 0}, {3, 0}, {0, 3}}; // S = 9, area truncates to 4
+    Writable(doc).points = {{0, 0}, {3, 0}, {0, 3}}; // S = 9, area truncates to 4
     poly.nHoek = 3;
     EXPECT_EQ(doc.PolygonArea(poly).units, 4);
     EXPECT_DOUBLE_EQ(doc.PolygonArea(poly).cells, 9.0 / 200.0);
@@ -169,55 +170,35 @@ TEST(CPluvoDoc, PolygonAreaInUnitsAndCells) {
 
 TEST(CPluvoDoc, RemoveLastFigure) {
     CPluvoDoc empty;
-    EXPECT_FALSE(empty.RemoveLastFigure());
+    EXPECT_FALSE(RemoveLastFigure(empty));
 
     CPluvoDoc doc;
     for (int i = 0; i < 3; ++i) Append(doc, MakeLine({i, i}, {i + 1, i + 1}));
-    doc.points = {{1, 1}};
-    doc.selection = {2, 0};
-    EXPECT_TRUE(doc.RemoveLastFigure());
-    EXPECT_EQ(doc.figures.size(), 2u);
-    EXPECT_EQ(doc.selection, std::vector<std::uint32_t>{0});
-    EXPECT_EQ(doc.points.size(), 1u) << "the points of a removed polygon stay";
+    Writable(doc).points = {{1, 1}};
+    WritableSelection(doc) = {2, 0};
+    EXPECT_TRUE(RemoveLastFigure(doc));
+    EXPECT_EQ(doc.drawing().figures.size(), 2u);
+    EXPECT_EQ(doc.Selection(), std::vector<std::uint32_t>{0});
+    EXPECT_EQ(doc.drawing().points.size(), 1u) << "the points of a removed polygon stay";
 }
 
 TEST(CPluvoDoc, RemoveSelectedFiguresKeepsTheOthersInOrder) {
     CPluvoDoc doc;
     for (int i = 0; i < 5; ++i) Append(doc, MakeLine({i, 0}, {i, 1}));
-    doc.selection = {3, 1, 77};
-    doc.TakeSnapshot();
-    doc.RemoveSelectedFigures();
-    ASSERT_EQ(doc.figures.size(), 3u);
-    EXPECT_EQ(doc.figures[0].p1.x, 0);
-    EXPECT_EQ(doc.figures[1].p1.x, 2);
-    EXPECT_EQ(doc.figures[2].p1.x, 4);
-    EXPECT_TRUE(doc.selection.empty());
+    WritableSelection(doc) = {3, 1, 77};
+    TakeSnapshot(doc);
+    RemoveSelectedFigures(doc);
+    ASSERT_EQ(doc.drawing().figures.size(), 3u);
+    EXPECT_EQ(doc.drawing().figures[0].p1.x, 0);
+    EXPECT_EQ(doc.drawing().figures[1].p1.x, 2);
+    EXPECT_EQ(doc.drawing().figures[2].p1.x, 4);
+    EXPECT_TRUE(doc.Selection().empty());
 
-    doc.RestoreSnapshot();
-    EXPECT_EQ(doc.figures.size(), 5u);
-    EXPECT_EQ(doc.figures[3].p1.x, 3);
-    EXPECT_TRUE(doc.selection.empty());
+    RestoreSnapshot(doc);
+    EXPECT_EQ(doc.drawing().figures.size(), 5u);
+    EXPECT_EQ(doc.drawing().figures[3].p1.x, 3);
+    EXPECT_TRUE(doc.Selection().empty());
 
-    doc.RemoveSelectedFigures();
-    EXPECT_EQ(doc.figures.size(), 5u) << "nothing selected removes nothing";
-}
-
-TEST(CPluvoDoc, MarkModifiedAddsOneStarToTheTitle) {
-    CPluvoDoc doc;
-    std::string title = "Naamloos - Pluvo";
-    doc.SetTitleHook({[&] { return title; }, [&](const std::string& t) { title = t; }});
-    doc.MarkModified();
-    doc.MarkModified();
-    EXPECT_EQ(title, "Naamloos - Pluvo*");
-    EXPECT_TRUE(doc.IsModified());
-
-    // A copy is the drawing, not the window: marking it leaves the title,
-    // and assigning a drawing to the document keeps the document's window.
-    title = "a.plv - Pluvo";
-    CPluvoDoc copy = doc;
-    copy.MarkModified();
-    EXPECT_EQ(title, "a.plv - Pluvo");
-    doc = CPluvoDoc();
-    doc.MarkModified();
-    EXPECT_EQ(title, "a.plv - Pluvo*");
+    RemoveSelectedFigures(doc);
+    EXPECT_EQ(doc.drawing().figures.size(), 5u) << "nothing selected removes nothing";
 }

@@ -2,6 +2,7 @@
 // and a drawing that uses every figure kind, texts, fonts and points.
 #pragma once
 
+#include "TestAccess.h"
 #include "model/CPluvoDoc.h"
 
 #include <memory>
@@ -22,7 +23,7 @@ inline std::size_t UndoFontCount(const CPluvoDoc& doc) {
 }
 // Some earlier state that Undo could bring back.
 inline void GiveUndo(CPluvoDoc& doc, std::vector<Figuur> figures) {
-    doc.SetUndoState(std::make_shared<const UndoCopy>(UndoCopy{std::move(figures), {}, {}}));
+    TestAccess::SetUndo(doc, std::make_shared<const UndoCopy>(UndoCopy{std::move(figures), {}, {}}));
 }
 
 // A new drawing with one line from (64, 32) to (192, 128).
@@ -30,7 +31,7 @@ inline CPluvoDoc OneLine() {
     CPluvoDoc doc;
     doc.current.p1 = {64, 32};
     doc.current.p2 = {192, 128};
-    doc.AppendFigure();
+    Writable(doc).figures.push_back(doc.current);
     doc.current.p1 = doc.current.p2 = {0, 0};
     return doc;
 }
@@ -51,7 +52,8 @@ inline Figuur Make(FiguurSoort type, POINT p1, POINT p2) {
 
 // Every stored figure kind, Windows-1252 texts, three fonts and a polygon.
 inline CPluvoDoc EveryKind() {
-    CPluvoDoc doc;
+    CPluvoDoc document;
+    Drawing& doc = Writable(document);
     doc.SizeRaster = 16;
     doc.MetCoord = 1;
     doc.MetRaster = 0;
@@ -91,11 +93,11 @@ inline CPluvoDoc EveryKind() {
     polygon.PolyPnt = 0;
     polygon.nHoek = 4;
     doc.figures.push_back(polygon);
-    doc.current = Make(Veelhoek, {1, 2}, {3, 4});
-    doc.current.nHoek = 7;
-    doc.current.TekstIndex = 2;
-    doc.current.FontIndex = 1;
-    return doc;
+    document.current = Make(Veelhoek, {1, 2}, {3, 4});
+    document.current.nHoek = 7;
+    document.current.TekstIndex = 2;
+    document.current.FontIndex = 1;
+    return document;
 }
 
 } // namespace samples

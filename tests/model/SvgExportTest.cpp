@@ -21,7 +21,7 @@ const std::string kHeader =
 
 // The element lines written for the given figures, without header and end.
 std::string Elements(CPluvoDoc& doc, const std::vector<Figuur>& figures) {
-    doc.figures = figures;
+    Writable(doc).figures = figures;
     std::string out;
     WriteSvg(doc, "/tmp/t.svg", out);
     EXPECT_EQ(out.substr(0, kHeader.size()), kHeader);
@@ -71,7 +71,7 @@ TEST(SvgExport, WorkedExampleElementsComeOutExactly) {
 
     Figuur text = Outlined(Tekst, {50, 60}, {50, 60});
     doc = CPluvoDoc();
-    doc.fonts[0].lfOrientation = 900;
+    Writable(doc).fonts[0].lfOrientation = 900;
     EXPECT_EQ(Elements(doc, {text}),
               "<text x=\"  50\" y=\"  76\" font-size=\"  16\" fill=\"rgb(  0,  0,  0)\" "
               "font-family=\"Verdana\" transform=\"rotate( 270,  50,  60)\" >Snelle "
@@ -134,8 +134,8 @@ TEST(SvgExport, StyleAndColourFollowTheFigureFields) {
 
 TEST(SvgExport, TextsAreEscapedUtf8AndRotatedClockwise) {
     CPluvoDoc doc;
-    doc.texts = {"a<b & \"c\" \x80\x01"};
-    doc.fonts[0].SetFaceName("F&F");
+    Writable(doc).texts = {"a<b & \"c\" \x80\x01"};
+    Writable(doc).fonts[0].SetFaceName("F&F");
     const std::string e = Elements(doc, {Outlined(Tekst, {1, 2}, {1, 2})});
     EXPECT_NE(e.find("font-family=\"F&amp;F\" >a&lt;b &amp; &quot;c&quot; \u20ac?</text>"),
               std::string::npos)
@@ -145,7 +145,7 @@ TEST(SvgExport, TextsAreEscapedUtf8AndRotatedClockwise) {
           std::pair{-900, "rotate(  90,"}, std::pair{7200, ""},
           std::pair{INT32_MIN, "rotate( -84,"}, std::pair{4500, "rotate( -90,"},
           std::pair{3600, ""}, std::pair{0, ""}}) {
-        doc.fonts[0].lfOrientation = orientation;
+        Writable(doc).fonts[0].lfOrientation = orientation;
         const std::string line = Elements(doc, {Outlined(Tekst, {1, 2}, {1, 2})});
         if (*rotate == '\0')
             EXPECT_EQ(line.find("transform"), std::string::npos) << orientation;
@@ -156,7 +156,7 @@ TEST(SvgExport, TextsAreEscapedUtf8AndRotatedClockwise) {
 
 TEST(SvgExport, FiguresWithNothingToShowLeaveNoTrace) {
     CPluvoDoc doc;
-    doc.points = {{0, 0}, {10, 0}, {10, 10}};
+    Writable(doc).points = {{0, 0}, {10, 0}, {10, 10}};
     Figuur polygon = Outlined(Polygoon, {100, 200}, {0, 0});
     polygon.nHoek = 3;
     EXPECT_PRED2(StartsWith, Elements(doc, {polygon}),
@@ -184,13 +184,13 @@ TEST(SvgExport, FiguresWithNothingToShowLeaveNoTrace) {
 
 TEST(SvgExport, StreamingKeepsOnlyAboutOnePieceInMemory) {
     CPluvoDoc doc = samples::EveryKind();
-    for (int i = 0; i < 3000; ++i) doc.figures.push_back(doc.figures[i % 8]);
+    for (int i = 0; i < 3000; ++i) Writable(doc).figures.push_back(Writable(doc).figures[i % 8]);
     // One polygon whose element alone is far larger than a piece.
     Figuur polygon = Outlined(Polygoon, {5, 5}, {0, 0});
-    polygon.PolyPnt = static_cast<std::int32_t>(doc.points.size());
+    polygon.PolyPnt = static_cast<std::int32_t>(doc.drawing().points.size());
     polygon.nHoek = 50000;
-    for (std::int32_t k = 0; k < polygon.nHoek; ++k) doc.points.push_back({k, -k});
-    doc.figures.push_back(polygon);
+    for (std::int32_t k = 0; k < polygon.nHoek; ++k) Writable(doc).points.push_back({k, -k});
+    Writable(doc).figures.push_back(polygon);
 
     std::string whole;
     WriteSvg(doc, "/tmp/t.svg", whole);

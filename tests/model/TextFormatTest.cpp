@@ -81,13 +81,13 @@ TEST(TextFormat, WorkedExampleReadsBackAndCrLfLinesReadTheSame) {
     for (const std::string& text : {kWorkedExample, crlf}) {
         CPluvoDoc doc;
         doc.PathName = "/tmp/x.txt";
-        doc.TakeSnapshot();
+        TakeSnapshot(doc);
         ASSERT_TRUE(ReadText(doc, text).ok);
-        EXPECT_EQ(doc.figures, samples::OneLine().figures);
-        EXPECT_EQ(doc.texts, std::vector<std::string>{"Snelle tekst"});
-        ASSERT_EQ(doc.fonts.size(), 1u);
-        EXPECT_EQ(doc.fonts[0], CPluvoDoc::DefaultFont("Verdana"));
-        EXPECT_TRUE(doc.points.empty());
+        EXPECT_EQ(doc.drawing().figures, samples::OneLine().drawing().figures);
+        EXPECT_EQ(doc.drawing().texts, std::vector<std::string>{"Snelle tekst"});
+        ASSERT_EQ(doc.drawing().fonts.size(), 1u);
+        EXPECT_EQ(doc.drawing().fonts[0], CPluvoDoc::DefaultFont("Verdana"));
+        EXPECT_TRUE(doc.drawing().points.empty());
         EXPECT_FALSE(doc.CanUndo()) << "reading starts from the new-drawing reset";
         EXPECT_TRUE(doc.PathName.empty());
     }
@@ -117,10 +117,10 @@ TEST(TextFormat, FailureLeavesTheResetDrawingAndCountsEveryLine) {
     const TextReadResult r = Read(doc, text);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.line, 10);
-    EXPECT_EQ(doc.SizeRaster, 32) << "values read before the fault do not survive";
-    EXPECT_EQ(doc.texts, std::vector<std::string>{"Snelle tekst"});
-    EXPECT_EQ(doc.fonts.size(), 1u);
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_EQ(doc.drawing().SizeRaster, 32) << "values read before the fault do not survive";
+    EXPECT_EQ(doc.drawing().texts, std::vector<std::string>{"Snelle tekst"});
+    EXPECT_EQ(doc.drawing().fonts.size(), 1u);
+    EXPECT_TRUE(doc.drawing().figures.empty());
 }
 
 TEST(TextFormat, NumbersAreTruncatedAndWrappedTo32Bits) {
@@ -136,8 +136,8 @@ TEST(TextFormat, NumbersAreTruncatedAndWrappedTo32Bits) {
         CPluvoDoc doc;
         const std::string line = std::string("  1,") + c.value + ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
         ASSERT_TRUE(Read(doc, Figures(line)).ok) << c.value;
-        ASSERT_EQ(doc.figures.size(), 1u);
-        EXPECT_EQ(doc.figures[0].PolyPnt, c.expected) << c.value;
+        ASSERT_EQ(doc.drawing().figures.size(), 1u);
+        EXPECT_EQ(doc.drawing().figures[0].PolyPnt, c.expected) << c.value;
     }
     for (const char* notNumber : {"0x10", "inf", "nan", " ,", "1e"}) {
         CPluvoDoc doc;
@@ -150,25 +150,25 @@ TEST(TextFormat, DataLinesNeedTheirValuesButIgnoreWhatFollows) {
     CPluvoDoc doc;
     ASSERT_TRUE(Read(doc, Figures("  1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,99 extra")).ok)
         << "an 18th value is ignored";
-    EXPECT_EQ(doc.figures.size(), 1u);
+    EXPECT_EQ(doc.drawing().figures.size(), 1u);
     EXPECT_FALSE(Read(doc, Figures("  1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0")).ok) << "16 values";
 
     ASSERT_TRUE(Read(doc, File("Punten\n  5,,7\nXu\n* 9,;8\n")).ok);
-    EXPECT_EQ(doc.points, (std::vector<POINT>{{5, 0}, {9, 0}}))
+    EXPECT_EQ(doc.drawing().points, (std::vector<POINT>{{5, 0}, {9, 0}}))
         << "only the first comma is required, and the first character is never looked at";
 
     ASSERT_TRUE(Read(doc, File("Globale\n  10, 257, -255, 1, 2\n")).ok);
-    EXPECT_EQ(doc.MetCoord, 1);
-    EXPECT_EQ(doc.MetRaster, 1);
-    EXPECT_EQ(doc.SizeRaster, 10);
+    EXPECT_EQ(doc.drawing().MetCoord, 1);
+    EXPECT_EQ(doc.drawing().MetRaster, 1);
+    EXPECT_EQ(doc.drawing().SizeRaster, 10);
 }
 
 TEST(TextFormat, HeadersChooseSectionsByTheirSecondCharacter) {
     CPluvoDoc doc;
     const std::string fig = "  4,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n";
     ASSERT_TRUE(Read(doc, File("Figuren, 7\n" + fig + "xi\n" + fig + "Teksten\n  b\n")).ok);
-    EXPECT_EQ(doc.figures.size(), 2u) << "counts in headers are ignored, sections repeat";
-    EXPECT_EQ(doc.texts, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(doc.drawing().figures.size(), 2u) << "counts in headers are ignored, sections repeat";
+    EXPECT_EQ(doc.drawing().texts, (std::vector<std::string>{"a", "b"}));
 
     for (const std::string& body : {"\n" + fig, "Zz\n" + fig, "X\n" + fig}) {
         const TextReadResult r = Read(doc, File(body));
@@ -202,12 +202,12 @@ TEST(TextFormat, TextsAndFaceNamesKeepLeadingBlanks) {
                        "300, Face with blank   \n  0,0,0,0,0,0,0,0,0,0,0,0,0,"
                        "A face name that is far too long for the record\n"))
             .ok);
-    EXPECT_EQ(doc.texts, (std::vector<std::string>{"a", "   three blanks", ""}));
-    ASSERT_EQ(doc.fonts.size(), 3u);
-    EXPECT_EQ(doc.fonts[1].FaceName(), " Face with blank");
-    EXPECT_EQ(doc.fonts[1].lfPitchAndFamily, 300 & 0xFF);
-    EXPECT_EQ(doc.fonts[1].lfOrientation, 4);
-    EXPECT_EQ(doc.fonts[2].FaceName(), "A face name that is far too lon") << "cut to 31 bytes";
+    EXPECT_EQ(doc.drawing().texts, (std::vector<std::string>{"a", "   three blanks", ""}));
+    ASSERT_EQ(doc.drawing().fonts.size(), 3u);
+    EXPECT_EQ(doc.drawing().fonts[1].FaceName(), " Face with blank");
+    EXPECT_EQ(doc.drawing().fonts[1].lfPitchAndFamily, 300 & 0xFF);
+    EXPECT_EQ(doc.drawing().fonts[1].lfOrientation, 4);
+    EXPECT_EQ(doc.drawing().fonts[2].FaceName(), "A face name that is far too lon") << "cut to 31 bytes";
     EXPECT_FALSE(Read(doc, File("Fonts\n  1,2,3,4,5,6,7,8,9,10,11,12,13\n")).ok)
         << "comma before the face name";
 }
@@ -216,17 +216,17 @@ TEST(TextFormat, LinesAreReadWholeWhateverTheirLength) {
     CPluvoDoc doc;
     const std::string longer = std::string(600, 'y') + "z  tail";
     ASSERT_TRUE(Read(doc, File("Teksten\n  " + longer + "\n  next\n")).ok);
-    EXPECT_EQ(doc.texts, (std::vector<std::string>{"a", longer, "next"}));
+    EXPECT_EQ(doc.drawing().texts, (std::vector<std::string>{"a", longer, "next"}));
 
     // A carriage return of a CRLF line end does not count as a character.
     ASSERT_TRUE(Read(doc, File("Teksten\r\n  " + std::string(496, 'w') + "\r\n  next\r\n")).ok);
-    EXPECT_EQ(doc.texts.back(), "next");
+    EXPECT_EQ(doc.drawing().texts.back(), "next");
 }
 
 TEST(TextFormat, WideValuesTakeTheRoomTheyNeedAndBytesAreUnsigned) {
     CPluvoDoc doc;
-    doc.KleurAchtergrond = 0xFFFFFFFF;
-    doc.MetCoord = 255;
+    Writable(doc).KleurAchtergrond = 0xFFFFFFFF;
+    Writable(doc).MetCoord = 255;
     Figuur f;
     f.FiguurType = 10;
     f.PolyPnt = INT32_MIN;
@@ -235,14 +235,14 @@ TEST(TextFormat, WideValuesTakeTheRoomTheyNeedAndBytesAreUnsigned) {
     f.p2 = {INT32_MAX, 5};
     f.TekstIndex = 1234;
     f.Reserve = -99999;
-    doc.figures = {f};
+    Writable(doc).figures = {f};
     LogFont font = CPluvoDoc::DefaultFont(std::string(31, 'F'));
     font.lfHeight = -1234567;
     font.lfCharSet = 255;
     font.lfQuality = 128;
     LogFont unterminated = font;
     std::memset(unterminated.lfFaceName, 'G', kFaceSize);
-    doc.fonts = {font, unterminated};
+    Writable(doc).fonts = {font, unterminated};
 
     const std::string text = Written(doc);
     EXPECT_NE(text.find("\n  32, 255, 1, -1, 16777110\n"), std::string::npos)
@@ -268,8 +268,8 @@ TEST(TextFormat, RepeatedSectionsOverwriteAndTheCurrentFigureCountsForTheIndexCh
                        "Thans\n  4,0,0,0,0,0,0,0,0,0,0,0,0,0,0,6,0\n";
     body.replace(body.find("%T"), 2, "0");
     ASSERT_TRUE(Read(doc, File(body)).ok);
-    EXPECT_EQ(doc.SizeRaster, 12) << "the second settings section wins";
-    EXPECT_EQ(doc.KleurRaster, 3u);
+    EXPECT_EQ(doc.drawing().SizeRaster, 12) << "the second settings section wins";
+    EXPECT_EQ(doc.drawing().KleurRaster, 3u);
     EXPECT_EQ(doc.current.FiguurType, 4) << "the second current figure wins";
     EXPECT_EQ(doc.current.nHoek, 6);
 
@@ -282,21 +282,21 @@ TEST(TextFormat, RepeatedSectionsOverwriteAndTheCurrentFigureCountsForTheIndexCh
 
 TEST(TextFormat, ReadingLeavesWhatTheFormatDoesNotCarryAtTheResetValues) {
     CPluvoDoc original = samples::EveryKind();
-    original.texts.push_back("trailing blanks   ");
+    Writable(original).texts.push_back("trailing blanks   ");
     CPluvoDoc doc = original;
-    doc.FileReserved = 7;
+    Writable(doc).FileReserved = 7;
     doc.PrintFactor = 10;
     doc.ResizeX = 50;
     doc.TextPath = "/tmp/kept.txt";
-    doc.selection = {1};
+    WritableSelection(doc) = {1};
     ASSERT_TRUE(ReadText(doc, Written(original)).ok);
-    EXPECT_EQ(doc.FileReserved, 0);
+    EXPECT_EQ(doc.drawing().FileReserved, 0);
     EXPECT_EQ(doc.PrintFactor, 5);
     EXPECT_EQ(doc.ResizeX, 100);
-    EXPECT_TRUE(doc.selection.empty());
+    EXPECT_TRUE(doc.Selection().empty());
     EXPECT_EQ(doc.TextPath, "/tmp/kept.txt") << "the remembered file names stay";
-    EXPECT_EQ(doc.texts.back(), "trailing blanks");
-    EXPECT_EQ(doc.figures, original.figures);
+    EXPECT_EQ(doc.drawing().texts.back(), "trailing blanks");
+    EXPECT_EQ(doc.drawing().figures, original.drawing().figures);
     EXPECT_EQ(doc.current, original.current);
-    EXPECT_EQ(doc.points, original.points);
+    EXPECT_EQ(doc.drawing().points, original.drawing().points);
 }

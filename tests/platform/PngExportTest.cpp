@@ -1,3 +1,4 @@
+#include "../model/TestAccess.h"
 #include "platform/PngExport.h"
 #include "model/CPluvoDoc.h"
 #include "model/FileIo.h"
@@ -100,7 +101,7 @@ TEST(PngExport, ExportReplacesTheTargetWithTheCanvasPixels) {
     const std::string target = dir.filePath("tekening.png").toStdString();
     { std::ofstream(target) << "oud"; }
     CPluvoDoc doc;
-    doc.MetCoord = 1;
+    Writable(doc).MetCoord = 1;
     Figuur f;
     f.FiguurType = Ellips;
     f.MetRand = 1;
@@ -109,8 +110,8 @@ TEST(PngExport, ExportReplacesTheTargetWithTheCanvasPixels) {
     f.KleurVul = 0x3070F0;
     f.p1 = {20, 20};
     f.p2 = {150, 90};
-    doc.figures.push_back(f);
-    doc.selection = {0};
+    Writable(doc).figures.push_back(f);
+    WritableSelection(doc) = {0};
     std::string error;
     ASSERT_TRUE(ExportCanvasPng(doc, 201, 120, target, error)) << error;
     const QImage written(QString::fromStdString(target));

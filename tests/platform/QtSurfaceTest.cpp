@@ -1,3 +1,4 @@
+#include "../model/TestAccess.h"
 #include "platform/QtSurface.h"
 #include "render/RandomDrawing.h"
 #include "model/CPluvoDoc.h"
@@ -58,8 +59,8 @@ Figuur Figure(std::int32_t type, POINT p1, POINT p2) {
 TEST(QtSurface, GridHasDoubledLinesAt159And160) {
     CPluvoDoc doc;
     const QImage image = PaintCanvas(doc, 400, 200, SelectionMarks::Show);
-    const QRgb grid = QtSurface::ToRgb(doc.KleurRaster);
-    const QRgb back = QtSurface::ToRgb(doc.KleurAchtergrond);
+    const QRgb grid = QtSurface::ToRgb(doc.drawing().KleurRaster);
+    const QRgb back = QtSurface::ToRgb(doc.drawing().KleurAchtergrond);
     EXPECT_EQ(image.pixel(159, 5), grid);
     EXPECT_EQ(image.pixel(160, 5), grid);
     EXPECT_EQ(image.pixel(158, 5), back);
@@ -72,7 +73,7 @@ TEST(QtSurface, GridHasDoubledLinesAt159And160) {
 
 TEST(QtSurface, DrawingARubberBandTwiceRestoresTheImageExactly) {
     CPluvoDoc doc;
-    doc.MetCoord = 1;
+    Writable(doc).MetCoord = 1;
     Figuur wide = Figure(Lijn, {30, 30}, {120, 70});
     wide.LijnDikte = 5;
     Figuur filled = Figure(Veelhoek, {90, 90}, {120, 100});
@@ -81,8 +82,8 @@ TEST(QtSurface, DrawingARubberBandTwiceRestoresTheImageExactly) {
     Figuur arc = Figure(Boogkwart, {60, 60}, {100, 20});
     Figuur dotted = Figure(Rechthoek, {10, 100}, {70, 140});
     dotted.Stippel = 1;
-    doc.figures = {wide, filled, arc, dotted};
-    doc.selection = {0, 1, 2, 3};
+    Writable(doc).figures = {wide, filled, arc, dotted};
+    WritableSelection(doc) = {0, 1, 2, 3};
     QImage image = PaintCanvas(doc, 300, 200, SelectionMarks::Show);
     const QImage before = image;
     QtSurface surface(image);
@@ -92,7 +93,7 @@ TEST(QtSurface, DrawingARubberBandTwiceRestoresTheImageExactly) {
         doc.current.KleurRand = 0x3366CC;
         doc.current.nHoek = 6;
         doc.current.p1 = {40, 50};
-        const LineEndIndex ends(doc.figures, doc.SnapDistance);
+        const LineEndIndex ends(doc.drawing().figures, doc.SnapDistance);
         // As the gesture moves it: each band is drawn, then drawn again to
         // take it off before the next.
         bool shown = false;
@@ -109,33 +110,33 @@ TEST(QtSurface, DrawingARubberBandTwiceRestoresTheImageExactly) {
 
 TEST(QtSurface, TextIsPlacedAtItsTopLeftAndTurnedByItsEscapement) {
     CPluvoDoc doc;
-    doc.texts = {"Pluvo \x80"};
+    Writable(doc).texts = {"Pluvo \x80"};
     Figuur text = Figure(Tekst, {20, 60}, {20, 60});
     text.TekstIndex = 0;
     text.FontIndex = 0;
     text.RsterPnt = 0;
     QImage image = Blank(120, 120);
     QtSurface surface(image);
-    surface.SelectFont(doc.fonts[0]);
-    const SIZE size = surface.GetTextExtentPoint32(doc.texts[0]);
+    surface.SelectFont(doc.drawing().fonts[0]);
+    const SIZE size = surface.GetTextExtentPoint32(doc.drawing().texts[0]);
     EXPECT_GT(size.cx, 30);
     EXPECT_GE(size.cy, 16) << "a -16 font is 16 pixels of character height";
     doc.current = text;
-    SchilderFiguur(surface, doc, doc.current, LineEndIndex(doc.figures, doc.SnapDistance));
+    SchilderFiguur(surface, doc, doc.current, LineEndIndex(doc.drawing().figures, doc.SnapDistance));
     Coverage c = Covered(image);
     EXPECT_GE(c.left, 20);
     EXPECT_GE(c.top, 60);
     EXPECT_LE(c.right, 20 + size.cx);
     EXPECT_LE(c.bottom, 60 + size.cy);
 
-    LogFont turned = doc.fonts[0];
+    LogFont turned = doc.drawing().fonts[0];
     turned.lfEscapement = turned.lfOrientation = 900;
-    doc.fonts.push_back(turned);
+    Writable(doc).fonts.push_back(turned);
     text.FontIndex = 1;
     QImage up = Blank(120, 120);
     QtSurface upSurface(up);
     doc.current = text;
-    SchilderFiguur(upSurface, doc, doc.current, LineEndIndex(doc.figures, doc.SnapDistance));
+    SchilderFiguur(upSurface, doc, doc.current, LineEndIndex(doc.drawing().figures, doc.SnapDistance));
     c = Covered(up);
     EXPECT_GE(c.left, 20);
     EXPECT_LE(c.right, 20 + size.cy);
@@ -311,9 +312,9 @@ public:
 TEST(QtSurface, PaintSplitBetweenThreadsEqualsOneThread) {
     for (std::uint32_t seed = 1; seed <= 3; ++seed) {
         CPluvoDoc doc = samples::RandomDrawing(seed, 1200, 220, 160, seed == 2 ? 0 : 300);
-        doc.MetCoord = 1;
-        doc.SizeRaster = 10;
-        for (std::uint32_t k = 0; k < doc.figures.size(); k += 2) doc.selection.push_back(k);
+        Writable(doc).MetCoord = 1;
+        Writable(doc).SizeRaster = 10;
+        for (std::uint32_t k = 0; k < Writable(doc).figures.size(); k += 2) WritableSelection(doc).push_back(k);
         QImage split = Blank(220, 160), one = Blank(220, 160);
         {
             QtSurface a(split);

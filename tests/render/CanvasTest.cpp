@@ -1,5 +1,6 @@
 // Painting the canvas: grid, labels, figures, selection marks, polygon
 // marks and the printed page.
+#include "../model/TestAccess.h"
 #include "RandomDrawing.h"
 #include "RecordingSurface.h"
 
@@ -38,7 +39,7 @@ TEST(Canvas, GridDoublesEveryFifthLineAndLabelsStepNearestTo100) {
     for (auto [g, second] : {std::pair{32, "TextOut(96,0,96)"}, std::pair{10, "TextOut(100,0,100)"},
                              std::pair{200, "TextOut(200,0,200)"}}) {
         RecordingSurface t;
-        doc.SizeRaster = g;
+        Writable(doc).SizeRaster = g;
         SchilderCoordinaten(t, doc, 300, 300);
         const auto labels = t.Calls("TextOut");
         ASSERT_GE(labels.size(), 2u);
@@ -49,9 +50,9 @@ TEST(Canvas, GridDoublesEveryFifthLineAndLabelsStepNearestTo100) {
 
 TEST(Canvas, PaintingEndsForAnyGridSize) {
     CPluvoDoc doc;
-    doc.MetCoord = 1;
+    Writable(doc).MetCoord = 1;
     for (std::int32_t g : {0, -5, 201, 100000, 2147483647}) {
-        doc.SizeRaster = g;
+        Writable(doc).SizeRaster = g;
         RecordingSurface s;
         OnDraw(s, doc, {640, 480});
         EXPECT_LT(s.calls.size(), 2000u) << "grid " << g;
@@ -60,19 +61,19 @@ TEST(Canvas, PaintingEndsForAnyGridSize) {
 
 TEST(Canvas, PrintingEnlargesForOnePaintAndGivesEverythingBack) {
     CPluvoDoc doc;
-    doc.MetCoord = 1;
+    Writable(doc).MetCoord = 1;
     Figuur line;
     line.FiguurType = Lijn;
     line.LijnDikte = 2;
     line.RsterPnt = 1;
     line.p1 = {10, 20};
     line.p2 = {30, 40};
-    doc.figures.push_back(line);
+    Writable(doc).figures.push_back(line);
     Figuur far = line;
     far.p1 = {1000000000, 5};
-    doc.figures.push_back(far);
-    doc.points = {{7, 8}};
-    doc.selection = {0};
+    Writable(doc).figures.push_back(far);
+    Writable(doc).points = {{7, 8}};
+    WritableSelection(doc) = {0};
     const CPluvoDoc before = doc;
 
     RecordingSurface s;
@@ -88,22 +89,22 @@ TEST(Canvas, PrintingEnlargesForOnePaintAndGivesEverythingBack) {
     const auto marks = s.Calls("Ellipse");
     ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[0], "Ellipse(35,85,66,116)") << "radius 15 around the enlarged p1";
-    EXPECT_EQ(doc.figures, before.figures) << "even a coordinate whose product overflows";
-    EXPECT_EQ(doc.points, before.points);
-    EXPECT_EQ(doc.fonts, before.fonts);
-    EXPECT_EQ(doc.SizeRaster, before.SizeRaster);
+    EXPECT_EQ(doc.drawing().figures, before.drawing().figures) << "even a coordinate whose product overflows";
+    EXPECT_EQ(doc.drawing().points, before.drawing().points);
+    EXPECT_EQ(doc.drawing().fonts, before.drawing().fonts);
+    EXPECT_EQ(doc.drawing().SizeRaster, before.drawing().SizeRaster);
     EXPECT_EQ(doc.current, before.current);
 }
 
 TEST(Canvas, PolygonMarksComeLastAndAreEnlargedOnPaper) {
     CPluvoDoc doc;
-    doc.MetRaster = 0;
+    Writable(doc).MetRaster = 0;
     doc.PrintFactor = 2;
     Figuur fill;
     fill.FiguurType = Opvullen;
     fill.p1 = {3, 4};
     fill.RsterPnt = 1;
-    doc.figures.push_back(fill);
+    Writable(doc).figures.push_back(fill);
     const std::vector<POINT> entered = {{10, 10}, {20, 10}, {20, 20}};
     CanvasView view{100, 50};
     view.polygonMarks = entered;
@@ -178,7 +179,7 @@ TEST(Canvas, CoordinateLabelsUseLightTahomaAndLeaveTransparentMode) {
     EXPECT_EQ(paper.Calls("TextOut")[1], "TextOut(992,0,992)") << "31 cells of 32 near 1000";
     EXPECT_EQ(paper.selectedFonts[0].lfHeight, -100);
     doc.PrintFactor = 5;
-    doc.SizeRaster = 7;
+    Writable(doc).SizeRaster = 7;
     RecordingSurface odd;
     SchilderCoordinaten(odd, doc, 200, 1);
     EXPECT_EQ(odd.Calls("TextOut")[1], "TextOut(98,0,98)") << "(3 + 100) / 7 = 14 cells";
@@ -192,8 +193,8 @@ TEST(Canvas, SelectionMarksSkipStaleIndicesAndLeaveTheHollowBrush) {
     Figuur b;
     b.p1 = {-5, 0};
     b.p2 = {7, 8};
-    doc.figures = {a, b};
-    doc.selection = {7, 1, 0};
+    Writable(doc).figures = {a, b};
+    WritableSelection(doc) = {7, 1, 0};
     RecordingSurface s;
     SchilderSelectie(s, doc);
     EXPECT_EQ(s.calls, (std::vector<std::string>{"SelectPen(solid,1,000000)", "SelectBrush(hollow)",
@@ -205,7 +206,7 @@ TEST(Canvas, SelectionMarksSkipStaleIndicesAndLeaveTheHollowBrush) {
 
 TEST(Canvas, PaintPullsOnlyTheDrawingCopyAndRestoresTheCurrentFigure) {
     CPluvoDoc doc;
-    doc.MetRaster = 0;
+    Writable(doc).MetRaster = 0;
     Figuur line;
     line.FiguurType = Lijn;
     line.LijnDikte = 2;
@@ -217,7 +218,7 @@ TEST(Canvas, PaintPullsOnlyTheDrawingCopyAndRestoresTheCurrentFigure) {
     rect.LijnDikte = 1;
     rect.p1 = {52, 2};
     rect.p2 = {80, 30};
-    doc.figures = {line, rect};
+    Writable(doc).figures = {line, rect};
     doc.current.FiguurType = Veelhoek;
     doc.current.p1 = {1, 2};
     const CPluvoDoc before = doc;
@@ -231,7 +232,7 @@ TEST(Canvas, PaintPullsOnlyTheDrawingCopyAndRestoresTheCurrentFigure) {
                   "Rectangle(50,0,81,31)", "SelectPen(solid,1,000000)", "SelectPen(solid,1,000000)",
                   "SelectBrush(hollow)", "SelectPen(solid,1,000000)"}))
         << "background, figures (the rectangle pulled onto the line end), empty marks";
-    EXPECT_EQ(doc.figures, before.figures) << "pulling while painting changes no stored figure";
+    EXPECT_EQ(doc.drawing().figures, before.drawing().figures) << "pulling while painting changes no stored figure";
     EXPECT_EQ(doc.current, before.current);
 }
 
@@ -254,9 +255,9 @@ TEST(Canvas, PaintSplitBetweenThreadsEqualsOneThread) {
     constexpr std::int32_t w = 203, h = 151;
     for (std::uint32_t seed = 1; seed <= 8; ++seed) {
         CPluvoDoc doc = samples::RandomDrawing(seed, 1400, w, h, seed % 2 == 0 ? 0 : 350);
-        doc.MetRaster = static_cast<std::int32_t>(seed % 3 != 0);
-        for (std::uint32_t k = 0; k < doc.figures.size() + 2; k += 1 + seed % 2)
-            doc.selection.push_back(k);
+        Writable(doc).MetRaster = static_cast<std::int32_t>(seed % 3 != 0);
+        for (std::uint32_t k = 0; k < doc.drawing().figures.size() + 2; k += 1 + seed % 2)
+            WritableSelection(doc).push_back(k);
         std::vector<Pixel> split(std::size_t{w} * h, 0), one(split.size(), 0);
         RasterSurface a(split.data(), w, h, w);
         OneThreadSurface b(one.data(), w, h, w);

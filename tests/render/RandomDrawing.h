@@ -4,6 +4,7 @@
 // together so that figures snap, and some figures far outside the canvas.
 #pragma once
 
+#include "../model/TestAccess.h"
 #include "model/CPluvoDoc.h"
 
 #include <cstdint>
@@ -34,11 +35,11 @@ inline CPluvoDoc RandomDrawing(std::uint32_t seed, int count, std::int32_t width
                                std::int32_t height, int fillEvery) {
     Random r(seed);
     CPluvoDoc doc;
-    doc.texts = {"Pluvo", "Caf\xE9 \x80"};
-    doc.fonts.push_back(CPluvoDoc::DefaultFont("Arial"));
+    Writable(doc).texts = {"Pluvo", "Caf\xE9 \x80"};
+    Writable(doc).fonts.push_back(CPluvoDoc::DefaultFont("Arial"));
     LogFont turned = CPluvoDoc::DefaultFont("Arial");
     turned.lfEscapement = turned.lfOrientation = 900;
-    doc.fonts.push_back(turned);
+    Writable(doc).fonts.push_back(turned);
     const auto point = [&] {
         // Mostly on the canvas, on a coarse lattice so that ends meet; now
         // and then well outside it.
@@ -66,17 +67,17 @@ inline CPluvoDoc RandomDrawing(std::uint32_t seed, int count, std::int32_t width
             f.p1 = {r.Range(0, width - 1), r.Range(0, height - 1)};
         }
         if (f.FiguurType == Polygoon) {
-            f.PolyPnt = static_cast<std::int32_t>(doc.points.size());
+            f.PolyPnt = static_cast<std::int32_t>(doc.drawing().points.size());
             f.nHoek = r.Range(3, 7);
             for (std::int32_t k = 0; k < f.nHoek; ++k)
-                doc.points.push_back({f.p1.x + r.Range(-50, 50), f.p1.y + r.Range(-40, 40)});
-            f.p1 = doc.points[static_cast<std::size_t>(f.PolyPnt)];
+                Writable(doc).points.push_back({f.p1.x + r.Range(-50, 50), f.p1.y + r.Range(-40, 40)});
+            f.p1 = doc.drawing().points[static_cast<std::size_t>(f.PolyPnt)];
         }
         if (f.FiguurType == Tekst) {
             f.TekstIndex = r.Range(0, 1);
             f.FontIndex = r.Range(0, 1);
         }
-        doc.figures.push_back(f);
+        Writable(doc).figures.push_back(f);
     }
     return doc;
 }

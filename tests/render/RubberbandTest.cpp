@@ -1,3 +1,4 @@
+#include "../model/TestAccess.h"
 #include "RandomDrawing.h"
 #include "RecordingSurface.h"
 
@@ -39,7 +40,7 @@ CPluvoDoc BandDoc(std::int32_t tool) {
 
 // Draws the band of the current figure once, as the gesture does.
 void Band(Surface& s, const CPluvoDoc& doc, ShiftHeld shift = ShiftHeld::No) {
-    Rubberband(s, doc, doc.current, shift, LineEndIndex(doc.figures, doc.SnapDistance));
+    Rubberband(s, doc, doc.current, shift, LineEndIndex(doc.drawing().figures, doc.SnapDistance));
 }
 
 // The band drawn at p, for the given tool.
@@ -88,14 +89,14 @@ TEST(Rubberband, TextBandIsTheMeasuredBoxTurnedByTheFontAndCentredOnTheGrid) {
     };
     for (const auto& [o, rect] : byOrientation) {
         CPluvoDoc doc = BandDoc(Tekst);
-        doc.fonts[0].lfOrientation = o;
-        doc.fonts[0].lfEscapement = o;
+        Writable(doc).fonts[0].lfOrientation = o;
+        Writable(doc).fonts[0].lfEscapement = o;
         EXPECT_EQ(BandAt(doc, {100, 100}), Calls{rect}) << "orientation " << o;
     }
 
     CPluvoDoc grid = BandDoc(Tekst);
     grid.current.RsterPnt = 1;
-    grid.SizeRaster = 32;
+    Writable(grid).SizeRaster = 32;
     grid.current.p2 = {96, 64};
     RecordingSurface s;
     const LogFont callerFont = s.CurrentFont();
@@ -203,12 +204,12 @@ TEST(Rubberband, CopyPreviewDrawsTheSelectionAtThePointerAndGivesTheCurrentFigur
     Figuur fill;
     fill.FiguurType = Opvullen;
     fill.p1 = {15, 15};
-    doc.figures = {box, line, text, fill};
-    doc.selection = {1, 7, 2, 0, 3};
+    Writable(doc).figures = {box, line, text, fill};
+    WritableSelection(doc) = {1, 7, 2, 0, 3};
     doc.current.p2 = {130, 140};
     doc.current.Reserve = 9;
     const Figuur kept = doc.current;
-    const std::vector<Figuur> figures = doc.figures;
+    const std::vector<Figuur> figures = doc.drawing().figures;
 
     RecordingSurface s;
     Band(s, doc, ShiftHeld::Yes);
@@ -220,14 +221,14 @@ TEST(Rubberband, CopyPreviewDrawsTheSelectionAtThePointerAndGivesTheCurrentFigur
     EXPECT_TRUE(s.Calls("TextOut").empty());
     EXPECT_TRUE(s.Calls("FloodFill").empty());
     EXPECT_EQ(doc.current, kept) << "the borrowed current figure is given back, Shift or not";
-    EXPECT_EQ(doc.figures, figures) << "nothing is stored";
+    EXPECT_EQ(doc.drawing().figures, figures) << "nothing is stored";
     EXPECT_EQ(s.GetROP2(), Rop2::CopyPen);
     EXPECT_EQ(s.CurrentBrush(), Brush::Solid(0xFFFFFF)) << "a copy's hollow brush does not stay";
 
     for (const std::vector<std::uint32_t>& selection :
          {std::vector<std::uint32_t>{}, std::vector<std::uint32_t>{4, 0},
           std::vector<std::uint32_t>{std::numeric_limits<std::uint32_t>::max()}}) {
-        doc.selection = selection;
+        WritableSelection(doc) = selection;
         RecordingSurface none;
         Band(none, doc);
         EXPECT_EQ(Shapes(none), Calls{}) << "no preview when the first entry is no figure";
@@ -248,8 +249,8 @@ TEST(Rubberband, CopyPreviewPullsCopiesOntoTheLineEndsOfTheDrawingAsItIsNow) {
     box.RsterPnt = 0;
     box.p1 = {10, 10};
     box.p2 = {20, 20};
-    doc.figures = {line, box};
-    doc.selection = {1};
+    Writable(doc).figures = {line, box};
+    WritableSelection(doc) = {1};
 
     doc.current.p2 = {197, 3};
     RecordingSurface s;
@@ -267,9 +268,9 @@ TEST(Rubberband, CopyPreviewThroughItsMaskEqualsDrawingEachCopy) {
     for (std::uint32_t seed = 1; seed <= 6; ++seed) {
         CPluvoDoc doc = samples::RandomDrawing(seed, 500, w, h, 40);
         doc.SnapDistance = 3 + static_cast<std::int32_t>(seed);
-        for (std::uint32_t k = seed % 3; k < doc.figures.size() + 3; k += 1 + seed % 3)
-            doc.selection.push_back(k);
-        const LineEndIndex ends(doc.figures, doc.SnapDistance);
+        for (std::uint32_t k = seed % 3; k < doc.drawing().figures.size() + 3; k += 1 + seed % 3)
+            WritableSelection(doc).push_back(k);
+        const LineEndIndex ends(doc.drawing().figures, doc.SnapDistance);
         std::vector<Pixel> masked(std::size_t{w} * h, 0), drawn(masked.size(), 0);
         RasterSurface a(masked.data(), w, h, w), b(drawn.data(), w, h, w);
         OnDraw(a, doc, {w, h});
@@ -283,7 +284,7 @@ TEST(Rubberband, CopyPreviewThroughItsMaskEqualsDrawingEachCopy) {
         Figuur band;
         band.FiguurType = Kopieer;
         for (int move = 0; move < 12; ++move) {
-            if (move == 8) doc.selection.pop_back(); // a new mask
+            if (move == 8) WritableSelection(doc).pop_back(); // a new mask
             band.p2 = move == 0 ? POINT{0, 0}
                       : move == 1 ? POINT{w, h}
                       : move == 2 ? POINT{w + 5, 3} // off the canvas: drawn one by one

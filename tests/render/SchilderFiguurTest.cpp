@@ -1,3 +1,4 @@
+#include "../model/TestAccess.h"
 #include "RecordingSurface.h"
 
 #include "interaction/Placing.h"
@@ -11,7 +12,7 @@
 namespace {
 
 // The line ends of the drawing as it is now, as painting and placing use them.
-LineEndIndex Ends(const CPluvoDoc& doc) { return LineEndIndex(doc.figures, doc.SnapDistance); }
+LineEndIndex Ends(const CPluvoDoc& doc) { return LineEndIndex(doc.drawing().figures, doc.SnapDistance); }
 
 Figuur MakeFigure(std::int32_t type, POINT p1, POINT p2) {
     Figuur f;
@@ -74,18 +75,18 @@ TEST(SchilderFiguur, EdgeAdjustmentMakesTheShapeIncludeBothPoints) {
 TEST(SchilderFiguur, FlatQuarterArcAndTextWithoutIndexAreNeitherDrawnNorStored) {
     CPluvoDoc doc;
     const auto calls = Draw(doc, MakeFigure(Boogkwart, {100, 100}, {101, 50}), Append::Yes);
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     for (const std::string& c : calls) EXPECT_NE(c.rfind("Arc", 0), 0u) << c;
     Figuur noText = MakeFigure(Tekst, {0, 0}, {0, 0});
     noText.TekstIndex = -1;
     Draw(doc, noText, Append::Yes);
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     Figuur badPolygon = MakeFigure(Polygoon, {0, 0}, {0, 0});
     badPolygon.PolyPnt = 0;
     badPolygon.nHoek = 4;
     EXPECT_EQ(Shape(doc, badPolygon), "") << "a point range past the list draws nothing";
     Draw(doc, badPolygon, Append::Yes);
-    EXPECT_EQ(doc.figures.size(), 1u) << "but it is still stored";
+    EXPECT_EQ(doc.drawing().figures.size(), 1u) << "but it is still stored";
     Figuur badFont = MakeFigure(Tekst, {0, 0}, {0, 0});
     badFont.FontIndex = 7;
     EXPECT_EQ(Draw(doc, badFont).size(), 3u) << "pen and brush only";
@@ -101,7 +102,7 @@ TEST(SchilderFiguur, RegularPolygonCornersAndFreePolygonOffset) {
     hex.nHoek = 3;
     hex.p2 = {100, 160};
     EXPECT_EQ(Shape(doc, hex).substr(0, 16), "Polygon(100,160 ");
-    doc.points = {{0, 0}, {10, 0}, {10, 10}};
+    Writable(doc).points = {{0, 0}, {10, 0}, {10, 10}};
     Figuur poly = MakeFigure(Polygoon, {100, 200}, {110, 200});
     poly.nHoek = 3;
     EXPECT_EQ(Shape(doc, poly), "Polygon(100,200 110,200 110,210)");
@@ -109,26 +110,26 @@ TEST(SchilderFiguur, RegularPolygonCornersAndFreePolygonOffset) {
 
 TEST(SchilderFiguur, PullsOntoTheFirstLineEndWithinFourPixels) {
     CPluvoDoc doc;
-    doc.figures.push_back(MakeFigure(Rechthoek, {50, 50}, {80, 80}));
-    doc.figures.push_back(MakeFigure(Lijn, {0, 0}, {52, 52}));
-    doc.figures.push_back(MakeFigure(Lijn, {49, 49}, {200, 200}));
+    Writable(doc).figures.push_back(MakeFigure(Rechthoek, {50, 50}, {80, 80}));
+    Writable(doc).figures.push_back(MakeFigure(Lijn, {0, 0}, {52, 52}));
+    Writable(doc).figures.push_back(MakeFigure(Lijn, {49, 49}, {200, 200}));
     Figuur rect = MakeFigure(Rechthoek, {50, 50}, {104, 104});
     rect.RsterPnt = 0;
     Draw(doc, rect, Append::Yes);
-    EXPECT_EQ(doc.figures.back().p1, (POINT{52, 52})) << "the earlier line wins";
-    EXPECT_EQ(doc.figures.back().p2, (POINT{104, 104})) << "5 pixels away is not pulled";
+    EXPECT_EQ(doc.drawing().figures.back().p1, (POINT{52, 52})) << "the earlier line wins";
+    EXPECT_EQ(doc.drawing().figures.back().p2, (POINT{104, 104})) << "5 pixels away is not pulled";
     rect.RsterPnt = 1;
     Draw(doc, rect, Append::Yes);
-    EXPECT_EQ(doc.figures.back().p1, (POINT{50, 50})) << "grid snapping switches pulling off";
+    EXPECT_EQ(doc.drawing().figures.back().p1, (POINT{50, 50})) << "grid snapping switches pulling off";
 }
 
 TEST(SchilderFiguur, TextOnTheGridAndTheStateItLeavesBehind) {
     CPluvoDoc doc;
-    doc.texts = {std::string(5, 'x')}; // 25 pixels wide on the recording surface
+    Writable(doc).texts = {std::string(5, 'x')}; // 25 pixels wide on the recording surface
     Figuur text = MakeFigure(Tekst, {47, 38}, {47, 38});
     text.TekstIndex = 0;
     text.KleurRand = 0x0000FF;
-    doc.SizeRaster = 10;
+    Writable(doc).SizeRaster = 10;
     RecordingSurface s;
     doc.current = text;
     SchilderFiguur(s, doc, doc.current, Ends(doc));
@@ -156,8 +157,8 @@ TEST(SchilderFiguur, HugeCornerCountFromAFileDoesNotExhaustMemory) {
     many.nHoek = 2147483647;
     EXPECT_EQ(Shape(doc, many), "") << "billions of corners are not drawn";
     Draw(doc, many, Append::Yes);
-    ASSERT_EQ(doc.figures.size(), 1u) << "but the figure is kept";
-    EXPECT_EQ(doc.figures[0].nHoek, 2147483647);
+    ASSERT_EQ(doc.drawing().figures.size(), 1u) << "but the figure is kept";
+    EXPECT_EQ(doc.drawing().figures[0].nHoek, 2147483647);
     many.nHoek = kMaxSvgCorners;
     EXPECT_EQ(Shape(doc, many).substr(0, 16), "Polygon(100,150 ") << "the largest count drawn";
     many.nHoek = 0;
@@ -216,21 +217,21 @@ TEST(SchilderFiguur, PenBrushAndCallOrderOfEachStep) {
         << "a drag of 2 is 3 after the edge adjustment";
     arc.p2 = {101, 102};
     Draw(doc, arc, Append::Yes);
-    EXPECT_TRUE(doc.figures.empty()) << "a radius of 2 after the adjustment is not stored";
+    EXPECT_TRUE(doc.drawing().figures.empty()) << "a radius of 2 after the adjustment is not stored";
 }
 
 TEST(SchilderFiguur, LineEndPullingSkipsNegativeEndsAndMovesBothPoints) {
     CPluvoDoc doc;
-    doc.figures.push_back(MakeFigure(Lijn, {-2, 3}, {300, 300}));
-    doc.figures.push_back(MakeFigure(Lijn, {2, 1}, {200, 200}));
+    Writable(doc).figures.push_back(MakeFigure(Lijn, {-2, 3}, {300, 300}));
+    Writable(doc).figures.push_back(MakeFigure(Lijn, {2, 1}, {200, 200}));
     Figuur ellipse = MakeFigure(Ellips, {0, 2}, {303, 297});
     ellipse.RsterPnt = 0;
     Draw(doc, ellipse, Append::Yes);
-    EXPECT_EQ(doc.figures.back().p1, (POINT{0, 2}))
+    EXPECT_EQ(doc.drawing().figures.back().p1, (POINT{0, 2}))
         << "the first end found lies at a negative x and counts as none, hiding the second line";
-    EXPECT_EQ(doc.figures.back().p2, (POINT{300, 300})) << "p2 is pulled too";
+    EXPECT_EQ(doc.drawing().figures.back().p2, (POINT{300, 300})) << "p2 is pulled too";
 
-    doc.texts = {"ab"};
+    Writable(doc).texts = {"ab"};
     Figuur text = MakeFigure(Tekst, {198, 203}, {198, 203});
     text.RsterPnt = 0;
     text.TekstIndex = 0;
@@ -243,8 +244,8 @@ TEST(SchilderFiguur, LineEndPullingSkipsNegativeEndsAndMovesBothPoints) {
 
 TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
     CPluvoDoc doc;
-    doc.SizeRaster = 10;
-    doc.texts = {std::string(5, 'x')}; // 25 x 12 on the recording surface
+    Writable(doc).SizeRaster = 10;
+    Writable(doc).texts = {std::string(5, 'x')}; // 25 x 12 on the recording surface
     Figuur text = MakeFigure(Tekst, {-47, -38}, {-47, -38});
     text.TekstIndex = 0;
     RecordingSurface s;
@@ -254,9 +255,9 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
         << "-47 and -38 go toward zero to -40 and -30";
     EXPECT_EQ(doc.current.p1, (POINT{-47, -38})) << "the figure keeps its point";
 
-    LogFont upright = doc.fonts[0];
+    LogFont upright = doc.drawing().fonts[0];
     upright.lfOrientation = upright.lfEscapement = 900;
-    doc.fonts.push_back(upright);
+    Writable(doc).fonts.push_back(upright);
     text.p1 = {40, 60};
     text.FontIndex = 1;
     RecordingSurface r;
@@ -272,7 +273,7 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
     SchilderFiguur(free, doc, doc.current, Ends(doc));
     EXPECT_EQ(free.Calls("TextOut"), std::vector<std::string>{"TextOut(47,38,xxxxx)"})
         << "without the grid the text stands at p1";
-    doc.SizeRaster = 0;
+    Writable(doc).SizeRaster = 0;
     text.RsterPnt = 1;
     RecordingSurface noGrid;
     doc.current = text;
@@ -283,7 +284,7 @@ TEST(SchilderFiguur, TextGridTruncatesTowardZeroAndUsesTheFontsOrientation) {
 
 TEST(SchilderFiguur, StateLeftByATextCarriesOverToTheNextFigure) {
     CPluvoDoc doc;
-    doc.texts = {"t"};
+    Writable(doc).texts = {"t"};
     RecordingSurface s;
     Figuur text = MakeFigure(Tekst, {0, 0}, {0, 0});
     text.KleurRand = 0x00AA00;

@@ -1,3 +1,4 @@
+#include "../model/TestAccess.h"
 #include "RecordingSurface.h"
 
 #include "interaction/Placing.h"
@@ -22,13 +23,13 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 void ExpectPointsFollowFigures(const CPluvoDoc& doc, std::size_t firstPoint,
                                std::size_t firstFigure) {
     std::size_t next = firstPoint;
-    for (std::size_t i = firstFigure; i < doc.figures.size(); ++i) {
-        const Figuur& f = doc.figures[i];
+    for (std::size_t i = firstFigure; i < doc.drawing().figures.size(); ++i) {
+        const Figuur& f = doc.drawing().figures[i];
         ASSERT_EQ(f.PolyPnt, static_cast<std::int32_t>(next)) << "figure " << i;
         ASSERT_TRUE(f.nHoek == 3 || f.nHoek == 4) << "figure " << i;
         next += static_cast<std::size_t>(f.nHoek);
     }
-    EXPECT_EQ(next, doc.points.size());
+    EXPECT_EQ(next, doc.drawing().points.size());
 }
 
 CPluvoDoc TreeDoc() {
@@ -46,8 +47,8 @@ TEST(SquareTree, TwoPointTreeStoresEveryFieldAndPointOfTheWorkedExample) {
     earlier.FiguurType = Rechthoek;
     earlier.p1 = {500, 500};
     earlier.p2 = {520, 520};
-    doc.figures = {earlier};
-    doc.points = {{1, 2}, {100, 300}, {164, 300}}; // the polygon's two points
+    Writable(doc).figures = {earlier};
+    Writable(doc).points = {{1, 2}, {100, 300}, {164, 300}}; // the polygon's two points
     Figuur& c = doc.current;
     c.KleurRand = 0x123456;
     c.KleurVul = 0x0000FF;
@@ -62,7 +63,7 @@ TEST(SquareTree, TwoPointTreeStoresEveryFieldAndPointOfTheWorkedExample) {
 
     RecordingSurface s;
     ASSERT_EQ(TwoPointTree(s, doc, {100, 300}, {164, 300}), 6u);
-    ASSERT_EQ(doc.figures.size(), 7u);
+    ASSERT_EQ(doc.drawing().figures.size(), 7u);
     EXPECT_FALSE(doc.CanUndo()) << "the snapshot is the gesture's to take";
     EXPECT_FALSE(doc.IsModified()) << "the tree does not mark the drawing";
 
@@ -73,14 +74,14 @@ TEST(SquareTree, TwoPointTreeStoresEveryFieldAndPointOfTheWorkedExample) {
         {68, 204},  {68, 172},  {100, 172},             // its triangle, level 3
         {132, 204}, {164, 236}, {196, 204}, {164, 172}, // right square, level 2
         {164, 172}, {196, 172}, {196, 204}};            // its triangle, level 3
-    ASSERT_EQ(doc.points.size(), 3u + points.size());
-    EXPECT_EQ(std::vector<POINT>(doc.points.begin() + 3, doc.points.end()), points);
+    ASSERT_EQ(doc.drawing().points.size(), 3u + points.size());
+    EXPECT_EQ(std::vector<POINT>(doc.drawing().points.begin() + 3, doc.drawing().points.end()), points);
 
     const int greens[] = {56, 95, 134, 173, 134, 173};
     const int corners[] = {4, 3, 4, 3, 4, 3};
     std::int32_t first = 3;
     for (int i = 0; i < 6; ++i) {
-        const Figuur& f = doc.figures[static_cast<std::size_t>(i) + 1];
+        const Figuur& f = doc.drawing().figures[static_cast<std::size_t>(i) + 1];
         Figuur expected = before;
         expected.FiguurType = Polygoon;
         expected.MetVul = 1;
@@ -89,16 +90,16 @@ TEST(SquareTree, TwoPointTreeStoresEveryFieldAndPointOfTheWorkedExample) {
         expected.nHoek = corners[i];
         // A square stands on its first side; a triangle is stored from P to
         // Q, its first and last point, around its apex.
-        expected.p1 = doc.points[static_cast<std::size_t>(first)];
-        expected.p2 = doc.points[static_cast<std::size_t>(first + (corners[i] == 3 ? 2 : 1))];
+        expected.p1 = doc.drawing().points[static_cast<std::size_t>(first)];
+        expected.p2 = doc.drawing().points[static_cast<std::size_t>(first + (corners[i] == 3 ? 2 : 1))];
         EXPECT_EQ(f, expected) << "figure " << i;
         first += corners[i];
     }
 
-    EXPECT_EQ(doc.figures[2].p1, (POINT{100, 236})) << "the first triangle";
-    EXPECT_EQ(doc.figures[2].p2, (POINT{164, 236}));
+    EXPECT_EQ(doc.drawing().figures[2].p1, (POINT{100, 236})) << "the first triangle";
+    EXPECT_EQ(doc.drawing().figures[2].p2, (POINT{164, 236}));
 
-    Figuur after = doc.figures.back();
+    Figuur after = doc.drawing().figures.back();
     after.KleurVul = before.KleurVul;
     after.MetVul = before.MetVul;
     EXPECT_EQ(doc.current, after)
@@ -110,7 +111,7 @@ TEST(SquareTree, DirectionOfTheSegmentChoosesTheSideAndTheApex) {
     CPluvoDoc below = TreeDoc();
     RecordingSurface s;
     GroeiBoom(s, below, {164, 300}, {100, 300}, 39);
-    ASSERT_GE(below.figures.size(), 2u);
+    ASSERT_GE(below.drawing().figures.size(), 2u);
     EXPECT_EQ(s.Calls("Polygon")[0], "Polygon(164,300 100,300 100,364 164,364)")
         << "a side running to the left carries its square below";
     EXPECT_EQ(s.Calls("Polygon")[1], "Polygon(164,364 132,396 100,364)");
@@ -129,7 +130,7 @@ TEST(SquareTree, DirectionOfTheSegmentChoosesTheSideAndTheApex) {
                                   std::tuple{POINT{0, 40}, POINT{90, 0}, POINT{0, 0}},
                                   std::tuple{POINT{90, 0}, POINT{0, 40}, POINT{90, 40}}}) {
         BoomState state;
-        state.g = TreeDoc().SizeRaster;
+        state.g = TreeDoc().drawing().SizeRaster;
         BoomDriehoek(p, q, 1, state);
         ASSERT_FALSE(state.shapes.empty());
         EXPECT_EQ(state.shapes[0].corners[1], t)
@@ -140,24 +141,24 @@ TEST(SquareTree, DirectionOfTheSegmentChoosesTheSideAndTheApex) {
 
 TEST(SquareTree, GreenShadesWrapAroundAndStepMayBeNegative) {
     CPluvoDoc doc = TreeDoc();
-    doc.SizeRaster = 10;
+    Writable(doc).SizeRaster = 10;
     RecordingSurface s;
     GroeiBoom(s, doc, {0, 0}, {40, 0}, 200);
-    ASSERT_GE(doc.figures.size(), 3u);
-    EXPECT_EQ(doc.figures[0].KleurVul, 56 * 256);
-    EXPECT_EQ(doc.figures[1].KleurVul, 0) << "256 mod 256";
-    EXPECT_EQ(doc.figures[2].KleurVul, 200 * 256) << "456 mod 256";
+    ASSERT_GE(doc.drawing().figures.size(), 3u);
+    EXPECT_EQ(doc.drawing().figures[0].KleurVul, 56 * 256);
+    EXPECT_EQ(doc.drawing().figures[1].KleurVul, 0) << "256 mod 256";
+    EXPECT_EQ(doc.drawing().figures[2].KleurVul, 200 * 256) << "456 mod 256";
 
     CPluvoDoc darker = TreeDoc();
-    darker.SizeRaster = 10;
+    Writable(darker).SizeRaster = 10;
     GroeiBoom(s, darker, {0, 0}, {40, 0}, -1);
-    EXPECT_EQ(darker.figures[1].KleurVul, 55 * 256);
-    EXPECT_EQ(darker.figures[2].KleurVul, 54 * 256);
+    EXPECT_EQ(darker.drawing().figures[1].KleurVul, 55 * 256);
+    EXPECT_EQ(darker.drawing().figures[2].KleurVul, 54 * 256);
 
     CPluvoDoc huge = TreeDoc();
-    huge.SizeRaster = 10;
+    Writable(huge).SizeRaster = 10;
     GroeiBoom(s, huge, {0, 0}, {40, 0}, kMin);
-    EXPECT_EQ(huge.figures[1].KleurVul, (56 + 0) * 256) << "-2^31 is a multiple of 256";
+    EXPECT_EQ(huge.drawing().figures[1].KleurVul, (56 + 0) * 256) << "-2^31 is a multiple of 256";
 }
 
 TEST(SquareTree, GreenStepOfTheHandOffStaysInRangeForAnySegmentAndGrid) {
@@ -179,7 +180,7 @@ TEST(SquareTree, StopsOnlyAtSquaresNoLongerThanOneCell) {
     CPluvoDoc exact = TreeDoc();
     RecordingSurface s;
     EXPECT_EQ(GroeiBoom(s, exact, {100, 300}, {132, 300}, 39), 0u);
-    EXPECT_TRUE(exact.points.empty());
+    EXPECT_TRUE(exact.drawing().points.empty());
     EXPECT_TRUE(s.Calls("Polygon").empty());
 
     CPluvoDoc slanted = TreeDoc();
@@ -191,7 +192,7 @@ TEST(SquareTree, StopsOnlyAtSquaresNoLongerThanOneCell) {
         << "a square of 33 gets its triangle; the squares on its legs (22, 23) stop";
 
     CPluvoDoc bigGrid = TreeDoc();
-    bigGrid.SizeRaster = kMax;
+    Writable(bigGrid).SizeRaster = kMax;
     EXPECT_EQ(GroeiBoom(s, bigGrid, {kMin, 0}, {kMax, 0}, 39), 0u)
         << "no segment is longer than the largest grid";
 }
@@ -199,15 +200,15 @@ TEST(SquareTree, StopsOnlyAtSquaresNoLongerThanOneCell) {
 TEST(SquareTree, GridsBelowOneCountAsOneSoTheTreeEnds) {
     for (std::int32_t g : {0, -1, -32, kMin}) {
         CPluvoDoc doc = TreeDoc();
-        doc.SizeRaster = g;
+        Writable(doc).SizeRaster = g;
         RecordingSurface s;
         CPluvoDoc reference = TreeDoc();
-        reference.SizeRaster = 1;
+        Writable(reference).SizeRaster = 1;
         RecordingSurface r;
         EXPECT_EQ(GroeiBoom(s, doc, {10, 40}, {30, 40}, 5),
                   GroeiBoom(r, reference, {10, 40}, {30, 40}, 5))
             << "grid " << g;
-        EXPECT_EQ(doc.figures, reference.figures) << "grid " << g;
+        EXPECT_EQ(doc.drawing().figures, reference.drawing().figures) << "grid " << g;
     }
 }
 
@@ -223,11 +224,11 @@ TEST(SquareTree, SegmentsAtTheIntegerEdgesEndWithinTheLimit) {
     for (std::int32_t g : {1, 3, 32}) {
         for (const auto& [a, b] : segments) {
             CPluvoDoc doc = TreeDoc();
-            doc.SizeRaster = g;
+            Writable(doc).SizeRaster = g;
             RecordingSurface s;
             const std::size_t added = GroeiBoom(s, doc, a, b, 3);
             EXPECT_LE(added, kBoomMaxFiguren);
-            EXPECT_EQ(added, doc.figures.size());
+            EXPECT_EQ(added, doc.drawing().figures.size());
             ExpectPointsFollowFigures(doc, 0, 0);
         }
     }
@@ -235,8 +236,8 @@ TEST(SquareTree, SegmentsAtTheIntegerEdgesEndWithinTheLimit) {
 
 TEST(SquareTree, LimitKeepsTheTreeConsistentAndAllowsLargeTrees) {
     CPluvoDoc doc = TreeDoc();
-    doc.SizeRaster = 1;
-    doc.points = {{7, 7}};
+    Writable(doc).SizeRaster = 1;
+    Writable(doc).points = {{7, 7}};
     RecordingSurface s;
     s.calls.reserve(1 << 18);
     EXPECT_EQ(GroeiBoom(s, doc, {0, 5000}, {5000, 5000}, 1), kBoomMaxFiguren);
@@ -249,7 +250,7 @@ TEST(SquareTree, LimitKeepsTheTreeConsistentAndAllowsLargeTrees) {
     unlimited.limit = std::numeric_limits<std::size_t>::max();
     BoomVierkant({0, 5000}, {1000, 5000}, 0, unlimited);
     CPluvoDoc limited = TreeDoc();
-    limited.SizeRaster = 10;
+    Writable(limited).SizeRaster = 10;
     RecordingSurface w;
     EXPECT_EQ(GroeiBoom(w, limited, {0, 5000}, {1000, 5000}, 1), unlimited.shapes.size());
     EXPECT_LT(unlimited.shapes.size(), kBoomMaxFiguren);
@@ -257,28 +258,28 @@ TEST(SquareTree, LimitKeepsTheTreeConsistentAndAllowsLargeTrees) {
 
 TEST(SquareTree, DepthFirstOrderPutsTheLeftSubtreeBeforeTheRight) {
     CPluvoDoc doc = TreeDoc();
-    doc.SizeRaster = 10;
+    Writable(doc).SizeRaster = 10;
     RecordingSurface s;
     GroeiBoom(s, doc, {0, 0}, {64, 0}, 1);
     // With a step of 1 the green is 56 + level: a square's triangle is one
     // level deeper and follows it at once; each triangle is followed by the
     // square on its first leg (P->T), whose first point is P.
-    ASSERT_GE(doc.figures.size(), 6u);
+    ASSERT_GE(doc.drawing().figures.size(), 6u);
     ExpectPointsFollowFigures(doc, 0, 0);
-    for (std::size_t i = 0; i + 1 < doc.figures.size(); ++i) {
-        const Figuur& f = doc.figures[i];
-        const Figuur& next = doc.figures[i + 1];
+    for (std::size_t i = 0; i + 1 < doc.drawing().figures.size(); ++i) {
+        const Figuur& f = doc.drawing().figures[i];
+        const Figuur& next = doc.drawing().figures[i + 1];
         const int level = GetGValue(static_cast<COLORREF>(f.KleurVul)) - 56;
         EXPECT_EQ(level % 2 == 0, f.nHoek == 4) << "squares at even levels, figure " << i;
         if (f.nHoek == 4) {
             EXPECT_EQ(next.nHoek, 3) << "figure " << i;
             EXPECT_EQ(GetGValue(static_cast<COLORREF>(next.KleurVul)) - 56, level + 1);
-            EXPECT_EQ(next.p1, doc.points[static_cast<std::size_t>(f.PolyPnt) + 3])
+            EXPECT_EQ(next.p1, doc.drawing().points[static_cast<std::size_t>(f.PolyPnt) + 3])
                 << "the triangle stands on D->C";
         } else if (next.nHoek == 4 &&
                    GetGValue(static_cast<COLORREF>(next.KleurVul)) - 56 == level + 1) {
             EXPECT_EQ(next.p1, f.p1) << "left leg first, figure " << i;
-            EXPECT_EQ(next.p2, doc.points[static_cast<std::size_t>(f.PolyPnt) + 1]);
+            EXPECT_EQ(next.p2, doc.drawing().points[static_cast<std::size_t>(f.PolyPnt) + 1]);
         }
     }
 }
@@ -289,20 +290,20 @@ TEST(SquareTree, FiguresArePulledOntoLineEndsOnlyWithoutGridSnapping) {
     line.p1 = {102, 298};
     line.p2 = {400, 400};
     CPluvoDoc doc = TreeDoc();
-    doc.figures = {line};
+    Writable(doc).figures = {line};
     RecordingSurface s;
     GroeiBoom(s, doc, {100, 300}, {164, 300}, 39);
-    ASSERT_GE(doc.figures.size(), 2u);
-    EXPECT_EQ(doc.figures[1].p1, (POINT{102, 298})) << "the first square starts at the line end";
-    EXPECT_EQ(doc.points[0], (POINT{100, 300})) << "its points stay as built";
+    ASSERT_GE(doc.drawing().figures.size(), 2u);
+    EXPECT_EQ(doc.drawing().figures[1].p1, (POINT{102, 298})) << "the first square starts at the line end";
+    EXPECT_EQ(doc.drawing().points[0], (POINT{100, 300})) << "its points stay as built";
     EXPECT_EQ(s.Calls("Polygon")[0], "Polygon(102,298 166,298 166,234 102,234)");
 
     CPluvoDoc snapped = TreeDoc();
     snapped.current.RsterPnt = 1;
-    snapped.figures = {line};
+    Writable(snapped).figures = {line};
     RecordingSurface r;
     GroeiBoom(r, snapped, {100, 300}, {164, 300}, 39);
-    EXPECT_EQ(snapped.figures[1].p1, (POINT{100, 300}));
+    EXPECT_EQ(snapped.drawing().figures[1].p1, (POINT{100, 300}));
 }
 
 TEST(SquareTree, LeavesNoPenBrushOrRasterOperationBehind) {

@@ -1,3 +1,4 @@
+#include "../model/TestAccess.h"
 #include "render/ViewGeometry.h"
 #include "render/LineEndIndex.h"
 
@@ -84,19 +85,19 @@ TEST(LineEndIndex, AnswersExactlyAsTheLinearSearch) {
         f.FiguurType = i % 3 == 0 ? Rechthoek : Lijn;
         f.p1 = {next(200), next(200)};
         f.p2 = {next(200), next(200)};
-        doc.figures.push_back(f);
+        Writable(doc).figures.push_back(f);
     }
-    const LineEndIndex index(doc.figures, doc.SnapDistance);
+    const LineEndIndex index(doc.drawing().figures, doc.SnapDistance);
     for (int y = -110; y <= 110; y += 1)
         for (int x = -110; x <= 110; x += 3) {
             const POINT p{x, y};
             ASSERT_EQ(index.Find(p), doc.FindLineEndpoint(p)) << x << "," << y;
         }
-    const LineEndIndex none(doc.figures, 0);
-    EXPECT_EQ(none.Find(doc.figures[1].p1), (POINT{-1, -1}));
-    doc.figures.push_back({});
-    doc.figures.back().p1 = {2147483647, -2147483647 - 1};
-    const LineEndIndex edge(doc.figures, doc.SnapDistance);
+    const LineEndIndex none(doc.drawing().figures, 0);
+    EXPECT_EQ(none.Find(doc.drawing().figures[1].p1), (POINT{-1, -1}));
+    Writable(doc).figures.push_back({});
+    Writable(doc).figures.back().p1 = {2147483647, -2147483647 - 1};
+    const LineEndIndex edge(doc.drawing().figures, doc.SnapDistance);
     EXPECT_EQ(edge.Find({2147483645, -2147483647}),
               doc.FindLineEndpoint({2147483645, -2147483647}));
 }
@@ -115,11 +116,11 @@ TEST(LineEndIndex, AgreesWithTheLinearSearchAtTheEdgesOfTheRange) {
             f.FiguurType = Lijn;
             f.p1 = {x, y};
             f.p2 = {y, x};
-            doc.figures.push_back(f);
+            Writable(doc).figures.push_back(f);
         }
     for (std::int32_t snap : {1, 2, 3, 5, 1 << 30, kMax}) {
         doc.SnapDistance = snap;
-        const LineEndIndex index(doc.figures, snap);
+        const LineEndIndex index(doc.drawing().figures, snap);
         for (std::int32_t x : edges)
             for (std::int32_t y : edges)
                 for (std::int32_t d : {-5, -2, 0, 2, 5}) {
@@ -128,15 +129,15 @@ TEST(LineEndIndex, AgreesWithTheLinearSearchAtTheEdgesOfTheRange) {
                         << "snap " << snap << " at " << p.x << "," << p.y;
                 }
     }
-    doc.figures = {};
+    Writable(doc).figures = {};
     Figuur same;
     same.FiguurType = Lijn;
     same.p1 = {kMax, kMax};
     same.p2 = {kMax - 1, kMax};
-    doc.figures = {same, same};
-    doc.figures[0].p1 = {kMax - 3, kMax};
+    Writable(doc).figures = {same, same};
+    Writable(doc).figures[0].p1 = {kMax - 3, kMax};
     doc.SnapDistance = 5;
-    const LineEndIndex pair(doc.figures, 5);
+    const LineEndIndex pair(doc.drawing().figures, 5);
     EXPECT_EQ(pair.Find({kMax, kMax}), (POINT{kMax - 3, kMax}))
         << "p1 of the first line wins over nearer ends later";
 }

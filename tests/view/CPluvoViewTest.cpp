@@ -5,7 +5,6 @@
 #include "../model/SampleDrawings.h"
 #include "model/TextFormat.h"
 #include "platform/CanvasExport.h"
-#include "render/Reduce.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -52,8 +51,8 @@ TEST_F(CPluvoViewTest, ClickMoveClickPlacesEachKindAtTheClickedPixels) {
         Click(View(), from);
         QTest::mouseMove(View(), to);
         Click(View(), to);
-        ASSERT_EQ(doc.figures.size(), static_cast<std::size_t>(row + 1)) << tool.kind;
-        const Figuur& f = doc.figures.back();
+        ASSERT_EQ(doc.drawing().figures.size(), static_cast<std::size_t>(row + 1)) << tool.kind;
+        const Figuur& f = doc.drawing().figures.back();
         EXPECT_EQ(f.FiguurType, tool.kind);
         if (tool.kind != Tekst) {
             EXPECT_EQ(f.p1, (POINT{from.x(), from.y()})) << tool.kind;
@@ -69,7 +68,7 @@ TEST_F(CPluvoViewTest, ClickMoveClickPlacesEachKindAtTheClickedPixels) {
 
 TEST_F(CPluvoViewTest, ACancelledGestureLeavesTheCanvasAsItWas) {
     doc = samples::EveryKind();
-    doc.selection = {1};
+    WritableSelection(doc) = {1};
     frame->InitialUpdate();
     for (CommandId tool :
          {CommandId::ToolRechthoek, CommandId::ToolKopieer, CommandId::ToolPolygoon,
@@ -86,7 +85,7 @@ TEST_F(CPluvoViewTest, ACancelledGestureLeavesTheCanvasAsItWas) {
         QTest::keyClick(View(), Qt::Key_Escape);
         EXPECT_EQ(View()->Canvas(), before) << static_cast<int>(tool);
     }
-    EXPECT_EQ(doc.figures, samples::EveryKind().figures);
+    EXPECT_EQ(doc.drawing().figures, samples::EveryKind().drawing().figures);
 }
 
 TEST_F(CPluvoViewTest, StatusPanesShowTheClickAndTheDistance) {
@@ -101,15 +100,15 @@ TEST_F(CPluvoViewTest, StatusPanesShowTheClickAndTheDistance) {
 }
 
 TEST_F(CPluvoViewTest, RightButtonAndKeysReachTheCommands) {
-    doc.figures.push_back(samples::Make(Lijn, {10, 10}, {50, 10}));
+    Writable(doc).figures.push_back(samples::Make(Lijn, {10, 10}, {50, 10}));
     frame->InitialUpdate();
     QTest::keyClick(View(), Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(doc.figures[0].p1, (POINT{42, 10})) << "Ctrl+Right moves by a grid cell";
+    EXPECT_EQ(doc.drawing().figures[0].p1, (POINT{42, 10})) << "Ctrl+Right moves by a grid cell";
     QTest::keyClick(View(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(doc.selection, std::vector<std::uint32_t>{0});
+    EXPECT_EQ(doc.Selection(), std::vector<std::uint32_t>{0});
     EXPECT_EQ(View()->Canvas(), FreshPaint()) << "the selection marks show";
     QTest::keyClick(View(), Qt::Key_Backspace, Qt::ControlModifier);
-    EXPECT_TRUE(doc.figures.empty());
+    EXPECT_TRUE(doc.drawing().figures.empty());
     EXPECT_TRUE(View()->hasFocus()) << "the canvas keeps the keyboard";
 }
 
@@ -117,8 +116,8 @@ TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     doc = samples::EveryKind();
     // Its circles and texts reach above and left of (0, 0); the labels of a
     // canvas that starts there run along its own edges, so they stay off.
-    doc.MetCoord = 0;
-    doc.MetRaster = 1;
+    Writable(doc).MetCoord = 0;
+    Writable(doc).MetRaster = 1;
     doc.PathName = Local("some.txt");
     ASSERT_FALSE(SaveDrawing(doc, doc.PathName));
     frame->InitialUpdate();
@@ -138,11 +137,11 @@ TEST_F(CPluvoViewTest, TheCanvasShowsThePixelsOfPluvoConvert) {
     EXPECT_EQ(View()->Canvas().copy(positive), expected);
 
     // Ctrl+S writes the text format back under its name.
-    doc.figures.push_back(samples::Make(Lijn, {5, 5}, {60, 60}));
+    Writable(doc).figures.push_back(samples::Make(Lijn, {5, 5}, {60, 60}));
     QTest::keyClick(View(), Qt::Key_S, Qt::ControlModifier);
     CPluvoDoc back;
     ASSERT_EQ(OpenDrawing(back, Local("some.txt")).status, OpenStatus::Opened);
-    EXPECT_EQ(back.figures, doc.figures);
+    EXPECT_EQ(back.drawing().figures, doc.drawing().figures);
 }
 
 namespace {
@@ -162,7 +161,7 @@ QPoint At(CPluvoView* view, POINT drawing) {
 
 TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
     doc.current.RsterPnt = 0;
-    doc.figures.push_back(samples::Make(Rechthoek, {2400, 1800}, {2600, 1900}));
+    Writable(doc).figures.push_back(samples::Make(Rechthoek, {2400, 1800}, {2600, 1900}));
     frame->InitialUpdate();
     const QImage atStart = View()->Canvas();
     EXPECT_GE(atStart.width(), 2600);
@@ -205,54 +204,179 @@ TEST_F(CPluvoViewTest, ZoomedAndScrolledTheMouseWorksInDrawingUnits) {
     QTest::mousePress(View(), Qt::LeftButton, {}, At(View(), {160, 125}));
     QTest::mouseMove(View(), At(View(), {175, 135}));
     QTest::mouseRelease(View(), Qt::LeftButton, {}, At(View(), {175, 135}));
-    ASSERT_EQ(doc.figures.size(), 3u);
-    EXPECT_EQ(doc.figures[1].p1, (POINT{150, 120}));
-    EXPECT_EQ(doc.figures[1].p2, (POINT{190, 140}));
-    EXPECT_EQ(doc.figures[2].p1, (POINT{160, 125}));
-    EXPECT_EQ(doc.figures[2].p2, (POINT{175, 135}));
+    ASSERT_EQ(doc.drawing().figures.size(), 3u);
+    EXPECT_EQ(doc.drawing().figures[1].p1, (POINT{150, 120}));
+    EXPECT_EQ(doc.drawing().figures[1].p2, (POINT{190, 140}));
+    EXPECT_EQ(doc.drawing().figures[2].p1, (POINT{160, 125}));
+    EXPECT_EQ(doc.drawing().figures[2].p2, (POINT{175, 135}));
 
-    // Ctrl+0 still selects nothing; the copy is the whole canvas at 100 %.
+    // Ctrl+0 still selects nothing; the copy is the whole canvas at 100 %
+    // from (0, 0), wherever the window looks.
+    const QImage copy = View()->CaptureCanvas();
+    EXPECT_EQ(copy, PaintCanvas(doc, copy.width(), copy.height(), SelectionMarks::Show));
+    EXPECT_GE(copy.width(), 2600);
     frame->Run(CommandId::ZoomFit);
     const int fit = View()->ZoomStep();
     EXPECT_LT(fit, kActualSize);
     EXPECT_TRUE(View()->HorizontalBar()->isHidden());
     QTest::keyClick(View(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(View()->ZoomStep(), fit);
-    EXPECT_EQ(View()->CaptureCanvas(), View()->Canvas());
+    EXPECT_EQ(View()->CaptureCanvas(), copy);
 
     // Below 100 % the window shows the canvas halved once per step.
     ASSERT_TRUE(View()->VerticalBar()->isHidden());
     QImage reduced = View()->Canvas();
     for (int step = kActualSize; step > fit; --step) {
-        QImage half(HalvedLength(reduced.width()), HalvedLength(reduced.height()),
-                    QImage::Format_RGB32);
-        HalveImage(reinterpret_cast<const Pixel*>(reduced.constBits()), reduced.width(),
-                   reduced.height(), reduced.bytesPerLine() / 4,
-                   reinterpret_cast<Pixel*>(half.bits()), half.bytesPerLine() / 4);
+        QImage half;
+        HalveInto(reduced, half);
         reduced = half;
     }
     const QImage whole = View()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(whole.copy(QRect(QPoint(0, 0), reduced.size())), reduced);
 }
 
-TEST_F(CPluvoViewTest, FiguresBelowZeroAreReachable) {
+TEST_F(CPluvoViewTest, FiguresBelowZeroAreReachableAndEachDrawingStartsAtItsOrigin) {
     doc.current.RsterPnt = 0;
-    doc.figures.push_back(samples::Make(Lijn, {-300, -200}, {40, 40}));
+    Writable(doc).figures.push_back(samples::Make(Lijn, {-300, -200}, {40, 40}));
     frame->InitialUpdate();
-    const POINT origin = View()->CanvasOrigin();
-    // One grid cell beyond the line's end and the pen around it.
-    EXPECT_LE(origin.x, -300 - 32);
-    EXPECT_GE(origin.x, -300 - 32 - 2);
-    EXPECT_LE(origin.y, -200 - 32);
-    EXPECT_GE(origin.y, -200 - 32 - 2);
-    EXPECT_EQ(View()->Mapping().ToDrawing({0, 0}), origin);
-    EXPECT_EQ(View()->Canvas(),
-              PaintCanvas(doc, View()->Canvas().width(), View()->Canvas().height(),
-                          SelectionMarks::Show, {}, origin));
+    // The drawing's (0, 0) at the window's top-left; the canvas reaches a
+    // grid cell beyond the line's start, to a multiple of 8, and the scroll
+    // bars show what lies there.
+    EXPECT_EQ(View()->Mapping().ToDrawing({0, 0}), (POINT{0, 0}));
+    EXPECT_EQ(View()->CanvasOrigin(), (POINT{-336, -232}));
+    EXPECT_EQ(View()->HorizontalBar()->value(), 336);
+    EXPECT_EQ(View()->VerticalBar()->value(), 232);
+    EXPECT_EQ(View()->Canvas(), FreshPaint());
+
+    // Scrolled to the top-left, a click lands below zero.
+    QTest::mouseMove(View(), {100, 100});
+    for (int notch = 0; notch < 6; ++notch) {
+        Wheel(View(), {100, 100}, {0, 120});
+        Wheel(View(), {100, 100}, {0, 120}, Qt::ShiftModifier);
+    }
+    EXPECT_EQ(View()->Mapping().ToDrawing({0, 0}), (POINT{-336, -232}));
     frame->Run(CommandId::ToolLijn);
     Click(View(), At(View(), {-250, -150}));
     QTest::mouseMove(View(), At(View(), {-200, -150}));
     Click(View(), At(View(), {-200, -150}));
-    ASSERT_EQ(doc.figures.size(), 2u);
-    EXPECT_EQ(doc.figures[1].p1, (POINT{-250, -150}));
+    ASSERT_EQ(doc.drawing().figures.size(), 2u);
+    EXPECT_EQ(doc.drawing().figures[1].p1, (POINT{-250, -150}));
+
+    // A new drawing starts at its own (0, 0), not where this one was.
+    frame->Run(CommandId::New);
+    EXPECT_EQ(View()->Mapping().ToDrawing({0, 0}), (POINT{0, 0}));
+    EXPECT_TRUE(View()->HorizontalBar()->isHidden());
+    EXPECT_TRUE(View()->VerticalBar()->isHidden());
+}
+
+namespace {
+
+QImage Shown(CPluvoView* view) {
+    return view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The window's part that shows the drawing rectangle from `from` to `to`.
+QRect OnWindow(CPluvoView* view, POINT from, POINT to) {
+    return QRect(At(view, from), At(view, to) - QPoint(1, 1));
+}
+
+} // namespace
+
+TEST_F(CPluvoViewTest, GrowingUpAndLeftKeepsEveryDrawingPointOnItsPixel) {
+    doc.current.RsterPnt = 0;
+    doc.current.nHoek = 5;
+    Writable(doc).MetRaster = 1;
+    Writable(doc).figures.push_back(samples::Make(Rechthoek, {300, 200}, {400, 260}));
+    frame->InitialUpdate();
+    ASSERT_EQ(View()->CanvasOrigin(), (POINT{0, 0}));
+    // Where no figure lies, before or after.
+    const POINT quietFrom{440, 300}, quietTo{560, 400};
+    QImage before = Shown(View());
+
+    // A pentagon around (40, 40) whose corners reach above and left of 0.
+    frame->Run(CommandId::ToolVeelhoek);
+    Click(View(), {40, 40});
+    QTest::mouseMove(View(), {40, 100});
+    Click(View(), {40, 100});
+    ASSERT_EQ(doc.drawing().figures.size(), 2u);
+    EXPECT_LT(View()->CanvasOrigin().x, 0);
+    EXPECT_LT(View()->CanvasOrigin().y, 0);
+    EXPECT_EQ(View()->Mapping().ToWindow({300, 200}), (POINT{300, 200}));
+    QRect quiet = OnWindow(View(), quietFrom, quietTo);
+    EXPECT_EQ(Shown(View()).copy(quiet), before.copy(quiet));
+    EXPECT_EQ(Shown(View()).copy(QRect(300, 200, 101, 61)), before.copy(QRect(300, 200, 101, 61)))
+        << "the rectangle stays where it was";
+    EXPECT_FALSE(View()->VerticalBar()->isHidden()) << "the bar shows what lies above";
+
+    // Zoomed out to 50 %, all figures turned a quarter with Ctrl+R: the
+    // pentagon's corners now reach farther left, and still nothing moves.
+    frame->Run(CommandId::ZoomOut);
+    const POINT under = View()->Mapping().ToDrawing({260, 180});
+    quiet = OnWindow(View(), quietFrom, quietTo);
+    before = Shown(View());
+    const POINT originBefore = View()->CanvasOrigin();
+    QTest::keyClick(View(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_NE(View()->CanvasOrigin(), originBefore);
+    EXPECT_EQ(View()->Mapping().ToDrawing({260, 180}), under);
+    EXPECT_EQ(Shown(View()).copy(quiet), before.copy(quiet));
+    frame->Run(CommandId::ToolLijn);
+    Click(View(), {260, 180});
+    QTest::mouseMove(View(), {300, 180});
+    Click(View(), {300, 180});
+    ASSERT_EQ(doc.drawing().figures.size(), 3u);
+    EXPECT_EQ(doc.drawing().figures[2].p1, under) << "the next click lands where it pointed before";
+}
+
+TEST_F(CPluvoViewTest, ZoomedOutTheGridAndItsLabelsFillTheWholeWindow) {
+    Writable(doc).MetCoord = 1;
+    Writable(doc).figures.push_back(samples::Make(Rechthoek, {40, 30}, {200, 120}));
+    frame->InitialUpdate();
+    // What the window shows at a step below 100 % from (0, 0): the canvas
+    // painted over `size` drawing pixels, halved once per step.
+    const auto reduced = [this](QSize size, int step) {
+        QImage image = PaintCanvas(doc, size.width(), size.height(), SelectionMarks::Show);
+        for (int i = step; i < kActualSize; ++i) {
+            QImage half;
+            HalveInto(image, half);
+            image = half;
+        }
+        return image;
+    };
+    for (int step : {kActualSize - 1, kActualSize - 2}) {
+        frame->Run(CommandId::ZoomOut);
+        ASSERT_EQ(View()->ZoomStep(), step);
+        EXPECT_TRUE(View()->HorizontalBar()->isHidden());
+        EXPECT_TRUE(View()->VerticalBar()->isHidden());
+        const QSize window = View()->size();
+        const int unit = 1 << (kActualSize - step);
+        EXPECT_EQ(Shown(View()), reduced(window * unit, step)) << ZoomText(step);
+    }
+    // At 12.5 % a large window shows more than the canvas holds; beyond it
+    // the grid, the labels and the background go on as if it held it all.
+    frame->resize(1800, 1300);
+    frame->Run(CommandId::ZoomOut);
+    ASSERT_EQ(View()->ZoomStep(), 0);
+    const QSize window = View()->size();
+    ASSERT_GT(std::int64_t{window.width()} * window.height() * 64, kMaxViewPixels);
+    ASSERT_LT(View()->Canvas().width(), window.width() * 8) << "the canvas is cut at its cap";
+    const QImage shown = Shown(View());
+    EXPECT_EQ(shown.copy(0, 0, window.width(), 32), reduced(QSize(window.width() * 8, 256), 0));
+    const QRgb grey = View()->palette().color(QPalette::Dark).rgb();
+    int greyPixels = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) greyPixels += shown.pixel(x, y) == grey;
+    EXPECT_EQ(greyPixels, 0);
+    // A rectangle placed out there, beyond the canvas, shows once placed:
+    // the canvas takes the drawing in first.
+    const QPoint from(window.width() - 60, 40), to = from + QPoint(40, 30);
+    frame->Run(CommandId::ToolRechthoek);
+    Click(View(), from);
+    QTest::mouseMove(View(), to);
+    Click(View(), to);
+    ASSERT_EQ(doc.drawing().figures.size(), 2u);
+    EXPECT_NE(Shown(View()).copy(QRect(from, to)), shown.copy(QRect(from, to)));
+    const CanvasLayout canvas{View()->CanvasOrigin(), View()->Canvas().width(),
+                              View()->Canvas().height()};
+    EXPECT_GT(canvas.origin.x + canvas.width, doc.drawing().figures[1].p2.x);
+    EXPECT_GT(canvas.origin.y + canvas.height, doc.drawing().figures[1].p2.y);
 }

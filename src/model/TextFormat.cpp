@@ -441,9 +441,10 @@ Misfit TextMisfit(const Drawing& drawing, const Figuur& current) {
     if (drawing.texts.empty()) return {Kind::NoText};
     if (drawing.fonts.empty()) return {Kind::NoFont};
     if (const Misfit past = IndexPast(drawing, current, -1)) return past;
-    for (std::size_t i = 0; i < drawing.figures.size(); ++i)
-        if (const Misfit past = IndexPast(drawing, drawing.figures[i], static_cast<std::int64_t>(i)))
-            return past;
+    for (std::size_t i = 0; i < drawing.figures.size(); ++i) {
+        const auto item = static_cast<std::int64_t>(i);
+        if (const Misfit past = IndexPast(drawing, drawing.figures[i], item)) return past;
+    }
     return {};
 }
 

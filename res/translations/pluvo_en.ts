@@ -1129,23 +1129,28 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
-    <name>ConvertCommand</name>
+    <name>CommandLine</name>
     <message>
-        <source>gebruik: pluvo convert INVOER UITVOER [--size BxH]
-  INVOER   een tekening; een naam op .txt wordt als tekstbestand gelezen
-  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, .pdf de afgedrukte pagina,
-           anders een tekening
-  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384
-           (zonder --size: de tekening plus een rastervak)
+        <source>gebruik: pluvo [TEKENING]           de editor, met TEKENING geopend (.txt: tekstbestand)
+         pluvo --print TEKENING     drukt TEKENING af op de standaardprinter
+         pluvo convert INVOER UITVOER [--size BxH]
+                                    zet een tekening om zonder venster (zie convert --help)
+         pluvo thumbnail INVOER UITVOER.png GROOTTE
+                                    schrijft een miniatuur voor bestandsbeheerders
+         pluvo --help | --version   deze hulp, of de versie
 </source>
-        <translation>usage: pluvo convert INPUT OUTPUT [--size WxH]
-  INPUT    a drawing; a name ending in .txt is read as a text file
-  OUTPUT   .txt text file, .svg SVG, .png image, .pdf the printed page,
-           anything else a drawing
-  --size   width x height of the image in pixels, each 1 to 16384
-           (without --size: the drawing plus one grid cell)
+        <translation>usage: pluvo [DRAWING]              the editor, with DRAWING open (.txt: a text file)
+         pluvo --print DRAWING      prints DRAWING on the default printer
+         pluvo convert INPUT OUTPUT [--size WxH]
+                                    converts a drawing without a window (see convert --help)
+         pluvo thumbnail INPUT OUTPUT.png SIZE
+                                    writes a preview for file managers
+         pluvo --help | --version   this help, or the version
 </translation>
     </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
     <message>
         <source>kan &apos;%1&apos; niet schrijven: %2</source>
         <translation>cannot write &apos;%1&apos;: %2</translation>
@@ -1169,6 +1174,24 @@ Click on the left in column #.</translation>
     <message>
         <source>kan &apos;%1&apos; niet lezen: %2</source>
         <translation>cannot read &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>gebruik: pluvo convert INVOER UITVOER [--size BxH]
+  INVOER   een tekening; een naam op .txt wordt als tekstbestand gelezen
+  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, .pdf de afgedrukte pagina,
+           anders een tekening
+  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384
+           (zonder --size: de tekening plus een rastervak, zoals het venster ten
+           hoogste 16384 op een zijde en 64 miljoen beeldpunten in totaal)
+</source>
+        <translation>usage: pluvo convert INPUT OUTPUT [--size WxH]
+  INPUT    a drawing; a name ending in .txt is read as a text file
+  OUTPUT   .txt text file, .svg SVG, .png image, .pdf the printed page,
+           anything else a drawing
+  --size   width x height of the image in pixels, each 1 to 16384
+           (without --size: the drawing plus one grid cell, like the window at
+           most 16384 on a side and 64 million pixels in all)
+</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1374,101 @@ Click on the left in column #.</translation>
     <message>
         <source>Geef een geheel getal van %1 tot en met %2.</source>
         <translation>Enter a whole number from %1 to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Misfits</name>
+    <message>
+        <source>tekst %1 (%2)</source>
+        <translation>text %1 (%2)</translation>
+    </message>
+    <message>
+        <source>lettertype %1 (%2)</source>
+        <translation>font %1 (%2)</translation>
+    </message>
+    <message>
+        <source>de actieve figuur</source>
+        <translation>the current figure</translation>
+    </message>
+    <message>
+        <source>figuur %1</source>
+        <translation>figure %1</translation>
+    </message>
+    <message>
+        <source>%1 bevat een nulteken</source>
+        <translation>%1 holds a zero byte</translation>
+    </message>
+    <message>
+        <source>%1 bevat een regeleinde</source>
+        <translation>%1 holds a line break</translation>
+    </message>
+    <message>
+        <source>%1 eindigt op witruimte</source>
+        <translation>%1 ends in white space</translation>
+    </message>
+    <message>
+        <source>%1 bevat een stuurteken</source>
+        <translation>%1 holds a control character</translation>
+    </message>
+    <message>
+        <source>de naam van %1 eindigt op witruimte</source>
+        <translation>the name of %1 ends in white space</translation>
+    </message>
+    <message>
+        <source>de naam van %1 bevat een regeleinde</source>
+        <translation>the name of %1 holds a line break</translation>
+    </message>
+    <message>
+        <source>de naam van %1 is langer dan 31 tekens</source>
+        <translation>the name of %1 is longer than 31 characters</translation>
+    </message>
+    <message>
+        <source>%1 heeft tekens na het einde van zijn naam</source>
+        <translation>%1 has characters after the end of its name</translation>
+    </message>
+    <message>
+        <source>de naam van %1 bevat een stuurteken</source>
+        <translation>the name of %1 holds a control character</translation>
+    </message>
+    <message>
+        <source>%1 is %2, buiten 0 tot en met 255</source>
+        <translation>%1 is %2, outside 0 to 255</translation>
+    </message>
+    <message>
+        <source>het gereserveerde veld (FileReserved) is %1 en niet 0</source>
+        <translation>the reserved field (FileReserved) is %1, not 0</translation>
+    </message>
+    <message>
+        <source>de tekening heeft geen teksten</source>
+        <translation>the drawing has no texts</translation>
+    </message>
+    <message>
+        <source>de tekening heeft geen lettertypen</source>
+        <translation>the drawing has no fonts</translation>
+    </message>
+    <message>
+        <source>%1 verwijst naar tekst %2, die er niet is</source>
+        <translation>%1 refers to text %2, which does not exist</translation>
+    </message>
+    <message>
+        <source>%1 verwijst naar lettertype %2, dat er niet is</source>
+        <translation>%1 refers to font %2, which does not exist</translation>
+    </message>
+    <message>
+        <source>%1 ligt te ver weg; zijn getallen passen niet in 32 bits</source>
+        <translation>%1 lies too far away; its numbers do not fit in 32 bits</translation>
+    </message>
+    <message>
+        <source>een tekeningbestand kan deze tekening niet precies bewaren</source>
+        <translation>a drawing file cannot hold this drawing exactly</translation>
+    </message>
+    <message>
+        <source>een tekstbestand kan deze tekening niet precies bewaren</source>
+        <translation>a text file cannot hold this drawing exactly</translation>
+    </message>
+    <message>
+        <source>SVG kan deze tekening niet precies weergeven</source>
+        <translation>SVG cannot show this drawing exactly</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (event->type() == QEvent::KeyPress && FocusKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock)

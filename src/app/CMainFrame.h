@@ -184,5 +184,7 @@ private:
     std::vector<QAction*> m_recentActions;
     std::map<CommandId, QAction*> m_actions;
     RecentFileList m_recent;
+    // F6 passes through the text field without taking its text.
+    bool m_passingTextEdit = false;
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -114,7 +114,8 @@ bool CMainFrame::IsCommandKey(const QKeyEvent& key) const {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_textEdit && event->type() == QEvent::FocusOut) OnTextEditLeft();
+    if (watched == m_textEdit && event->type() == QEvent::FocusOut && !m_passingTextEdit)
+        OnTextEditLeft();
     if (watched == m_textEdit && event->type() == QEvent::ShortcutOverride) {
         // The field would take many command keys for itself (Ctrl+E moves
         // its cursor): the frame's commands win, except the keys that edit

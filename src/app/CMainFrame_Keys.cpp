@@ -41,8 +41,15 @@ std::vector<QWidget*> CMainFrame::ColourButtons() const {
 void CMainFrame::NameForScreenReaders() {
     m_textEdit->setAccessibleName(tr("Tekst van de volgende tekstfiguur"));
     m_toolList->setAccessibleName(tr("Vorm"));
-    if (QWidget* unserved = m_mainBar->widgetForAction(Action(CommandId::Unserved)))
-        unserved->setAccessibleName(tr("Niet in gebruik"));
+    // A button's own text would carry the menu's shortcut; its tooltip is
+    // its name.
+    for (CommandId id : MainToolBar()) {
+        QAction* action = Action(id);
+        QWidget* button = action ? m_mainBar->widgetForAction(action) : nullptr;
+        if (!button) continue;
+        button->setAccessibleName(action->toolTip().isEmpty() ? tr("Niet in gebruik")
+                                                              : action->toolTip());
+    }
     const std::vector<QWidget*> buttons = ColourButtons();
     for (std::size_t k = 0; k < buttons.size(); ++k) {
         buttons[k]->setAccessibleName(QString::fromStdString(ColourName(kVulkleuren[k])));
@@ -86,7 +93,8 @@ bool CMainFrame::FocusKey(QObject* watched, const QKeyEvent& key) {
 
 void CMainFrame::CycleFocus(int direction) {
     // The parts in order, each with the widget that takes the focus; hidden
-    // bars are passed over.
+    // bars, and a field that a narrow window keeps in its bar's overflow
+    // menu, are passed over.
     struct Stop {
         QWidget* part;
         QWidget* focus;
@@ -106,6 +114,9 @@ void CMainFrame::CycleFocus(int direction) {
                                   : static_cast<std::size_t>(chosen - kVulkleuren.begin());
         if (k < buttons.size()) stops.push_back({m_colourBar, buttons[k]});
     }
+    stops.erase(std::remove_if(stops.begin() + 1, stops.end(),
+                               [](const Stop& stop) { return !stop.focus->isVisible(); }),
+                stops.end());
     QWidget* focused = QApplication::focusWidget();
     const auto holds = [focused](const Stop& stop) {
         return focused && (focused == stop.part || stop.part->isAncestorOf(focused));
@@ -117,7 +128,14 @@ void CMainFrame::CycleFocus(int direction) {
     QWidget* next = stops[static_cast<std::size_t>((from + direction + count) % count)].focus;
     // A floating colour bar is a window of its own.
     if (!next->window()->isActiveWindow()) next->window()->activateWindow();
+    // F6 through the text field without typing in it leaves the tool as it
+    // is; a text typed there is taken as when the field loses the focus
+    // otherwise, once.
+    const bool leavesText = focused == m_textEdit;
+    m_passingTextEdit = leavesText && !m_textEdit->isModified();
     next->setFocus(Qt::TabFocusReason);
+    m_passingTextEdit = false;
+    if (leavesText) m_textEdit->setModified(false);
 }
 
 void CMainFrame::OnOutlineColourKey(CommandId id) {

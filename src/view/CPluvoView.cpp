@@ -419,6 +419,7 @@ void CPluvoView::Handle(const GestureOutcome& outcome) {
 
 void CPluvoView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
+    HideKeyCursor();
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;

@@ -59,21 +59,11 @@ void GridCursor::Start(POINT from, std::int32_t grid, POINT lowest) {
 }
 
 void GridCursor::Step(CursorDirection direction, CursorStep size, std::int32_t grid, POINT lowest) {
-    const std::int64_t cell = CellOf(grid);
-    switch (direction) {
-    case CursorDirection::Left:
-        m_at.x = Next(m_at.x, -1, size, cell, lowest.x);
-        break;
-    case CursorDirection::Right:
-        m_at.x = Next(m_at.x, 1, size, cell, lowest.x);
-        break;
-    case CursorDirection::Up:
-        m_at.y = Next(m_at.y, -1, size, cell, lowest.y);
-        break;
-    case CursorDirection::Down:
-        m_at.y = Next(m_at.y, 1, size, cell, lowest.y);
-        break;
-    }
+    const bool across = direction == CursorDirection::Left || direction == CursorDirection::Right;
+    const int sign =
+        direction == CursorDirection::Right || direction == CursorDirection::Down ? 1 : -1;
+    std::int32_t& v = across ? m_at.x : m_at.y;
+    v = Next(v, sign, size, CellOf(grid), across ? lowest.x : lowest.y);
 }
 
 ViewMapping FollowCursor(const ViewMapping& map, POINT cursor, std::int32_t grid,

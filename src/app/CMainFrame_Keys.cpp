@@ -66,6 +66,7 @@ bool CMainFrame::FocusKey(QObject* watched, const QKeyEvent& key) {
         CycleFocus(keys == Qt::ShiftModifier ? -1 : 1);
         return true;
     }
+    if (widget->parentWidget() != m_colourBar) return false;
     const std::vector<QWidget*> buttons = ColourButtons();
     const auto at = std::find(buttons.begin(), buttons.end(), widget);
     if (at == buttons.end()) return false;

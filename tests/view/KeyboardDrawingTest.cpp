@@ -76,6 +76,24 @@ TEST_F(KeyboardDrawingTest, ArrowsAndReturnPlaceWhatClicksPlace) {
     Keys({Qt::Key_Enter});
     Keys({Qt::Key_Down}, Qt::AltModifier);
     Keys({Qt::Key_Right, Qt::Key_Enter});
+    // The selection band, a copy of what it selected, a flood fill and a
+    // text.
+    frame->Run(CommandId::ToolSelecteer);
+    To(1, 1);
+    Keys({Qt::Key_Return});
+    To(6, 5);
+    Keys({Qt::Key_Return});
+    EXPECT_EQ(doc.Selection(), std::vector<std::uint32_t>{0});
+    frame->Run(CommandId::ToolKopieer);
+    To(10, 6);
+    Keys({Qt::Key_Return, Qt::Key_Return});
+    frame->Run(CommandId::ToolOpvullen);
+    To(3, 3);
+    Keys({Qt::Key_Return});
+    frame->Run(CommandId::ToolTekst);
+    To(12, 1);
+    Keys({Qt::Key_Return, Qt::Key_Return});
+
     // Esc cancels as it does for the mouse; Space held down clicks once.
     To(9, 9);
     Keys({Qt::Key_Space, Qt::Key_Right, Qt::Key_Escape});
@@ -87,7 +105,7 @@ TEST_F(KeyboardDrawingTest, ArrowsAndReturnPlaceWhatClicksPlace) {
     Keys({Qt::Key_Escape});
 
     const std::vector<Figuur>& figures = doc.drawing().figures;
-    ASSERT_EQ(figures.size(), 3u);
+    ASSERT_EQ(figures.size(), 6u);
     EXPECT_EQ(figures[0].FiguurType, Rechthoek);
     EXPECT_EQ(figures[0].p1, (POINT{64, 64}));
     EXPECT_EQ(figures[0].p2, (POINT{160, 128}));
@@ -96,6 +114,13 @@ TEST_F(KeyboardDrawingTest, ArrowsAndReturnPlaceWhatClicksPlace) {
     EXPECT_EQ(figures[2].FiguurType, Lijn);
     EXPECT_EQ(figures[2].p1, (POINT{34, 256}));
     EXPECT_EQ(figures[2].p2, (POINT{64, 257}));
+    EXPECT_EQ(figures[3].FiguurType, Rechthoek);
+    EXPECT_EQ(figures[3].p1, (POINT{320, 192})) << "the copy";
+    EXPECT_EQ(figures[3].p2, (POINT{416, 256}));
+    EXPECT_EQ(figures[4].FiguurType, Opvullen);
+    EXPECT_EQ(figures[4].p1, (POINT{96, 96}));
+    EXPECT_EQ(figures[5].FiguurType, Tekst);
+    EXPECT_EQ(figures[5].p1, (POINT{384, 32}));
     EXPECT_TRUE(doc.drawing().points.empty()) << "the polygon's step took its corners";
 
     // The cross shows on the screen over the canvas, never in it.

@@ -1002,6 +1002,22 @@ Pluvo uses the chosen language from its next start on.</translation>
         <source>Doe iets</source>
         <translation>Ready</translation>
     </message>
+    <message>
+        <source>Tekst van de volgende tekstfiguur</source>
+        <translation>Text of the next text figure</translation>
+    </message>
+    <message>
+        <source>Vorm</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Niet in gebruik</source>
+        <translation>Not in use</translation>
+    </message>
+    <message>
+        <source>Spatie: vulkleur, Shift+Spatie: randkleur; pijltjes: volgende kleur</source>
+        <translation>Space: fill colour, Shift+Space: outline colour; arrows: next colour</translation>
+    </message>
 </context>
 <context>
     <name>CObjectenDlg</name>
@@ -1118,6 +1134,17 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAccessible</name>
+    <message>
+        <source>Tekening</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Het tekenveld. De pijltjestoetsen zetten de cursor een rasterhokje verder, met Alt een pixel; spatie of Enter klikt, met Shift en Ctrl zoals bij de muis; Esc breekt af; de menutoets opent Kenmerken; F6 gaat naar de werkbalk en de kleurenbalk.</source>
+        <translation>The drawing area. The arrow keys move the cursor a grid cell, with Alt a pixel; Space or Enter clicks, with Shift and Ctrl as with the mouse; Esc cancels; the menu key opens Properties; F6 goes to the toolbar and the colour bar.</translation>
+    </message>
+</context>
+<context>
     <name>CanvasExport</name>
     <message>
         <source>ongeldige afmeting %1x%2</source>
@@ -1126,6 +1153,216 @@ Click on the left in column #.</translation>
     <message>
         <source>kan %1 niet schrijven</source>
         <translation>cannot write %1</translation>
+    </message>
+</context>
+<context>
+    <name>CanvasSpeech</name>
+    <message>
+        <source>kleur %1</source>
+        <translation>colour %1</translation>
+    </message>
+    <message>
+        <source>vulling %1</source>
+        <translation>fill %1</translation>
+    </message>
+    <message>
+        <source>rand %1</source>
+        <translation>outline %1</translation>
+    </message>
+    <message>
+        <source>zonder rand</source>
+        <translation>no outline</translation>
+    </message>
+    <message>
+        <source>zonder vulling</source>
+        <translation>no fill</translation>
+    </message>
+    <message>
+        <source>Pixel %1</source>
+        <translation>Pixel %1</translation>
+    </message>
+    <message>
+        <source>Rasterpunt %1, pixel %2</source>
+        <translation>Grid point %1, pixel %2</translation>
+    </message>
+    <message>
+        <source>Pixel %1, bij rasterpunt %2</source>
+        <translation>Pixel %1, near grid point %2</translation>
+    </message>
+    <message>
+        <source>Vulling bij %1</source>
+        <translation>Fill at %1</translation>
+    </message>
+    <message>
+        <source>Polygoon: hoek %1 bij %2</source>
+        <translation>Polygon: corner %1 at %2</translation>
+    </message>
+    <message>
+        <source>Polygoon: sluit, plaatst niets</source>
+        <translation>Polygon: closes, places nothing</translation>
+    </message>
+    <message>
+        <source>Polygoon: sluit, boom van vierkanten van %1 tot %2</source>
+        <translation>Polygon: closes, tree of squares from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Polygoon van %1 hoeken: sluit bij %2</source>
+        <translation>Polygon of %1 corners: closes at %2</translation>
+    </message>
+    <message>
+        <source>Lijn van %1 tot %2</source>
+        <translation>Line from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Ellips van %1 tot %2</source>
+        <translation>Ellipse from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Cirkel om %1 door %2</source>
+        <translation>Circle around %1 through %2</translation>
+    </message>
+    <message>
+        <source>Kwartboog van %1 tot %2</source>
+        <translation>Quarter arc from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Rechthoek van %1 tot %2</source>
+        <translation>Rectangle from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Veelhoek met %1 hoeken om %2 door %3</source>
+        <translation>Regular polygon of %1 corners around %2 through %3</translation>
+    </message>
+    <message>
+        <source>Tekst bij %1</source>
+        <translation>Text at %1</translation>
+    </message>
+    <message>
+        <source>Kopie van de selectie naar %1</source>
+        <translation>Copy of the selection to %1</translation>
+    </message>
+    <message>
+        <source>Selectie van %1 tot %2</source>
+        <translation>Selection from %1 to %2</translation>
+    </message>
+    <message>
+        <source>pixel %1</source>
+        <translation>pixel %1</translation>
+    </message>
+    <message>
+        <source>Geen cursor: een pijltjestoets zet hem op het raster</source>
+        <translation>No cursor: an arrow key puts it on the grid</translation>
+    </message>
+    <message>
+        <source>Niets onder de cursor</source>
+        <translation>Nothing under the cursor</translation>
+    </message>
+    <message>
+        <source>en %1 meer</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Onder de cursor: %1</source>
+        <translation>Under the cursor: %1</translation>
+    </message>
+    <message>
+        <source>Gereedschap: %1</source>
+        <translation>Tool: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>dof rood</source>
+        <translation>dull red</translation>
+    </message>
+    <message>
+        <source>dof groen</source>
+        <translation>dull green</translation>
+    </message>
+    <message>
+        <source>dof blauw</source>
+        <translation>dull blue</translation>
+    </message>
+    <message>
+        <source>lichtrood</source>
+        <translation>light red</translation>
+    </message>
+    <message>
+        <source>lichtgroen</source>
+        <translation>light green</translation>
+    </message>
+    <message>
+        <source>lichtblauw</source>
+        <translation>light blue</translation>
+    </message>
+    <message>
+        <source>grijs</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>olijfgroen</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>blauwgroen</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>paars</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>wit</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>lichtgrijs</source>
+        <translation>light grey</translation>
+    </message>
+    <message>
+        <source>geel</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>cyaan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>zwart</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>rood</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>felgroen</source>
+        <translation>bright green</translation>
+    </message>
+    <message>
+        <source>blauw</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>donkerrood</source>
+        <translation>dark red</translation>
+    </message>
+    <message>
+        <source>groen</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>donkerblauw</source>
+        <translation>dark blue</translation>
+    </message>
+    <message>
+        <source>ongeveer %1</source>
+        <translation>roughly %1</translation>
     </message>
 </context>
 <context>

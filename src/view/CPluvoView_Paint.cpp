@@ -357,5 +357,6 @@ void CPluvoView::paintEvent(QPaintEvent* event) {
     if (!m_hbar->isHidden() && !m_vbar->isHidden())
         painter.fillRect(QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()),
                          palette().color(QPalette::Window));
+    PaintKeyCursor(painter);
 }
 

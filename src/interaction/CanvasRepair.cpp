@@ -1,5 +1,32 @@
 #include "CanvasRepair.h"
 
+namespace {
+
+std::int64_t Area(const PixelBox& box) {
+    return box.Empty() ? 0 : (box.right - box.left + 1) * (box.bottom - box.top + 1);
+}
+
+// Parts that lie in one another, or so close that painting their union
+// costs no more than painting both, are painted as one: a figure recoloured
+// in place damages the same box twice.
+void Merge(std::vector<PixelBox>& parts) {
+    std::erase_if(parts, [](const PixelBox& box) { return box.Empty(); });
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (std::size_t i = 0; i < parts.size() && !merged; ++i)
+            for (std::size_t j = i + 1; j < parts.size() && !merged; ++j) {
+                PixelBox both = parts[i];
+                both.Include(parts[j]);
+                if (Area(both) > Area(parts[i]) + Area(parts[j])) continue;
+                parts[i] = both;
+                parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(j));
+                merged = true;
+            }
+    }
+}
+
+} // namespace
+
 CanvasRepair::Feedback CanvasRepair::FeedbackOf(Gesture& gesture) {
     if (gesture.TakeLostFeedback()) return Feedback::Lost;
     return gesture.Bezig() ? Feedback::Shown : Feedback::None;
@@ -39,7 +66,10 @@ CanvasRepair::Plan CanvasRepair::After(const EditOutcome& outcome,
     }
     if ((!plan.parts.empty() && feedback == Feedback::Shown) || feedback == Feedback::Lost)
         plan.whole = true;
-    if (plan.whole) plan.parts.clear();
+    if (plan.whole)
+        plan.parts.clear();
+    else
+        Merge(plan.parts);
     return plan;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -26,6 +27,11 @@ public:
     // whole drawing. The figures it already covers must be unchanged; a list
     // that got shorter is built again.
     void Extend(const std::vector<Figuur>& figures);
+
+    // Takes out the figures from `n` on, which were `gone` (a step back
+    // over lines placed last): false, with the index unchanged, when they
+    // cannot be taken out alone and the index must be built again.
+    bool Truncate(std::size_t n, std::span<const Figuur> gone);
 
     // How many figures of the list the index answers for.
     std::size_t Covered() const { return m_covered; }
@@ -52,10 +58,17 @@ private:
 
     std::int32_t m_snap = 0;
     std::size_t m_covered = 0;
+    // How many figures the sorted entries cover; later ones are in m_later.
+    std::size_t m_sorted = 0;
     std::vector<Entry> m_entries;
     std::vector<Slot> m_slots; // open addressing, a power of two in size
     // The ends of lines taken in by Extend, by cell, in list order. They all
     // come after every entry above in list order.
     std::unordered_map<std::uint64_t, std::vector<Entry>> m_later;
     std::size_t m_laterCount = 0;
+    // Which cells may hold later ends, by a hash of the cell: a look-up
+    // near none of them skips the map.
+    static constexpr std::size_t kLaterBits = 1 << 14;
+    std::vector<bool> m_laterCells = std::vector<bool>(kLaterBits, false);
+    static std::size_t LaterBit(std::uint64_t cell);
 };

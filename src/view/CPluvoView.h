@@ -170,7 +170,9 @@ private:
                           int halvings, QRect& changed, int& levels);
     void Changed(QRect canvasPart);
 
-    CPluvoDoc& m_doc;
+    // The drawing as the view reads it; only the gesture machine writes its
+    // current figure, and only the road the drawing.
+    const CPluvoDoc& m_doc;
     Gesture m_gesture;
     QImage m_canvas;
     // The canvas halved once, twice, ... for the zoom steps below 100 %,

@@ -216,6 +216,15 @@ struct Session {
         for (const PixelBox& part : plan.parts)
             plan.whole = plan.whole || !RepaintPart(*surface, doc, View(), index, part);
         if (plan.whole) repaintAsked = true;
+        if (kTrace) {
+            std::fprintf(stderr, "  change: repaint %d, figure runs %zu, whole %d, parts %zu\n",
+                         static_cast<int>(outcome.repaint), outcome.change.figures.size(),
+                         plan.whole, plan.parts.size());
+            for (const PixelBox& b : plan.parts)
+                std::fprintf(stderr, "    part %lld,%lld-%lld,%lld\n", static_cast<long long>(b.left),
+                             static_cast<long long>(b.top), static_cast<long long>(b.right),
+                             static_cast<long long>(b.bottom));
+        }
     }
     void Handle(GestureOutcome outcome) {
         if (outcome.repaint) repaintAsked = true;

@@ -53,10 +53,13 @@ CanvasRepair::Plan CanvasRepair::After(const EditOutcome& outcome,
         break;
     case Repaint::Drawn:
         // The edit drew its figures itself; figures that the line ends
-        // pull otherwise now are painted again, unless a flood fill may
-        // see them.
+        // pull otherwise now are painted again, and what waited, unless a
+        // flood fill may see them.
+        plan.parts = std::move(m_pending);
+        m_pending.clear();
         add(damage.pulled);
-        plan.whole = !plan.parts.empty() && hasFills;
+        plan.whole = m_pendingAll || (!plan.parts.empty() && hasFills);
+        m_pendingAll = false;
         break;
     case Repaint::No:
         m_pendingAll = m_pendingAll || damage.all;
@@ -64,7 +67,14 @@ CanvasRepair::Plan CanvasRepair::After(const EditOutcome& outcome,
         m_pending.insert(m_pending.end(), damage.pulled.begin(), damage.pulled.end());
         break;
     }
-    if ((!plan.parts.empty() && feedback == Feedback::Shown) || feedback == Feedback::Lost)
+    // A change made while the band shows may change how the band draws
+    // (the texts, the selection that the copy tool's band shows), so that
+    // drawing it again would not take it away: the canvas is painted whole
+    // and the band drawn anew. A polygon's own corners (Repaint::No) and a
+    // figure drawn by the gesture itself change nothing of it.
+    const bool paints = outcome.repaint == Repaint::Yes || outcome.repaint == Repaint::All;
+    if ((feedback == Feedback::Shown && (paints || !plan.parts.empty())) ||
+        feedback == Feedback::Lost)
         plan.whole = true;
     if (plan.whole)
         plan.parts.clear();

@@ -5,7 +5,7 @@
 // move during a gesture at 50 %. Each is timed from the event to the screen
 // update that follows it (the view painted into an image as the screen
 // would get it). None of them should cost a paint of the whole drawing.
-#include "common/DrawingGenerator.h"
+#include "common/ViewScene.h"
 #include "interaction/EditCommands.h"
 #include "interaction/EditRoad.h"
 #include "interaction/ToolOptions.h"
@@ -20,36 +20,9 @@
 
 namespace {
 
-struct NoStatus : GestureStatus {
-    void SetPaneText(int, const std::string&) override {}
-};
-
-// A view of the drawing in the 1920x1080 window, painted once.
-struct Scene {
-    CPluvoDoc doc;
-    EditRoad road{doc};
-    NoStatus status;
-    CPluvoView view{doc, road, status};
-    QImage screen{kBenchWidth, kBenchHeight, QImage::Format_RGB32};
-
-    Scene() {
-        doc = CachedDrawing(100000);
-        doc.current.RsterPnt = 0;
-        view.resize(kBenchWidth, kBenchHeight);
-        view.InitialUpdate();
-        Show();
-    }
-    void Show() { view.render(&screen); }
-    void Mouse(QEvent::Type type, QPoint at) {
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QMouseEvent event(type, QPointF(at), QPointF(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&view, &event);
-    }
-    void Click(QPoint at) {
-        Mouse(QEvent::MouseButtonPress, at);
-        Mouse(QEvent::MouseButtonRelease, at);
-    }
+// The view of 100,000 figures, drawn without the grid.
+struct Scene : ViewScene {
+    Scene() : ViewScene(CachedDrawing(100000)) { doc.current.RsterPnt = 0; }
     void Select(std::uint32_t figure) {
         road.Apply({UndoRule::Keep, Modified::No, Repaint::Yes, [figure](DrawingEditor& editor) {
                         editor.Selection() = {figure};

@@ -5,7 +5,7 @@
 // small drawing zoomed far out, where the canvas grows to fill the window,
 // and edited there. And drawing by keys: a step of the grid cursor with its
 // screen update, and what the canvas says to a screen reader.
-#include "common/DrawingGenerator.h"
+#include "common/ViewScene.h"
 #include "interaction/EditRoad.h"
 #include "model/CPluvoDoc.h"
 #include "view/CPluvoView.h"
@@ -21,31 +21,7 @@
 
 namespace {
 
-struct NoStatus : GestureStatus {
-    void SetPaneText(int, const std::string&) override {}
-};
-
-// A view of a drawing in the 1920x1080 window, painted once.
-struct Scene {
-    CPluvoDoc doc;
-    EditRoad road{doc};
-    NoStatus status;
-    CPluvoView view{doc, road, status};
-    QImage screen{kBenchWidth, kBenchHeight, QImage::Format_RGB32};
-
-    explicit Scene(CPluvoDoc drawing) {
-        doc = std::move(drawing);
-        view.resize(kBenchWidth, kBenchHeight);
-        view.InitialUpdate();
-        Show();
-    }
-    void Show() { view.render(&screen); }
-    void Wheel(QPoint angle, Qt::KeyboardModifiers keys) {
-        const QPointF at(kBenchWidth / 2, kBenchHeight / 2);
-        QWheelEvent event(at, at, QPoint(), angle, Qt::NoButton, keys, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&view, &event);
-    }
-};
+using Scene = ViewScene;
 
 // The drawing with one figure far out, so that the canvas is more than twice
 // the window each way (so that it scrolls at 50 % too).

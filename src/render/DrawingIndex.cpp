@@ -133,7 +133,6 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
     // A step back over the last figures takes them off the end alone.
     const bool offTheEnd = change.figures.size() == 1 && change.figures[0].inserted == 0 &&
                            change.figures[0].at + change.figures[0].removed == m_figures.size();
-    std::vector<Figuur> goneFigures;
 
     // 1. The figure list's runs, in order, on the entries: entries that go
     // leave their boxes as damage, entries that come are measured below.
@@ -157,7 +156,6 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
             }
             fillsInvolved = fillsInvolved || IsFill(gone);
             m_fills -= IsFill(gone);
-            if (offTheEnd) goneFigures.push_back(gone);
         }
         if (run.removed != 0 || run.at != m_figures.size()) onlyAppended = false;
         m_figures.erase(m_figures.begin() + at, m_figures.begin() + at + removed);
@@ -218,7 +216,7 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
     // numbers its lines otherwise: the index starts again.
     if (onlyAppended)
         m_lineEnds.Extend(figures);
-    else if (!(offTheEnd && m_lineEnds.Truncate(figures.size(), goneFigures)) &&
+    else if (!(offTheEnd && m_lineEnds.Truncate(figures.size())) &&
              (linesInvolved || m_lineEnds.Covered() != figures.size()))
         m_lineEnds.Build(figures, m_snap);
 

@@ -88,33 +88,36 @@ void LineEndIndex::Extend(const std::vector<Figuur>& figures) {
 
 std::size_t LineEndIndex::LaterBit(std::uint64_t cell) { return Mix(cell) & (kLaterBits - 1); }
 
-bool LineEndIndex::Truncate(std::size_t n, std::span<const Figuur> gone) {
-    if (n > m_covered || gone.size() != m_covered - n) return false;
-    if (m_snap < 1) {
-        m_covered = n;
-        return true;
-    }
-    for (std::size_t k = 0; k < gone.size(); ++k) {
-        const Figuur& f = gone[k];
-        if (f.FiguurType != Lijn) continue;
-        // Only the ends taken in later can go on their own.
-        if (n + k < m_sorted) return false;
-    }
-    for (std::size_t k = 0; k < gone.size(); ++k) {
-        const Figuur& f = gone[k];
-        if (f.FiguurType != Lijn) continue;
-        const auto order = static_cast<std::uint32_t>(2 * (n + k));
-        for (const POINT point : {f.p1, f.p2}) {
-            const auto it = m_later.find(CellOf(FloorDiv(point.x, m_snap), FloorDiv(point.y, m_snap)));
-            if (it == m_later.end()) continue;
-            const std::size_t before = it->second.size();
-            std::erase_if(it->second, [order](const Entry& e) { return e.order / 2 == order / 2; });
-            m_laterCount -= before - it->second.size();
-            if (it->second.empty()) m_later.erase(it);
-        }
+bool LineEndIndex::Truncate(std::size_t n) {
+    if (n > m_covered) return false;
+    // Only the ends taken in later can go on their own.
+    if (n < m_sorted && m_snap >= 1) return false;
+    const auto limit = static_cast<std::uint64_t>(2 * n);
+    for (auto it = m_later.begin(); it != m_later.end();) {
+        std::vector<Entry>& entries = it->second;
+        const std::size_t before = entries.size();
+        std::erase_if(entries, [limit](const Entry& e) { return e.order >= limit; });
+        m_laterCount -= before - entries.size();
+        it = entries.empty() ? m_later.erase(it) : std::next(it);
     }
     m_covered = n;
     return true;
+}
+
+void LineEndIndex::Follow(const std::vector<Figuur>& figures, std::span<const ListRun> runs) {
+    bool appended = true;
+    std::size_t size = m_covered;
+    for (const ListRun& run : runs) {
+        appended = appended && run.removed == 0 && run.at == size;
+        size = size - run.removed + run.inserted;
+    }
+    if (appended) {
+        Extend(figures);
+        return;
+    }
+    const bool offTheEnd = runs.size() == 1 && runs[0].inserted == 0 &&
+                           runs[0].at + runs[0].removed == m_covered;
+    if (!(offTheEnd && Truncate(runs[0].at))) Build(figures, m_snap);
 }
 
 const LineEndIndex::Slot* LineEndIndex::Lookup(std::uint64_t cell) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/Figuur.h"
+#include "model/ListPatch.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -28,10 +29,14 @@ public:
     // that got shorter is built again.
     void Extend(const std::vector<Figuur>& figures);
 
-    // Takes out the figures from `n` on, which were `gone` (a step back
-    // over lines placed last): false, with the index unchanged, when they
-    // cannot be taken out alone and the index must be built again.
-    bool Truncate(std::size_t n, std::span<const Figuur> gone);
+    // Takes out the figures from `n` on (a step back over figures placed
+    // last): false, with the index unchanged, when their ends cannot be
+    // taken out alone and the index must be built again.
+    bool Truncate(std::size_t n);
+    // Follows a change of the figure list that `runs` describe: figures
+    // appended are taken in, figures taken off the end taken out, and any
+    // other change builds the index again.
+    void Follow(const std::vector<Figuur>& figures, std::span<const ListRun> runs);
 
     // How many figures of the list the index answers for.
     std::size_t Covered() const { return m_covered; }

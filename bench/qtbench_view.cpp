@@ -3,13 +3,15 @@
 // step, each with the screen update that follows it (the view painted into
 // an image as the screen would get it). Neither repaints the drawing. And a
 // small drawing zoomed far out, where the canvas grows to fill the window,
-// and edited there.
-#include "common/DrawingGenerator.h"
+// and edited there. And drawing by keys: a step of the grid cursor with its
+// screen update, and what the canvas says to a screen reader.
+#include "common/ViewScene.h"
 #include "interaction/EditRoad.h"
 #include "model/CPluvoDoc.h"
 #include "view/CPluvoView.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <benchmark/benchmark.h>
@@ -19,31 +21,7 @@
 
 namespace {
 
-struct NoStatus : GestureStatus {
-    void SetPaneText(int, const std::string&) override {}
-};
-
-// A view of a drawing in the 1920x1080 window, painted once.
-struct Scene {
-    CPluvoDoc doc;
-    EditRoad road{doc};
-    NoStatus status;
-    CPluvoView view{doc, road, status};
-    QImage screen{kBenchWidth, kBenchHeight, QImage::Format_RGB32};
-
-    explicit Scene(CPluvoDoc drawing) {
-        doc = std::move(drawing);
-        view.resize(kBenchWidth, kBenchHeight);
-        view.InitialUpdate();
-        Show();
-    }
-    void Show() { view.render(&screen); }
-    void Wheel(QPoint angle, Qt::KeyboardModifiers keys) {
-        const QPointF at(kBenchWidth / 2, kBenchHeight / 2);
-        QWheelEvent event(at, at, QPoint(), angle, Qt::NoButton, keys, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&view, &event);
-    }
-};
+using Scene = ViewScene;
 
 // The drawing with one figure far out, so that the canvas is more than twice
 // the window each way (so that it scrolls at 50 % too).
@@ -146,6 +124,41 @@ void EditShown(benchmark::State& state) {
     }
 }
 BENCHMARK(EditShown)->Arg(kActualSize)->Arg(kActualSize - 2)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void Key(Scene& scene, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&scene.view, &press);
+}
+
+// A step of the grid cursor over the 100,000 figures at 100 %, shown; arg 0
+// without a gesture, 1 with a rectangle's band following the cursor.
+void CursorStep(benchmark::State& state) {
+    Scene& scene = TheScene();
+    scene.view.SetZoomStep(kActualSize);
+    scene.doc.current.FiguurType = Rechthoek;
+    if (!scene.view.KeyCursor().Shown()) Key(scene, Qt::Key_Right);
+    if (state.range(0) == 1) Key(scene, Qt::Key_Return);
+    const POINT start = scene.view.KeyCursor().At();
+    int key = Qt::Key_Right;
+    for (auto _ : state) {
+        Key(scene, key);
+        scene.Show();
+        key = key == Qt::Key_Right ? Qt::Key_Left : Qt::Key_Right;
+    }
+    if (scene.view.KeyCursor().At() == start && state.iterations() % 2 == 1)
+        state.SkipWithError("the cursor did not move");
+    Key(scene, Qt::Key_Escape);
+}
+BENCHMARK(CursorStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What the canvas says at the cursor: worked out after every step and edit
+// while a screen reader listens.
+void SpokenText(benchmark::State& state) {
+    Scene& scene = TheScene();
+    if (!scene.view.KeyCursor().Shown()) Key(scene, Qt::Key_Right);
+    for (auto _ : state) benchmark::DoNotOptimize(scene.view.SpokenText());
+}
+BENCHMARK(SpokenText)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

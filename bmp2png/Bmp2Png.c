@@ -1,10 +1,10 @@
 /* Converts an uncompressed BMP file into a PNG beside it: "x.bpm" becomes
  * "x.png" (any other name gets ".png" added). Reads 24- and 32-bit BI_RGB
- * files, bottom-up or top-down; returns 0 on success, non-zero on failure,
- * in which case no PNG is left behind. The header is checked against the
- * file's real size and the rows are converted one at a time, so a damaged
- * header can neither make it read past the file nor allocate more than one
- * row of a file that exists. */
+ * files, bottom-up or top-down; returns 0 on success, non-zero on failure
+ * (also when the PNG exists already), in which case no PNG is left behind.
+ * The header is checked against the file's real size and the rows are
+ * converted one at a time, so a damaged header can neither make it read past
+ * the file nor allocate more than one row of a file that exists. */
 #define _FILE_OFFSET_BITS 64
 #include <png.h>
 #include <stdint.h>
@@ -76,7 +76,9 @@ static int ReadLayout(FILE* in, struct Layout* layout) {
 static int Convert(FILE* in, const struct Layout* layout, const char* name) {
     unsigned char* source = malloc((size_t)layout->stride);
     unsigned char* row = malloc((size_t)layout->width * 3);
-    FILE* out = source && row ? fopen(name, "wb") : NULL;
+    /* A new file only: an existing name, or a link put there, is never
+     * written through. */
+    FILE* out = source && row ? fopen(name, "wbx") : NULL;
     png_structp png = out ? png_create_write_struct(PNG_LIBPNG_VER_STRING, NULL, NULL, NULL) : NULL;
     png_infop info = png ? png_create_info_struct(png) : NULL;
     if (!info || setjmp(png_jmpbuf(png))) {

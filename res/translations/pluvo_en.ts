@@ -995,6 +995,22 @@ Pluvo uses the chosen language from its next start on.</translation>
         <translation>Ready</translation>
     </message>
     <message>
+        <source>Tekst van de volgende tekstfiguur</source>
+        <translation>Text of the next text figure</translation>
+    </message>
+    <message>
+        <source>Vorm</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Niet in gebruik</source>
+        <translation>Not in use</translation>
+    </message>
+    <message>
+        <source>Spatie: vulkleur, Shift+Spatie: randkleur; pijltjes: volgende kleur</source>
+        <translation>Space: fill colour, Shift+Space: outline colour; arrows: next colour</translation>
+    </message>
+    <message>
         <source>Randkleur en vulkleur van de volgende figuur</source>
         <translation>Outline and fill colour of the next figure</translation>
     </message>
@@ -1194,6 +1210,17 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAccessible</name>
+    <message>
+        <source>Tekening</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Het tekenveld. De pijltjestoetsen zetten de cursor een rasterhokje verder, met Alt een pixel; spatie of Enter klikt, met Shift en Ctrl zoals bij de muis; Esc breekt af; de menutoets opent Kenmerken; F6 gaat naar de werkbalk en de kleurenbalk.</source>
+        <translation>The drawing area. The arrow keys move the cursor a grid cell, with Alt a pixel; Space or Enter clicks, with Shift and Ctrl as with the mouse; Esc cancels; the menu key opens Properties; F6 goes to the toolbar and the colour bar.</translation>
+    </message>
+</context>
+<context>
     <name>CanvasExport</name>
     <message>
         <source>ongeldige afmeting %1x%2</source>
@@ -1205,23 +1232,238 @@ Click on the left in column #.</translation>
     </message>
 </context>
 <context>
-    <name>ConvertCommand</name>
+    <name>CanvasSpeech</name>
     <message>
-        <source>gebruik: pluvo convert INVOER UITVOER [--size BxH]
-  INVOER   een tekening; een naam op .txt wordt als tekstbestand gelezen
-  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, .pdf de afgedrukte pagina,
-           anders een tekening
-  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384
-           (zonder --size: de tekening plus een rastervak)
+        <source>kleur %1</source>
+        <translation>colour %1</translation>
+    </message>
+    <message>
+        <source>vulling %1</source>
+        <translation>fill %1</translation>
+    </message>
+    <message>
+        <source>rand %1</source>
+        <translation>outline %1</translation>
+    </message>
+    <message>
+        <source>zonder rand</source>
+        <translation>no outline</translation>
+    </message>
+    <message>
+        <source>zonder vulling</source>
+        <translation>no fill</translation>
+    </message>
+    <message>
+        <source>Pixel %1</source>
+        <translation>Pixel %1</translation>
+    </message>
+    <message>
+        <source>Rasterpunt %1, pixel %2</source>
+        <translation>Grid point %1, pixel %2</translation>
+    </message>
+    <message>
+        <source>Pixel %1, bij rasterpunt %2</source>
+        <translation>Pixel %1, near grid point %2</translation>
+    </message>
+    <message>
+        <source>Vulling bij %1</source>
+        <translation>Fill at %1</translation>
+    </message>
+    <message>
+        <source>Polygoon: hoek %1 bij %2</source>
+        <translation>Polygon: corner %1 at %2</translation>
+    </message>
+    <message>
+        <source>Polygoon: sluit, plaatst niets</source>
+        <translation>Polygon: closes, places nothing</translation>
+    </message>
+    <message>
+        <source>Polygoon: sluit, boom van vierkanten van %1 tot %2</source>
+        <translation>Polygon: closes, tree of squares from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Polygoon van %1 hoeken: sluit bij %2</source>
+        <translation>Polygon of %1 corners: closes at %2</translation>
+    </message>
+    <message>
+        <source>Lijn van %1 tot %2</source>
+        <translation>Line from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Ellips van %1 tot %2</source>
+        <translation>Ellipse from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Cirkel om %1 door %2</source>
+        <translation>Circle around %1 through %2</translation>
+    </message>
+    <message>
+        <source>Kwartboog van %1 tot %2</source>
+        <translation>Quarter arc from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Rechthoek van %1 tot %2</source>
+        <translation>Rectangle from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Veelhoek met %1 hoeken om %2 door %3</source>
+        <translation>Regular polygon of %1 corners around %2 through %3</translation>
+    </message>
+    <message>
+        <source>Tekst bij %1</source>
+        <translation>Text at %1</translation>
+    </message>
+    <message>
+        <source>Kopie van de selectie naar %1</source>
+        <translation>Copy of the selection to %1</translation>
+    </message>
+    <message>
+        <source>Selectie van %1 tot %2</source>
+        <translation>Selection from %1 to %2</translation>
+    </message>
+    <message>
+        <source>pixel %1</source>
+        <translation>pixel %1</translation>
+    </message>
+    <message>
+        <source>Geen cursor: een pijltjestoets zet hem op het raster</source>
+        <translation>No cursor: an arrow key puts it on the grid</translation>
+    </message>
+    <message>
+        <source>Niets onder de cursor</source>
+        <translation>Nothing under the cursor</translation>
+    </message>
+    <message>
+        <source>en %1 meer</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Onder de cursor: %1</source>
+        <translation>Under the cursor: %1</translation>
+    </message>
+    <message>
+        <source>Gereedschap: %1</source>
+        <translation>Tool: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>dof rood</source>
+        <translation>dull red</translation>
+    </message>
+    <message>
+        <source>dof groen</source>
+        <translation>dull green</translation>
+    </message>
+    <message>
+        <source>dof blauw</source>
+        <translation>dull blue</translation>
+    </message>
+    <message>
+        <source>lichtrood</source>
+        <translation>light red</translation>
+    </message>
+    <message>
+        <source>lichtgroen</source>
+        <translation>light green</translation>
+    </message>
+    <message>
+        <source>lichtblauw</source>
+        <translation>light blue</translation>
+    </message>
+    <message>
+        <source>grijs</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>olijfgroen</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>blauwgroen</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>paars</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>wit</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>lichtgrijs</source>
+        <translation>light grey</translation>
+    </message>
+    <message>
+        <source>geel</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>cyaan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>zwart</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>rood</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>felgroen</source>
+        <translation>bright green</translation>
+    </message>
+    <message>
+        <source>blauw</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>donkerrood</source>
+        <translation>dark red</translation>
+    </message>
+    <message>
+        <source>groen</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>donkerblauw</source>
+        <translation>dark blue</translation>
+    </message>
+    <message>
+        <source>ongeveer %1</source>
+        <translation>roughly %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>gebruik: pluvo [TEKENING]           de editor, met TEKENING geopend (.txt: tekstbestand)
+         pluvo --print TEKENING     drukt TEKENING af op de standaardprinter
+         pluvo convert INVOER UITVOER [--size BxH]
+                                    zet een tekening om zonder venster (zie convert --help)
+         pluvo thumbnail INVOER UITVOER.png GROOTTE
+                                    schrijft een miniatuur voor bestandsbeheerders
+         pluvo --help | --version   deze hulp, of de versie
 </source>
-        <translation>usage: pluvo convert INPUT OUTPUT [--size WxH]
-  INPUT    a drawing; a name ending in .txt is read as a text file
-  OUTPUT   .txt text file, .svg SVG, .png image, .pdf the printed page,
-           anything else a drawing
-  --size   width x height of the image in pixels, each 1 to 16384
-           (without --size: the drawing plus one grid cell)
+        <translation>usage: pluvo [DRAWING]              the editor, with DRAWING open (.txt: a text file)
+         pluvo --print DRAWING      prints DRAWING on the default printer
+         pluvo convert INPUT OUTPUT [--size WxH]
+                                    converts a drawing without a window (see convert --help)
+         pluvo thumbnail INPUT OUTPUT.png SIZE
+                                    writes a preview for file managers
+         pluvo --help | --version   this help, or the version
 </translation>
     </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
     <message>
         <source>kan &apos;%1&apos; niet schrijven: %2</source>
         <translation>cannot write &apos;%1&apos;: %2</translation>
@@ -1245,6 +1487,24 @@ Click on the left in column #.</translation>
     <message>
         <source>kan &apos;%1&apos; niet lezen: %2</source>
         <translation>cannot read &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>gebruik: pluvo convert INVOER UITVOER [--size BxH]
+  INVOER   een tekening; een naam op .txt wordt als tekstbestand gelezen
+  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, .pdf de afgedrukte pagina,
+           anders een tekening
+  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384
+           (zonder --size: de tekening plus een rastervak, zoals het venster ten
+           hoogste 16384 op een zijde en 64 miljoen beeldpunten in totaal)
+</source>
+        <translation>usage: pluvo convert INPUT OUTPUT [--size WxH]
+  INPUT    a drawing; a name ending in .txt is read as a text file
+  OUTPUT   .txt text file, .svg SVG, .png image, .pdf the printed page,
+           anything else a drawing
+  --size   width x height of the image in pixels, each 1 to 16384
+           (without --size: the drawing plus one grid cell, like the window at
+           most 16384 on a side and 64 million pixels in all)
+</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1687,101 @@ Click on the left in column #.</translation>
     <message>
         <source>Geef een geheel getal van %1 tot en met %2.</source>
         <translation>Enter a whole number from %1 to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Misfits</name>
+    <message>
+        <source>tekst %1 (%2)</source>
+        <translation>text %1 (%2)</translation>
+    </message>
+    <message>
+        <source>lettertype %1 (%2)</source>
+        <translation>font %1 (%2)</translation>
+    </message>
+    <message>
+        <source>de actieve figuur</source>
+        <translation>the current figure</translation>
+    </message>
+    <message>
+        <source>figuur %1</source>
+        <translation>figure %1</translation>
+    </message>
+    <message>
+        <source>%1 bevat een nulteken</source>
+        <translation>%1 holds a zero byte</translation>
+    </message>
+    <message>
+        <source>%1 bevat een regeleinde</source>
+        <translation>%1 holds a line break</translation>
+    </message>
+    <message>
+        <source>%1 eindigt op witruimte</source>
+        <translation>%1 ends in white space</translation>
+    </message>
+    <message>
+        <source>%1 bevat een stuurteken</source>
+        <translation>%1 holds a control character</translation>
+    </message>
+    <message>
+        <source>de naam van %1 eindigt op witruimte</source>
+        <translation>the name of %1 ends in white space</translation>
+    </message>
+    <message>
+        <source>de naam van %1 bevat een regeleinde</source>
+        <translation>the name of %1 holds a line break</translation>
+    </message>
+    <message>
+        <source>de naam van %1 is langer dan 31 tekens</source>
+        <translation>the name of %1 is longer than 31 characters</translation>
+    </message>
+    <message>
+        <source>%1 heeft tekens na het einde van zijn naam</source>
+        <translation>%1 has characters after the end of its name</translation>
+    </message>
+    <message>
+        <source>de naam van %1 bevat een stuurteken</source>
+        <translation>the name of %1 holds a control character</translation>
+    </message>
+    <message>
+        <source>%1 is %2, buiten 0 tot en met 255</source>
+        <translation>%1 is %2, outside 0 to 255</translation>
+    </message>
+    <message>
+        <source>het gereserveerde veld (FileReserved) is %1 en niet 0</source>
+        <translation>the reserved field (FileReserved) is %1, not 0</translation>
+    </message>
+    <message>
+        <source>de tekening heeft geen teksten</source>
+        <translation>the drawing has no texts</translation>
+    </message>
+    <message>
+        <source>de tekening heeft geen lettertypen</source>
+        <translation>the drawing has no fonts</translation>
+    </message>
+    <message>
+        <source>%1 verwijst naar tekst %2, die er niet is</source>
+        <translation>%1 refers to text %2, which does not exist</translation>
+    </message>
+    <message>
+        <source>%1 verwijst naar lettertype %2, dat er niet is</source>
+        <translation>%1 refers to font %2, which does not exist</translation>
+    </message>
+    <message>
+        <source>%1 ligt te ver weg; zijn getallen passen niet in 32 bits</source>
+        <translation>%1 lies too far away; its numbers do not fit in 32 bits</translation>
+    </message>
+    <message>
+        <source>een tekeningbestand kan deze tekening niet precies bewaren</source>
+        <translation>a drawing file cannot hold this drawing exactly</translation>
+    </message>
+    <message>
+        <source>een tekstbestand kan deze tekening niet precies bewaren</source>
+        <translation>a text file cannot hold this drawing exactly</translation>
+    </message>
+    <message>
+        <source>SVG kan deze tekening niet precies weergeven</source>
+        <translation>SVG cannot show this drawing exactly</translation>
     </message>
 </context>
 <context>

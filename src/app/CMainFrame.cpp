@@ -63,6 +63,7 @@ CMainFrame::CMainFrame(CPluvoDoc& doc, QWidget* parent) : QMainWindow(parent), m
     BuildActions();
     BuildMenus();
     BuildToolBars();
+    NameForScreenReaders();
 
     QSettings settings;
     m_recent.Load(settings);

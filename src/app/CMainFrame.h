@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 class CPluvoDoc;
 class CPluvoView;
@@ -122,6 +123,10 @@ public:
 
     // Sets the tool and moves the tool list, nothing else.
     void ZetFiguurType(int type);
+    // Shift+Space on a colour-bar button `id` (CMainFrame_Keys.cpp): the
+    // outline colour of the next figure and of the selected ones, as Space
+    // on it sets their fill colour.
+    void OnOutlineColourKey(CommandId id);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -152,6 +157,13 @@ private:
     void RefreshLockIndicators();
     // Whether the key is the shortcut of one of the window's commands.
     bool IsCommandKey(const QKeyEvent& key) const;
+    // The window by keyboard (CMainFrame_Keys.cpp): F6 and the colour bar's
+    // keys, true when the key was taken; the focus to the next part (1) or
+    // the one before (-1); the names a screen reader reads.
+    bool FocusKey(QObject* watched, const QKeyEvent& key);
+    void CycleFocus(int direction);
+    void NameForScreenReaders();
+    std::vector<QWidget*> ColourButtons() const;
     void ReadPosition();
     void WritePosition();
 
@@ -197,5 +209,7 @@ private:
     std::vector<QAction*> m_recentActions;
     std::map<CommandId, QAction*> m_actions;
     RecentFileList m_recent;
+    // F6 passes through the text field without taking its text.
+    bool m_passingTextEdit = false;
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -128,7 +128,8 @@ bool CMainFrame::IsCommandKey(const QKeyEvent& key) const {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_textEdit && event->type() == QEvent::FocusOut) OnTextEditLeft();
+    if (watched == m_textEdit && event->type() == QEvent::FocusOut && !m_passingTextEdit)
+        OnTextEditLeft();
     if (watched == m_textEdit && event->type() == QEvent::ShortcutOverride) {
         // The field would take many command keys for itself (Ctrl+E moves
         // its cursor): the frame's commands win, except the keys that edit
@@ -143,6 +144,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (event->type() == QEvent::KeyPress && FocusKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock)

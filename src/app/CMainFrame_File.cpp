@@ -2,6 +2,7 @@
 // text, SVG and merge commands, Exit, and the save prompt they share.
 #include "CMainFrame.h"
 
+#include "MisfitReason.h"
 #include "Prompts.h"
 #include "Recovery.h"
 #include "interaction/EditCommands.h"
@@ -34,6 +35,15 @@ const char* const kSvgFilter =
     QT_TRANSLATE_NOOP("CMainFrame", "SVG-bestand (*.svg);;Alle bestanden (*)");
 const char* const kMergeFilter =
     QT_TRANSLATE_NOOP("CMainFrame", "Pluvobestand (*.plv);;Alle bestanden (*)");
+
+// A drawing that `format` cannot hold exactly is not written: says what does
+// not fit, with `failure` ("Kan %1 niet opslaan: %2."), and gives true.
+bool Refused(QWidget* parent, const CPluvoDoc& doc, DrawingFormat format, const QString& path,
+             const QString& failure) {
+    const Misfit misfit = WhatDoesNotFit(doc, format);
+    if (misfit) prompts::Message(parent, failure.arg(path, MisfitReason(doc, format, misfit)));
+    return static_cast<bool>(misfit);
+}
 
 } // namespace
 
@@ -118,6 +128,8 @@ bool CMainFrame::SaveAs() {
 }
 
 bool CMainFrame::SaveTo(const QString& path) {
+    if (Refused(this, m_doc, FormatOfName(Local(path)), path, tr("Kan %1 niet opslaan: %2.")))
+        return false;
     if (const FileError error = SaveDrawing(m_doc, Local(QFileInfo(path).absoluteFilePath()))) {
         // The drawing stays modified and keeps its name: nothing was saved.
         prompts::Message(
@@ -202,7 +214,9 @@ void CMainFrame::WriteExport(const QString& path, const ByteProducer& produce) {
 
 void CMainFrame::OnWriteText(CommandId) {
     const QString path = AskFile(FileQuestion::Kind::Save, tr(kTextFilter), "txt", &m_doc.TextPath);
-    if (path.isEmpty()) return;
+    if (path.isEmpty() ||
+        Refused(this, m_doc, DrawingFormat::Text, path, tr("Kan %1 niet schrijven: %2.")))
+        return;
     WriteExport(path, [this](const ByteSink& sink) {
         std::string text;
         WriteText(m_doc, text);
@@ -232,7 +246,9 @@ void CMainFrame::OnReadText(CommandId) {
 
 void CMainFrame::OnWriteSvg(CommandId) {
     const QString path = AskFile(FileQuestion::Kind::Save, tr(kSvgFilter), "svg", &m_doc.SvgPath);
-    if (path.isEmpty()) return;
+    if (path.isEmpty() ||
+        Refused(this, m_doc, DrawingFormat::Svg, path, tr("Kan %1 niet schrijven: %2.")))
+        return;
     const std::string title = QFileInfo(path).absoluteFilePath().toStdString();
     WriteExport(path, [this, title](const ByteSink& sink) { WriteSvg(m_doc, title, sink); });
 }

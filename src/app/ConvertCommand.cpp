@@ -1,5 +1,6 @@
 #include "app/ConvertCommand.h"
 
+#include "app/MisfitReason.h"
 #include "app/PdfExport.h"
 #include "app/Translations.h"
 #include "model/DrawingFile.h"
@@ -42,7 +43,8 @@ std::string UsageText() {
         "  UITVOER  .txt tekstbestand, .svg SVG, .png afbeelding, .pdf de afgedrukte pagina,\n"
         "           anders een tekening\n"
         "  --size   breedte x hoogte van de afbeelding in beeldpunten, elk 1 tot en met 16384\n"
-        "           (zonder --size: de tekening plus een rastervak)\n"));
+        "           (zonder --size: de tekening plus een rastervak, zoals het venster ten\n"
+        "           hoogste 16384 op een zijde en 64 miljoen beeldpunten in totaal)\n"));
 }
 
 struct Size {
@@ -187,8 +189,12 @@ int Convert(int argc, char** argv) {
         return kOk;
     }
 
+    const DrawingFormat format =
+        output.ends_with(".svg") ? DrawingFormat::Svg : FormatOfName(args.output);
+    if (const Misfit misfit = WhatDoesNotFit(doc, format))
+        return OutputError(args.output, MisfitReason(doc, format, misfit).toStdString());
     ByteProducer produce;
-    if (output.ends_with(".svg")) {
+    if (format == DrawingFormat::Svg) {
         // The title is the absolute path of the file written, without "." or
         // ".." in it.
         const std::string title =

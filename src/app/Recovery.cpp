@@ -1,6 +1,7 @@
 #include "Recovery.h"
 
 #include "CMainFrame.h"
+#include "MisfitReason.h"
 #include "Prompts.h"
 #include "Translations.h"
 #include "model/BinaryFile.h"
@@ -214,6 +215,13 @@ void Recovery::WriteNow() {
         m_written->drawingPath == drawingPath)
         return;
     m_written = Written{m_doc.Revision(), drawingPath};
+    // A drawing the binary file cannot hold exactly gets no copy, which
+    // would come back as another drawing; said once for each change.
+    if (const Misfit misfit = WhatDoesNotFit(m_doc, DrawingFormat::Binary)) {
+        std::fprintf(stderr, "pluvo: %s\n",
+                     MisfitReason(m_doc, DrawingFormat::Binary, misfit).toLocal8Bit().constData());
+        return;
+    }
     // Only the bytes are made here; the writing and the flush to the disk,
     // the slow part, happen in the background, which lets the bytes go once
     // they are written.

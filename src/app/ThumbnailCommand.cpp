@@ -3,7 +3,6 @@
 #include "app/ConvertCommand.h"
 #include "app/Translations.h"
 #include "model/DrawingFile.h"
-#include "model/Operations.h"
 #include "platform/CanvasExport.h"
 #include "platform/PngExport.h"
 
@@ -14,7 +13,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,32 @@ void Tell(const QString& text) {
 int Fail(const char* input, const QString& reason) {
     Tell(QStringLiteral("%1: %2").arg(QFile::decodeName(input), reason));
     return 1;
+}
+
+// v times num / den, rounded half away from zero; with num at most
+// kMaxCanvas and den above it, the product fits 64 bits and the result 32.
+std::int32_t Shrunk(std::int32_t v, std::int64_t num, std::int64_t den) {
+    const std::int64_t product = std::int64_t{v} * num;
+    const std::int64_t q = (std::llabs(product) * 2 + den) / (2 * den);
+    return static_cast<std::int32_t>(product < 0 ? -q : q);
+}
+
+// Shrinks the whole drawing by num / den, as "Vergroot" would with a
+// percentage below 1 that it cannot take, in 64-bit arithmetic so that
+// nothing wraps however far the drawing reaches.
+void ShrinkDrawing(Drawing& drawing, std::int64_t num, std::int64_t den) {
+    const auto shrink = [&](POINT& p) { p = {Shrunk(p.x, num, den), Shrunk(p.y, num, den)}; };
+    for (Figuur& f : drawing.figures) {
+        shrink(f.p1);
+        shrink(f.p2);
+        f.LijnDikte = Shrunk(f.LijnDikte, num, den);
+    }
+    for (POINT& p : drawing.points) shrink(p);
+    // A height of 0 would ask for the default size, larger than the rest.
+    for (LogFont& font : drawing.fonts) {
+        const std::int32_t height = Shrunk(font.lfHeight, num, den);
+        font.lfHeight = height != 0 || font.lfHeight == 0 ? height : (font.lfHeight < 0 ? -1 : 1);
+    }
 }
 
 } // namespace
@@ -82,12 +109,16 @@ int RunThumbnail(int argc, char** argv) {
         StoredDrawing stored = opened.stored ? std::move(*opened.stored) : CPluvoDoc::NewDrawing();
         CPluvoDoc doc(stored);
 
+        // The drawing's own extent, not the canvas it would get: that stops
+        // at kMaxCanvasSide, and the part beyond would be left out.
+        const DrawingBounds bounds = CanvasBounds(doc);
+        const std::int64_t longest = std::max(bounds.right, bounds.bottom);
+        const std::int64_t cell = std::clamp(doc.drawing().SizeRaster, 0, kMaxCanvas / 2);
         CanvasSize canvas = DefaultCanvasSize(doc);
-        const int longest = std::max(canvas.width, canvas.height);
-        if (longest > kMaxCanvas) {
-            // Shrunk as "Vergroot" would, so that the whole drawing shows.
-            const int percent = std::max(1, kMaxCanvas * 100 / longest);
-            Schaal(stored.drawing, percent, percent);
+        if (longest + cell > kMaxCanvas) {
+            // Shrunk so that the whole drawing and the grid cell beyond it
+            // show.
+            ShrinkDrawing(stored.drawing, kMaxCanvas - cell, longest);
             doc = CPluvoDoc(std::move(stored));
             canvas = DefaultCanvasSize(doc);
             canvas.width = std::min(canvas.width, kMaxCanvas);

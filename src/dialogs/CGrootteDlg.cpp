@@ -43,6 +43,7 @@ CGrootteDlg::CGrootteDlg(ResizePercentages initial, QWidget* parent)
     for (int row = 0; row < 2; ++row) {
         auto* label = new QLabel(captions[row], this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setBuddy(edits[row]);
         fields->addWidget(label, row, 0);
         fields->addWidget(edits[row], row, 1);
     }

@@ -1,6 +1,7 @@
 #include "CKenmerkenDlg.h"
 
 #include "IntegerField.h"
+#include "interaction/CanvasSpeech.h"
 #include "model/CPluvoDoc.h"
 #include "model/Win1252.h"
 #include "platform/FontConversion.h"
@@ -115,6 +116,8 @@ CKenmerkenDlg::CKenmerkenDlg(const CPluvoDoc& doc, const KenmerkenValues& values
         auto* swatch = new ColourSwatch(colours);
         swatch->setFixedSize(button->sizeHint().width(), button->sizeHint().height() - 4);
         swatch->setColour(colourValues[k]);
+        // A screen reader reads the colour beside the button by its name.
+        button->setAccessibleDescription(QString::fromStdString(ColourName(colourValues[k])));
         colourLayout->addWidget(button, static_cast<int>(k), 0);
         colourLayout->addWidget(swatch, static_cast<int>(k), 1);
         m_colourButtons[k] = button;
@@ -156,6 +159,9 @@ CKenmerkenDlg::CKenmerkenDlg(const CPluvoDoc& doc, const KenmerkenValues& values
     gridLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* widthLabel = new QLabel(tr("Randdikte:"), this);
     widthLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The labels name their fields for a screen reader.
+    gridLabel->setBuddy(m_sizeRaster);
+    widthLabel->setBuddy(m_lijnDikte);
 
     auto* top = new QGridLayout;
     top->setVerticalSpacing(4);
@@ -226,17 +232,22 @@ QWidget* CKenmerkenDlg::BuildFigureGroup() {
     m_nHoek = NumberEdit(m_values.nHoek, 2, group);
     auto* corners = WithSpin(m_nHoek, KenmerkenField::nHoek, group);
     corners->addSpacing(6);
-    corners->addWidget(label(tr("Gelijkzijdige n-hoek")));
+    QLabel* cornersLabel = label(tr("Gelijkzijdige n-hoek"));
+    cornersLabel->setBuddy(m_nHoek);
+    corners->addWidget(cornersLabel);
     corners->addStretch();
     grid->addLayout(corners, 5, 1, 1, 2);
 
     m_text = new QLineEdit(QString::fromStdString(Win1252ToUtf8(m_values.text)), group);
+    m_text->setAccessibleName(tr("Tekst"));
     m_fontButton = new QPushButton(tr("Font"), group);
     connect(m_fontButton, &QPushButton::clicked, this, &CKenmerkenDlg::ChooseFont);
     grid->addWidget(m_text, 7, 1);
     grid->addWidget(m_fontButton, 7, 2);
-    grid->addWidget(label(tr("Oriëntatie (0,90,180,270):")), 8, 1);
+    QLabel* orientationLabel = label(tr("Oriëntatie (0,90,180,270):"));
+    grid->addWidget(orientationLabel, 8, 1);
     m_orientation = NumberEdit(m_values.orientation, 3, group);
+    orientationLabel->setBuddy(m_orientation);
     grid->addWidget(m_orientation, 8, 2, Qt::AlignLeft);
 
     grid->addWidget(label(tr("Kopieer geselecteerde objecten")), 9, 1, 1, 2);
@@ -277,6 +288,8 @@ void CKenmerkenDlg::ChooseColour(Colour which) {
     if (!chosen.isValid()) return;
     colour = RGB(chosen.red(), chosen.green(), chosen.blue());
     m_swatches[Index(which)]->setColour(colour);
+    m_colourButtons[Index(which)]->setAccessibleDescription(
+        QString::fromStdString(ColourName(colour)));
 }
 
 void CKenmerkenDlg::ChooseFont() {

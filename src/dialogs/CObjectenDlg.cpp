@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -52,6 +53,12 @@ CObjectenDlg::CObjectenDlg(EditRoad& road, QWidget* parent)
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int c = 0; c < kColumns; ++c) header->resizeSection(c, kColumnWidths[c]);
     connect(header, &QHeaderView::sectionClicked, this, &CObjectenDlg::HeaderClicked);
+    // The keyboard's twins of the mouse's ways: Ctrl+A highlights every row,
+    // then none, as a click on "#" does; Delete deletes as the button does.
+    new QShortcut(
+        QKeySequence::SelectAll, m_list, [this] { HeaderClicked(0); }, Qt::WidgetShortcut);
+    new QShortcut(
+        QKeySequence::Delete, m_list, [this] { Delete(); }, Qt::WidgetShortcut);
 
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setDefault(true);

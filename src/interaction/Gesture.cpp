@@ -44,8 +44,16 @@ Gesture::Gesture(CPluvoDoc& doc, EditRoad& road, GestureStatus& status)
     : m_doc(doc), m_road(road), m_status(status) {
     // An edit from elsewhere (an Undo, a merge) may take the points of the
     // polygon being entered away.
-    road.AddListener([this](const EditOutcome&) {
-        if (!m_applyingOwn) CheckPolygon();
+    road.AddListener([this](const EditOutcome& outcome) {
+        if (m_applyingOwn) return;
+        CheckPolygon();
+        // The line ends follow what changed, when they described the
+        // drawing just before it.
+        if (m_indexedRevision + 1 == m_doc.Revision() && !outcome.change.replaced &&
+            m_indexedSnap == m_doc.SnapDistance) {
+            m_lineEnds.Follow(m_doc.drawing().figures, outcome.change.figures);
+            m_indexedRevision = m_doc.Revision();
+        }
     });
 }
 

@@ -64,6 +64,10 @@ enum class Dragged { No, Yes };
 // distances and areas whatever the locale ("%.2f" in the C locale).
 std::string TwoDecimals(double value);
 
+// Whether a click at p closes the free polygon whose first corner is
+// `first` (after the click's grid snap).
+bool ClosesPolygon(POINT first, POINT p);
+
 class Gesture {
 public:
     // The machine reads the drawing and uses the current figure as its work

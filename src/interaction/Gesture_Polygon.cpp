@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// A click this close to the first point on both axes closes the polygon.
-constexpr std::int64_t kClosingDistance = 5;
-
-} // namespace
+bool ClosesPolygon(POINT first, POINT p) {
+    // A click this close to the first point on both axes closes the polygon.
+    constexpr std::int64_t kClosingDistance = 5;
+    return std::llabs(std::int64_t{first.x} - p.x) < kClosingDistance &&
+           std::llabs(std::int64_t{first.y} - p.y) < kClosingDistance;
+}
 
 bool Gesture::PolygonIntact() const {
     // The polygon's points are the last ones of the list, as this machine
@@ -118,8 +118,7 @@ void Gesture::AddCorner(Surface& surface, POINT p) {
 GestureOutcome Gesture::PolygoonPunt(Surface& surface, POINT p) {
     if (m_doc.current.RsterPnt == 1) Afronden(p, m_doc.drawing().SizeRaster);
     const POINT first = m_doc.drawing().points[m_polyStart];
-    if (std::llabs(std::int64_t{first.x} - p.x) >= kClosingDistance ||
-        std::llabs(std::int64_t{first.y} - p.y) >= kClosingDistance) {
+    if (!ClosesPolygon(first, p)) {
         AddCorner(surface, p);
         return {};
     }

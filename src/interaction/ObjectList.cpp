@@ -19,7 +19,28 @@ std::string Format(const char* format, auto... values) {
     return n < 0 ? std::string() : std::string(buffer, std::min<std::size_t>(n, sizeof buffer - 1));
 }
 
-std::string KindName(const Figuur& f) {
+std::string PointText(POINT p) { return Format("%d-%d", p.x, p.y); }
+
+std::string ColourText(std::int32_t colour) {
+    return Format("%06x", static_cast<unsigned>(static_cast<std::uint32_t>(colour)));
+}
+
+std::string FillCell(const CPluvoDoc& doc, const Figuur& f) {
+    // A text figure shows the start of its text; one whose index lies past the
+    // list has no text to show and is treated like any other figure.
+    if (f.FiguurType == Tekst && f.TekstIndex >= 0) {
+        if (const std::string* text = doc.TextOf(f))
+            return text->size() <= kShownTextLength ? *text
+                                                    : text->substr(0, kShownTextLength) + "...";
+    }
+    if ((f.MetVul != 0 && f.FiguurType != Lijn) || f.FiguurType == Opvullen)
+        return ColourText(f.KleurVul);
+    return " ";
+}
+
+} // namespace
+
+std::string FigureKindName(const Figuur& f) {
     switch (f.FiguurType) {
     case Lijn:
         return UserText("FigureKinds", "Lijn");
@@ -47,32 +68,11 @@ std::string KindName(const Figuur& f) {
     }
 }
 
-std::string PointText(POINT p) { return Format("%d-%d", p.x, p.y); }
-
-std::string ColourText(std::int32_t colour) {
-    return Format("%06x", static_cast<unsigned>(static_cast<std::uint32_t>(colour)));
-}
-
-std::string FillCell(const CPluvoDoc& doc, const Figuur& f) {
-    // A text figure shows the start of its text; one whose index lies past the
-    // list has no text to show and is treated like any other figure.
-    if (f.FiguurType == Tekst && f.TekstIndex >= 0) {
-        if (const std::string* text = doc.TextOf(f))
-            return text->size() <= kShownTextLength ? *text
-                                                    : text->substr(0, kShownTextLength) + "...";
-    }
-    if ((f.MetVul != 0 && f.FiguurType != Lijn) || f.FiguurType == Opvullen)
-        return ColourText(f.KleurVul);
-    return " ";
-}
-
-} // namespace
-
 ObjectRow ObjectRowOf(const CPluvoDoc& doc, std::size_t index) {
     const Figuur& f = doc.drawing().figures[index];
     return {
         std::to_string(index + 1),
-        KindName(f),
+        FigureKindName(f),
         PointText(f.p1),
         PointText(f.p2),
         f.MetRand != 0 ? ColourText(f.KleurRand) : " ",

@@ -16,6 +16,10 @@ class CPluvoDoc;
 // Texts from the text list are Windows-1252 bytes, the rest is ASCII.
 using ObjectRow = std::array<std::string, 6>;
 
+// A figure's kind as the list names it, in the interface's language:
+// "Rechthoek", "Veelhoek (6)"; the number of a kind the editor never stores.
+std::string FigureKindName(const Figuur& f);
+
 // The row of figure `index` (0-based), which must exist.
 ObjectRow ObjectRowOf(const CPluvoDoc& doc, std::size_t index);
 

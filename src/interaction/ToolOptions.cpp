@@ -58,7 +58,7 @@ bool TakeToolbarText(EditRoad& road, const std::string& text) {
     if (text.empty()) return false;
     Edit edit;
     edit.modified = Modified::No;
-    edit.repaint = Repaint::No;
+    edit.repaint = Repaint::Yes;
     edit.change = [&text](DrawingEditor& editor) {
         const std::size_t before = editor.texts.size();
         TakeToolbarText(editor, text);

@@ -54,5 +54,6 @@ std::string InitialToolbarText(const CPluvoDoc& doc);
 bool TakeToolbarText(DrawingEditor& editor, const std::string& text);
 // The same as an edit on the road, so that a text it adds to the text list
 // is in the history: a step back over it takes the text away again, and one
-// forward brings it back at its place. Neither marks nor repaints.
+// forward brings it back at its place. It does not mark the drawing; the
+// canvas paints again only a text figure that the new text makes visible.
 bool TakeToolbarText(EditRoad& road, const std::string& text);

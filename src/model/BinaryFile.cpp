@@ -211,3 +211,14 @@ bool ParseBinary(std::string_view bytes, BinaryDrawing& file) {
     if (in.Left() == 0) return true;
     return in.Records(out.points);
 }
+
+Misfit BinaryMisfit(const Drawing& drawing) {
+    for (std::size_t i = 0; i < drawing.texts.size(); ++i)
+        if (drawing.texts[i].find('\0') != std::string::npos)
+            return {Misfit::Kind::TextZeroByte, static_cast<std::int64_t>(i)};
+    const std::int32_t settings[] = {drawing.MetCoord, drawing.MetRaster};
+    for (std::int64_t i = 0; i < 2; ++i)
+        if (settings[i] < 0 || settings[i] > 255)
+            return {Misfit::Kind::SettingNotByte, i, settings[i]};
+    return {};
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CPluvoDoc.h"
+#include "Misfit.h"
 
 #include <string>
 #include <string_view>
@@ -20,3 +21,8 @@ std::string StoreBinary(const CPluvoDoc& doc);
 // of length 0 are kept as empty entries, so that later text indices stay
 // right. Memory is reserved only for what the file can hold.
 bool ParseBinary(std::string_view bytes, BinaryDrawing& out);
+
+// What the binary file cannot hold of the drawing: a text with a zero byte
+// (a text ends at its first one when read), or a MetCoord or MetRaster
+// outside 0..255 (one byte each). Nothing else is lost.
+Misfit BinaryMisfit(const Drawing& drawing);

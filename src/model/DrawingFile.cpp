@@ -1,11 +1,36 @@
 #include "DrawingFile.h"
 
 #include "BinaryFile.h"
+#include "SvgExport.h"
 #include "TextFormat.h"
 #include "UserText.h"
 
 DrawingFormat FormatOfName(std::string_view path) {
     return path.ends_with(".txt") ? DrawingFormat::Text : DrawingFormat::Binary;
+}
+
+Misfit WhatDoesNotFit(const CPluvoDoc& doc, DrawingFormat format) {
+    switch (format) {
+    case DrawingFormat::Binary:
+        return BinaryMisfit(doc.drawing());
+    case DrawingFormat::Text:
+        return TextMisfit(doc.drawing(), doc.current);
+    case DrawingFormat::Svg:
+        return SvgMisfit(doc);
+    }
+    return {};
+}
+
+bool ReadsBackExactly(const CPluvoDoc& doc, DrawingFormat format) {
+    StoredDrawing back;
+    if (format == DrawingFormat::Binary) {
+        if (!ParseBinary(StoreBinary(doc), back)) return false;
+    } else {
+        std::string text;
+        WriteText(doc, text);
+        if (!ReadText(text, back).ok) return false;
+    }
+    return back.drawing == doc.drawing() && back.current == doc.current;
 }
 
 OpenResult LoadDrawing(std::string_view path, std::string_view bytes) {

@@ -4,6 +4,7 @@
 
 #include "CPluvoDoc.h"
 #include "FileIo.h"
+#include "Misfit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,10 +13,23 @@
 #include <string_view>
 #include <vector>
 
-enum class DrawingFormat { Binary, Text };
+// The formats the drawing is written in: the two drawing files, and the
+// SVG export, which is written only.
+enum class DrawingFormat { Binary, Text, Svg };
 
 // Only a name ending in lower-case ".txt" is a text file; ".TXT" is binary.
+// Never Svg: a drawing saved under any other name is a binary file.
 DrawingFormat FormatOfName(std::string_view path);
+
+// What `format` cannot hold of the drawing, so that the file would not read
+// back as the drawing it was written from (for SVG: would not show it as
+// drawn); nothing when it fits. Saves and exports ask before they write.
+Misfit WhatDoesNotFit(const CPluvoDoc& doc, DrawingFormat format);
+
+// Whether the drawing and its current figure come back exactly from what
+// the drawing file of `format` (Binary or Text) writes of them: for the
+// tests and the fuzzer, which hold WhatDoesNotFit to it.
+bool ReadsBackExactly(const CPluvoDoc& doc, DrawingFormat format);
 
 enum class OpenStatus {
     Opened,     // the file holds a drawing

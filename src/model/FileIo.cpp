@@ -84,6 +84,26 @@ int SyncFolder(const std::string& folder) {
     return 0;
 }
 
+// Creates a new file with a unique name in `folder` and gives its open
+// descriptor, or -1 with errno set. It is created with mode 0666, which the
+// system narrows by the umask (and a default ACL of the folder), as for any
+// new file: the process-wide umask is never changed, which would race with
+// files created on other threads.
+int CreateTemporary(const std::string& folder, std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[6];
+        if (::getentropy(random, sizeof random) != 0) return -1;
+        char suffix[2 * sizeof random + 1];
+        for (std::size_t i = 0; i < sizeof random; ++i)
+            std::snprintf(suffix + 2 * i, 3, "%02x", random[i]);
+        name = folder + "/.pluvo-" + suffix;
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 } // namespace
 
 std::string DutchReason(int code) {
@@ -226,22 +246,19 @@ FileError ReplaceFile(const std::string& path, const ByteProducer& produce) {
     if (const int code = Simulated(ReplaceStep::Check)) return Failure(code);
 
     const std::string folder = FolderOf(target);
-    std::string temporary = folder + "/.pluvo-XXXXXX";
+    std::string temporary;
     if (const int code = Simulated(ReplaceStep::Create))
         return Failure(code, FileError::About::Folder);
-    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    Descriptor file(CreateTemporary(folder, temporary));
     if (file.get() < 0) return Failure(errno, FileError::About::Folder);
 
+    // An existing file keeps its permissions; a new one has those that the
+    // system gave the temporary file.
     struct stat existing {};
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    int error = ::fchmod(file.get(), mode) == 0 ? 0 : errno;
+    int error = 0;
+    if (::stat(target.c_str(), &existing) == 0 &&
+        ::fchmod(file.get(), existing.st_mode & 07777) != 0)
+        error = errno;
     if (error == 0) {
         produce([&](std::string_view piece) {
             if (error == 0) error = WriteAll(file.get(), piece);

@@ -1,7 +1,6 @@
 #include "SvgExport.h"
 
 #include "Geometry.h"
-#include "Int32.h"
 #include "TextFormat.h"
 #include "Win1252.h"
 
@@ -52,8 +51,9 @@ void AppendStyle(std::string& out, const Figuur& f) {
 }
 
 // UTF-8 text with XML's reserved characters escaped; control characters
-// that XML 1.0 does not allow become '?'.
-void AppendEscaped(std::string& out, std::string_view utf8) {
+// that XML 1.0 does not allow become '?'. Returns whether any did.
+bool AppendEscaped(std::string& out, std::string_view utf8) {
+    bool replaced = false;
     for (char c : utf8) {
         switch (c) {
         case '<':
@@ -70,17 +70,41 @@ void AppendEscaped(std::string& out, std::string_view utf8) {
             break;
         default: {
             const auto u = static_cast<unsigned char>(c);
-            out += u < 0x20 && u != '\t' && u != '\n' && u != '\r' ? '?' : c;
+            const bool control = u < 0x20 && u != '\t' && u != '\n' && u != '\r';
+            replaced = replaced || control;
+            out += control ? '?' : c;
         }
         }
     }
+    return replaced;
 }
 
-void AppendStoredText(std::string& out, std::string_view win1252) {
+bool AppendStoredText(std::string& out, std::string_view win1252) {
     const bool plain = std::all_of(win1252.begin(), win1252.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    AppendEscaped(out, plain ? std::string(win1252) : Win1252ToUtf8(win1252));
+    return AppendEscaped(out, plain ? std::string(win1252) : Win1252ToUtf8(win1252));
 }
+
+// The export's 32-bit arithmetic: it wraps around as the drawing's stored
+// values do, and notes when it did, since the number written is then not
+// the one the figure means.
+class Arithmetic {
+public:
+    std::int32_t add(std::int32_t a, std::int32_t b) { return Note(std::int64_t{a} + b); }
+    std::int32_t sub(std::int32_t a, std::int32_t b) { return Note(std::int64_t{a} - b); }
+    std::int32_t mul(std::int32_t a, std::int32_t b) { return Note(std::int64_t{a} * b); }
+    std::int32_t neg(std::int32_t a) { return sub(0, a); }
+    std::int32_t half(std::int32_t a, std::int32_t b) { return add(a, b) / 2; }
+    bool Wrapped() const { return m_wrapped; }
+
+private:
+    std::int32_t Note(std::int64_t exact) {
+        const auto wrapped = static_cast<std::int32_t>(static_cast<std::uint32_t>(exact));
+        m_wrapped = m_wrapped || wrapped != exact;
+        return wrapped;
+    }
+    bool m_wrapped = false;
+};
 
 // Hands the text written so far to the sink once it fills a piece, so that
 // the text in memory stays near one piece even inside a long polygon.
@@ -117,10 +141,19 @@ Box Normalised(const Figuur& f) {
             std::max(f.p1.y, f.p2.y)};
 }
 
-std::int32_t Half(std::int32_t a, std::int32_t b) { return i32::add(a, b) / 2; }
+// What the export could not write as the drawing holds it, the first
+// thing found.
+struct Losses {
+    Misfit first;
+    void Note(Misfit::Kind kind, std::int64_t item) {
+        if (!first) first = {kind, item, 0};
+    }
+};
 
-void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
-                 std::vector<POINT>& scratch, const Spill& spill) {
+void WriteFigure(const CPluvoDoc& doc, std::size_t index, std::string& out,
+                 std::vector<POINT>& scratch, const Spill& spill, Losses& losses) {
+    const Figuur& f = doc.drawing().figures[index];
+    Arithmetic calc;
     const Box box = Normalised(f);
     const auto attr = [&](const char* name, std::int32_t v) {
         out += name;
@@ -137,13 +170,13 @@ void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
         attr("y2", f.p2.y);
         break;
     case Ellips: {
-        const std::int32_t cx = Half(box.l, box.r);
-        const std::int32_t cy = Half(box.t, box.b);
+        const std::int32_t cx = calc.half(box.l, box.r);
+        const std::int32_t cy = calc.half(box.t, box.b);
         out += "<ellipse ";
         attr("cx", cx);
         attr("cy", cy);
-        attr("rx", i32::sub(box.r, cx));
-        attr("ry", i32::sub(box.b, cy));
+        attr("rx", calc.sub(box.r, cx));
+        attr("ry", calc.sub(box.b, cy));
         break;
     }
     case Cirkel:
@@ -153,8 +186,8 @@ void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
         attr("r", Distance(f.p1, f.p2));
         break;
     case Boogkwart: {
-        const std::int32_t rx = i32::mul(2, i32::sub(box.r, Half(box.l, box.r)));
-        const std::int32_t ry = i32::mul(2, i32::sub(box.b, Half(box.t, box.b)));
+        const std::int32_t rx = calc.mul(2, calc.sub(box.r, calc.half(box.l, box.r)));
+        const std::int32_t ry = calc.mul(2, calc.sub(box.b, calc.half(box.t, box.b)));
         const bool falling =
             (f.p2.x < f.p1.x && f.p2.y < f.p1.y) || (f.p2.x > f.p1.x && f.p2.y > f.p1.y);
         const POINT start = falling ? POINT{f.p1.x, f.p2.y} : POINT{f.p2.x, f.p1.y};
@@ -178,8 +211,8 @@ void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
         out += "<rect ";
         attr("x", box.l);
         attr("y", box.t);
-        attr("width", i32::sub(box.r, box.l));
-        attr("height", i32::sub(box.b, box.t));
+        attr("width", calc.sub(box.r, box.l));
+        attr("height", calc.sub(box.b, box.t));
         break;
     case Veelhoek:
         if (f.nHoek < 1 || f.nHoek > kMaxSvgCorners) return;
@@ -195,16 +228,18 @@ void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
         const LogFont* fontOf = doc.FontOf(f);
         if (!text || !fontOf) return;
         const LogFont& font = *fontOf;
+        const auto item = static_cast<std::int64_t>(index);
         out += "<text ";
         attr("x", f.p1.x);
-        attr("y", i32::sub(f.p1.y, font.lfHeight));
-        attr("font-size", i32::neg(font.lfHeight));
+        attr("y", calc.sub(f.p1.y, font.lfHeight));
+        attr("font-size", calc.neg(font.lfHeight));
         out += "fill=\"";
         AppendColor(out, static_cast<COLORREF>(f.KleurRand));
         out += "\" font-family=\"";
-        AppendStoredText(out, font.FaceName());
+        if (AppendStoredText(out, font.FaceName()))
+            losses.Note(Misfit::Kind::FaceControl, f.FontIndex);
         out += "\" ";
-        const std::int32_t angle = (i32::sub(3600, font.lfOrientation) % 3600) / 10;
+        const std::int32_t angle = (calc.sub(3600, font.lfOrientation) % 3600) / 10;
         if (angle != 0) {
             out += "transform=\"rotate(";
             AppendInt(out, angle, 4);
@@ -215,8 +250,9 @@ void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
             out += ")\" ";
         }
         out += '>';
-        AppendStoredText(out, *text);
+        if (AppendStoredText(out, *text)) losses.Note(Misfit::Kind::TextControl, f.TekstIndex);
         out += "</text>\n";
+        if (calc.Wrapped()) losses.Note(Misfit::Kind::ValueWraps, item);
         return;
     }
     default:
@@ -224,10 +260,11 @@ void WriteFigure(const CPluvoDoc& doc, const Figuur& f, std::string& out,
     }
     AppendStyle(out, f);
     out += " />\n";
+    if (calc.Wrapped()) losses.Note(Misfit::Kind::ValueWraps, static_cast<std::int64_t>(index));
 }
 
 void WriteDocument(const CPluvoDoc& doc, std::string_view title, std::string& out,
-                   const Spill& spill) {
+                   const Spill& spill, Losses& losses) {
     out += "<?xml version=\"1.0\" standalone=\"no\"?>\n"
            "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" "
            "\"http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd\">\n"
@@ -239,8 +276,8 @@ void WriteDocument(const CPluvoDoc& doc, std::string_view title, std::string& ou
     out += VersionText;
     out += "</desc>\n";
     std::vector<POINT> scratch;
-    for (const Figuur& f : doc.drawing().figures) {
-        WriteFigure(doc, f, out, scratch, spill);
+    for (std::size_t i = 0; i < doc.drawing().figures.size(); ++i) {
+        WriteFigure(doc, i, out, scratch, spill, losses);
         spill(out);
     }
     out += "</svg>\n";
@@ -262,12 +299,23 @@ std::string SvgStyle(const Figuur& figure) {
 
 void WriteSvg(const CPluvoDoc& doc, std::string_view title, std::string& out) {
     out.reserve(out.size() + 400 + doc.drawing().figures.size() * 150);
-    WriteDocument(doc, title, out, Spill{});
+    Losses losses;
+    WriteDocument(doc, title, out, Spill{}, losses);
 }
 
 void WriteSvg(const CPluvoDoc& doc, std::string_view title, const SvgSink& sink) {
     std::string piece;
     piece.reserve(kSvgPieceSize + 1024);
-    WriteDocument(doc, title, piece, Spill{&sink});
+    Losses losses;
+    WriteDocument(doc, title, piece, Spill{&sink}, losses);
     if (!piece.empty()) sink(piece);
+}
+
+Misfit SvgMisfit(const CPluvoDoc& doc) {
+    // The export itself finds what it cannot write; its text goes nowhere.
+    const SvgSink discard = [](std::string_view) {};
+    std::string piece;
+    Losses losses;
+    WriteDocument(doc, "", piece, Spill{&discard}, losses);
+    return losses.first;
 }

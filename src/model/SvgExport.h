@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CPluvoDoc.h"
+#include "Misfit.h"
 
 #include <cstddef>
 #include <functional>
@@ -15,6 +16,14 @@
 // regular polygons without corners or with more than kMaxSvgCorners, are
 // written as nothing.
 void WriteSvg(const CPluvoDoc& doc, std::string_view title, std::string& out);
+
+// What the export cannot write as the drawing holds it, the first thing
+// found: a value that its 32-bit arithmetic wraps around (an ellipse's
+// centre, a rectangle's width, a text's position or size, ...), or a text or
+// face name with a control character that XML cannot carry. What it leaves
+// out as the canvas does (flood fills, figures whose indices lie outside the
+// lists) is no loss.
+Misfit SvgMisfit(const CPluvoDoc& doc);
 
 // Receives the SVG text piece by piece, in order.
 using SvgSink = std::function<void(std::string_view)>;

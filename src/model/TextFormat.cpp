@@ -1,7 +1,8 @@
 #include "TextFormat.h"
 
+#include "BinaryFile.h"
+
 #include <charconv>
-#include <cstring>
 
 namespace {
 
@@ -12,22 +13,29 @@ public:
     explicit LineWriter(std::string& out) : m_out(out) {}
 
     // printf's "%<width>d": right-aligned, padded with blanks on the left.
-    void Int(std::int64_t v, int width) {
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-        const auto n = static_cast<int>(end - digits);
-        if (n < width) m_out.append(static_cast<std::size_t>(width - n), ' ');
-        m_out.append(digits, end);
-    }
+    void Int(std::int64_t v, int width) { Padded(v, width, 0); }
+    // The first value of a figure or font line: padded as "%<width>d", and
+    // with at least two blanks however wide the value, since the reader
+    // takes only a line whose second character is a blank for a data line.
+    void FirstInt(std::int64_t v, int width) { Padded(v, width, 2); }
     void Text(std::string_view s) { m_out.append(s); }
     void Char(char c) { m_out.push_back(c); }
 
 private:
+    void Padded(std::int64_t v, int width, int leastBlanks) {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+        const auto n = static_cast<int>(end - digits);
+        const int blanks = width - n > leastBlanks ? width - n : leastBlanks;
+        if (blanks > 0) m_out.append(static_cast<std::size_t>(blanks), ' ');
+        m_out.append(digits, end);
+    }
+
     std::string& m_out;
 };
 
 void WriteFigure(LineWriter& w, const Figuur& f) {
-    w.Int(f.FiguurType, 4);
+    w.FirstInt(f.FiguurType, 4);
     w.Char(',');
     w.Int(f.PolyPnt, 8);
     w.Char(',');
@@ -64,8 +72,9 @@ void WriteFigure(LineWriter& w, const Figuur& f) {
 }
 
 void WriteFont(LineWriter& w, const LogFont& font) {
-    for (std::int32_t v :
-         {font.lfHeight, font.lfWidth, font.lfEscapement, font.lfOrientation, font.lfWeight}) {
+    w.FirstInt(font.lfHeight, 8);
+    w.Char(',');
+    for (std::int32_t v : {font.lfWidth, font.lfEscapement, font.lfOrientation, font.lfWeight}) {
         w.Int(v, 8);
         w.Char(',');
     }
@@ -94,43 +103,27 @@ std::string_view TrimRight(std::string_view s) {
     return s;
 }
 
-// Hands out the stream's lines as a 500-byte line buffer would: a line ends
-// after its line feed or after 499 characters, so longer lines come in
-// pieces. A carriage return right before the line feed belongs to the line
-// end. Lines are returned without their line end and cut at a zero byte.
+// Hands out the stream's lines whole, whatever their length: a line ends
+// at its line feed or at the end of the text, and a carriage return right
+// before the line feed belongs to the line end. Lines are returned without
+// their line end and cut at a zero byte.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : m_text(text) {}
 
     bool Next(std::string_view& line) {
-        const std::size_t left = m_text.size() - m_pos;
-        if (left == 0) return false;
-        const char* start = m_text.data() + m_pos;
-        // 499 characters and the line feed, which may be preceded by a
-        // carriage return that does not count.
-        const std::size_t window = left < kBuffer ? left : kBuffer;
-        const auto* nl = static_cast<const char*>(std::memchr(start, '\n', window));
-        std::size_t length;
-        std::size_t consumed;
-        if (nl != nullptr) {
-            length = static_cast<std::size_t>(nl - start);
-            if (length > 0 && start[length - 1] == '\r') --length;
-            consumed = static_cast<std::size_t>(nl - start) + 1;
-            if (length > kLimit - 1) length = consumed = kLimit;
-        } else {
-            length = consumed = left < kLimit ? left : kLimit;
-        }
-        m_pos += consumed;
-        line = std::string_view(start, length);
-        if (const void* zero = std::memchr(start, '\0', length))
-            line = std::string_view(
-                start, static_cast<std::size_t>(static_cast<const char*>(zero) - start));
+        if (m_pos == m_text.size()) return false;
+        const std::size_t nl = m_text.find('\n', m_pos);
+        const std::size_t end = nl == std::string_view::npos ? m_text.size() : nl;
+        line = m_text.substr(m_pos, end - m_pos);
+        if (nl != std::string_view::npos && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        m_pos = nl == std::string_view::npos ? end : end + 1;
+        line = line.substr(0, line.find('\0'));
         return true;
     }
 
 private:
-    static constexpr std::size_t kLimit = 499;
-    static constexpr std::size_t kBuffer = kLimit + 1;
     std::string_view m_text;
     std::size_t m_pos = 0;
 };
@@ -343,6 +336,23 @@ private:
     std::int64_t m_maxFont = 0;
 };
 
+// A text or face name on a line of its own: a line feed would end the line
+// and white space at its end is dropped when read.
+Misfit OffLine(std::string_view s, Misfit::Kind lineFeed, Misfit::Kind endsInBlank,
+               std::int64_t item) {
+    if (s.find('\n') != std::string_view::npos) return {lineFeed, item};
+    if (!s.empty() && IsSpace(s.back())) return {endsInBlank, item};
+    return {};
+}
+
+Misfit IndexPast(const Drawing& drawing, const Figuur& f, std::int64_t item) {
+    if (f.TekstIndex >= static_cast<std::int64_t>(drawing.texts.size()))
+        return {Misfit::Kind::TextIndexPast, item, f.TekstIndex};
+    if (f.FontIndex >= static_cast<std::int64_t>(drawing.fonts.size()))
+        return {Misfit::Kind::FontIndexPast, item, f.FontIndex};
+    return {};
+}
+
 TextReadResult Fail(StoredDrawing& out, std::int64_t line) {
     out = CPluvoDoc::NewDrawing();
     return {false, line};
@@ -408,6 +418,34 @@ void WriteText(const CPluvoDoc& doc, std::string& out) {
         w.Int(p.y, 0);
         w.Char('\n');
     }
+}
+
+Misfit TextMisfit(const Drawing& drawing, const Figuur& current) {
+    using Kind = Misfit::Kind;
+    if (const Misfit shared = BinaryMisfit(drawing)) return shared;
+    if (drawing.FileReserved != 0) return {Kind::FileReserved, 0, drawing.FileReserved};
+    for (std::size_t i = 0; i < drawing.texts.size(); ++i)
+        if (const Misfit off = OffLine(drawing.texts[i], Kind::TextLineFeed,
+                                       Kind::TextEndsInBlank, static_cast<std::int64_t>(i)))
+            return off;
+    for (std::size_t i = 0; i < drawing.fonts.size(); ++i) {
+        const auto item = static_cast<std::int64_t>(i);
+        const LogFont& font = drawing.fonts[i];
+        const std::string_view face = font.FaceName();
+        if (face.size() == kFaceSize) return {Kind::FaceTooLong, item};
+        if (const Misfit off = OffLine(face, Kind::FaceLineFeed, Kind::FaceEndsInBlank, item))
+            return off;
+        for (std::size_t b = face.size(); b < kFaceSize; ++b)
+            if (font.lfFaceName[b] != 0) return {Kind::FaceHiddenBytes, item};
+    }
+    if (drawing.texts.empty()) return {Kind::NoText};
+    if (drawing.fonts.empty()) return {Kind::NoFont};
+    if (const Misfit past = IndexPast(drawing, current, -1)) return past;
+    for (std::size_t i = 0; i < drawing.figures.size(); ++i) {
+        const auto item = static_cast<std::int64_t>(i);
+        if (const Misfit past = IndexPast(drawing, drawing.figures[i], item)) return past;
+    }
+    return {};
 }
 
 TextReadResult ReadText(std::string_view text, StoredDrawing& out) {

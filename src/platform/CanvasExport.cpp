@@ -30,7 +30,7 @@ DrawingBounds CanvasBounds(const CPluvoDoc& doc) {
 
 CanvasLayout WholeDrawingCanvas(const CPluvoDoc& doc) {
     return DrawingCanvas(CanvasBounds(doc), doc.drawing().SizeRaster, kMaxCanvasSide,
-                         std::int64_t{kMaxCanvasSide} * kMaxCanvasSide);
+                         kMaxViewPixels);
 }
 
 QImage PaintCanvas(const CPluvoDoc& doc, std::int32_t width, std::int32_t height,

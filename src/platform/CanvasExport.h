@@ -30,8 +30,10 @@ DrawingBounds CanvasBounds(const CPluvoDoc& doc);
 
 // The canvas that shows the whole drawing, for an output without a size of
 // its own: from (0, 0) when nothing lies below zero, else from the
-// drawing's top-left corner, one grid cell beyond the extent each way, at
-// most kMaxCanvasSide on each side.
+// drawing's top-left corner, one grid cell beyond the extent each way,
+// within the window canvas's caps: at most kMaxCanvasSide on each side and
+// kMaxViewPixels in all, so that a drawing reaching far cannot ask for
+// gigabytes.
 CanvasLayout WholeDrawingCanvas(const CPluvoDoc& doc);
 
 // The canvas of the given size painted as on the screen: background, grid,

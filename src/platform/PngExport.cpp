@@ -56,9 +56,6 @@ void* OpenConverter() {
     return nullptr;
 }
 
-// Temporary names tried before the export gives up.
-constexpr int kNameAttempts = 16;
-
 bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = write(fd, data, size);
@@ -70,10 +67,31 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
-bool IsRegularFile(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
-}
+// A folder of the export's own beside the target, readable by its owner
+// only, where the converter reads the bitmap and writes the PNG under fixed
+// names that no one else can take or link elsewhere; removed with what it
+// holds when the export ends.
+class WorkFolder {
+public:
+    explicit WorkFolder(const std::string& besides) : m_path(besides + ".pluvo-png-XXXXXX") {
+        if (!mkdtemp(m_path.data())) m_path.clear();
+    }
+    ~WorkFolder() {
+        if (m_path.empty()) return;
+        std::remove(Bitmap().c_str());
+        std::remove(Png().c_str());
+        rmdir(m_path.c_str());
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+    bool Made() const { return !m_path.empty(); }
+    // The converter writes "x.png" for "x.bpm".
+    std::string Bitmap() const { return m_path + "/canvas.bpm"; }
+    std::string Png() const { return m_path + "/canvas.png"; }
+
+private:
+    std::string m_path;
+};
 
 } // namespace
 
@@ -130,54 +148,26 @@ bool CallBmp2Png(const std::string& bpmPath, const PngMessageSink& messages) {
 
 bool WritePng(const QImage& image, const std::string& requested, const PngMessageSink& messages) {
     if (requested.empty()) return false;
-    // A link as the target is followed, as the other exports do: the file it
-    // points at is replaced and the link stays a link.
-    const std::string target = FinalTarget(requested);
     const std::optional<std::vector<std::uint8_t>> dib = BitmapToDib(image);
     if (!dib) return false;
+    // Beside the file that replacing the target writes: a link as the target
+    // is followed, as the other exports do.
+    const WorkFolder work(DirectoryOf(FinalTarget(requested)));
+    if (!work.Made()) return false;
 
-    const std::string directory = DirectoryOf(target);
-    std::string bpm, png;
-    int fd = -1;
-    for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
-        // A fresh unique name in the target's directory, given up at once:
-        // its base name carries the ".bpm" and ".png" files. Neither may
-        // exist yet, so that no one else's file is overwritten or deleted.
-        std::string pattern = directory + "p3dXXXXXX";
-        const int reserved = mkstemp(pattern.data());
-        if (reserved < 0) return false;
-        close(reserved);
-        std::remove(pattern.c_str());
-        bpm = pattern + ".bpm";
-        png = pattern + ".png";
-        struct stat existing {};
-        if (lstat(png.c_str(), &existing) == 0) continue;
-        fd = open(bpm.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
+    const int fd = open(work.Bitmap().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return false;
-
     std::uint8_t header[14] = {'B', 'M'};
     Put32(header + 2, static_cast<std::uint32_t>(dib->size() + 14));
     Put32(header + 10, 54);
     const bool written =
         WriteAll(fd, header, sizeof header) && WriteAll(fd, dib->data(), dib->size());
-    if (close(fd) != 0 || !written) {
-        std::remove(bpm.c_str());
-        return false;
-    }
-    const bool converted = CallBmp2Png(bpm, messages);
-    std::remove(bpm.c_str());
-    if (!converted) return false;
-    // Only a PNG that exists replaces the target; rename() swaps it in
-    // atomically, so a failure never leaves the target missing.
-    if (!IsRegularFile(png)) {
-        std::remove(png.c_str());
-        return false;
-    }
-    if (std::rename(png.c_str(), target.c_str()) != 0) {
-        std::remove(png.c_str());
-        return false;
-    }
-    return true;
+    if (close(fd) != 0 || !written) return false;
+    if (!CallBmp2Png(work.Bitmap(), messages)) return false;
+    // Only a PNG that the converter really wrote replaces the target, through
+    // the same replace as every save: a temporary file flushed to the disk,
+    // renamed over the target, and the folder flushed.
+    std::string png;
+    if (ReadFileBytes(work.Png(), png) || png.empty()) return false;
+    return !ReplaceFile(requested, png);
 }

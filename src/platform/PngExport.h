@@ -23,8 +23,9 @@ std::optional<std::vector<std::uint8_t>> BitmapToDib(const QImage& image);
 // unloads it. Tells the sink when the library or its export is missing.
 bool CallBmp2Png(const std::string& bpmPath, const PngMessageSink& messages);
 
-// Writes the image as a PNG at target: a temporary ".bpm" file in the
-// target's directory goes to the converter, and only a PNG that the converter
-// really wrote replaces the target, by an atomic rename. Returns false, with
-// the target untouched and no temporary files left, when anything fails.
+// Writes the image as a PNG at target: the converter turns a bitmap into a
+// PNG in a folder of the export's own beside the target, and only a PNG that
+// it really wrote replaces the target, through ReplaceFile as every save
+// does. Returns false, with the target untouched and no temporary files
+// left, when anything fails.
 bool WritePng(const QImage& image, const std::string& target, const PngMessageSink& messages);

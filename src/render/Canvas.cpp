@@ -247,10 +247,19 @@ bool RepaintPart(Surface& canvas, const CPluvoDoc& doc, const CanvasView& view,
     // text on (the labels set it so before any figure).
     const std::size_t firstText = index.FirstText(doc);
     const std::vector<Figuur>& list = doc.drawing().figures;
-    for (const std::uint32_t i : figures) {
-        if (i > firstText) shifted.SetBkMode(BkMode::Transparent);
-        SchilderFiguur(shifted, doc, list[i], index.LineEnds());
-    }
+    const POINT origin{static_cast<std::int32_t>(view.origin.x + left),
+                       static_cast<std::int32_t>(view.origin.y + top)};
+    const auto draw = [&](Surface& rows) {
+        OriginSurface at(rows, origin);
+        for (const std::uint32_t i : figures) {
+            if (i > firstText) at.SetBkMode(BkMode::Transparent);
+            SchilderFiguur(at, doc, list[i], index.LineEnds());
+        }
+    };
+    // The part's rows split between two threads, as a whole paint does.
+    if (!(TwoThreadsAvailable() && figures.size() >= kFiguresPerThread &&
+          OnTwoThreads(*part, part->VertRes(), draw)))
+        draw(*part);
     return true;
 }
 

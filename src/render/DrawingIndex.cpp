@@ -27,6 +27,13 @@ public:
     // Whether p lies less than the snap distance from one of the points on
     // both axes, as the line-end pull measures it.
     bool Near(POINT p) const {
+        if (m_points.size() <= kFew) {
+            for (const POINT q : m_points)
+                if (std::llabs(std::int64_t{q.x} - p.x) < m_snap &&
+                    std::llabs(std::int64_t{q.y} - p.y) < m_snap)
+                    return true;
+            return false;
+        }
         const std::int64_t cx = Cell(p.x), cy = Cell(p.y);
         for (std::int64_t dx = -1; dx <= 1; ++dx)
             for (std::int64_t dy = -1; dy <= 1; ++dy)
@@ -35,6 +42,8 @@ public:
     }
 
 private:
+    // Up to this many points are compared one by one.
+    static constexpr std::size_t kFew = 16;
     std::int64_t Cell(std::int64_t v) const {
         const std::int64_t q = v / m_snap;
         return (v % m_snap != 0 && v < 0) ? q - 1 : q;
@@ -68,10 +77,9 @@ PixelBox Reach(const Figuur& figure, const PixelBox& box) {
 
 } // namespace
 
-void DrawingIndex::Measure(const CPluvoDoc& doc, Entry& entry, Surface& measure) const {
-    entry.box = FigureBox(doc, entry.figure, m_lineEnds, measure);
-    entry.reach = Reach(entry.figure, entry.box);
-    entry.stale = false;
+void DrawingIndex::Measure(const CPluvoDoc& doc, std::size_t i, Surface& measure) {
+    m_boxes[i] = FigureBox(doc, m_figures[i], m_lineEnds, measure);
+    m_reaches[i] = Reach(m_figures[i], m_boxes[i]);
 }
 
 void DrawingIndex::Rebuild(const CPluvoDoc& doc, Surface& measure) {
@@ -79,11 +87,12 @@ void DrawingIndex::Rebuild(const CPluvoDoc& doc, Surface& measure) {
     m_snap = doc.SnapDistance;
     m_grid = doc.drawing().SizeRaster;
     m_lineEnds.Build(figures, m_snap);
-    m_entries.assign(figures.size(), Entry{});
+    m_figures = figures;
+    m_boxes.assign(figures.size(), PixelBox{});
+    m_reaches.assign(figures.size(), PixelBox{});
     m_fills = 0;
     for (std::size_t i = 0; i < figures.size(); ++i) {
-        m_entries[i].figure = figures[i];
-        Measure(doc, m_entries[i], measure);
+        Measure(doc, i, measure);
         m_fills += IsFill(figures[i]);
     }
     m_built = true;
@@ -96,18 +105,18 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
     const std::vector<Figuur>& figures = doc.drawing().figures;
     std::size_t followed = 0;
     for (const ListRun& run : change.figures) followed += run.removed + run.inserted;
-    // The grid decides where texts stand; the snap distance where figures
-    // are pulled to.
     // The runs must fit the entries as they are: the change comes right
     // after the one followed last, and its runs lie within the list.
     bool fits = doc.Revision() == m_revision + 1;
-    std::size_t size = m_entries.size();
+    std::size_t size = m_figures.size();
     for (const ListRun& run : change.figures) {
         fits = fits && run.at <= size && run.removed <= size - run.at;
         size = size - run.removed + run.inserted;
     }
     fits = fits && size == figures.size();
     m_revision = doc.Revision();
+    // The grid decides where texts stand; the snap distance where figures
+    // are pulled to.
     if (!fits || !m_built || change.replaced || change.settings || m_snap != doc.SnapDistance ||
         m_grid != doc.drawing().SizeRaster || followed > kMostFollowed) {
         Rebuild(doc, measure);
@@ -121,34 +130,63 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
     bool linesInvolved = false;
     bool onlyAppended = true;
     bool fillsInvolved = false;
+    // A step back over the last figures takes them off the end alone.
+    const bool offTheEnd = change.figures.size() == 1 && change.figures[0].inserted == 0 &&
+                           change.figures[0].at + change.figures[0].removed == m_figures.size();
 
     // 1. The figure list's runs, in order, on the entries: entries that go
     // leave their boxes as damage, entries that come are measured below.
+    // `fresh` holds where the entries that came are, as later runs move
+    // them; an entry that comes and goes in one change was never painted.
+    std::vector<std::size_t> fresh;
+    const auto isFresh = [&fresh](std::size_t k) {
+        return std::find(fresh.begin(), fresh.end(), k) != fresh.end();
+    };
     for (const ListRun& run : change.figures) {
         const auto at = static_cast<std::ptrdiff_t>(run.at);
+        const auto removed = static_cast<std::ptrdiff_t>(run.removed);
         for (std::size_t k = run.at; k < run.at + run.removed; ++k) {
-            const Entry& gone = m_entries[k];
-            if (!gone.stale) damage.changed.push_back(gone.reach);
-            if (IsLine(gone.figure)) {
-                lineEnds.Add(gone.figure.p1);
-                lineEnds.Add(gone.figure.p2);
+            if (isFresh(k)) continue;
+            const Figuur& gone = m_figures[k];
+            damage.changed.push_back(m_reaches[k]);
+            if (IsLine(gone)) {
+                lineEnds.Add(gone.p1);
+                lineEnds.Add(gone.p2);
                 linesInvolved = true;
             }
-            fillsInvolved = fillsInvolved || IsFill(gone.figure);
-            m_fills -= IsFill(gone.figure);
+            fillsInvolved = fillsInvolved || IsFill(gone);
+            m_fills -= IsFill(gone);
         }
-        m_entries.erase(m_entries.begin() + at,
-                        m_entries.begin() + at + static_cast<std::ptrdiff_t>(run.removed));
-        if (run.removed != 0 || run.at != m_entries.size()) onlyAppended = false;
-        Entry fresh;
-        fresh.stale = true;
-        fresh.fresh = true;
-        m_entries.insert(m_entries.begin() + at, run.inserted, fresh);
+        if (run.removed != 0 || run.at != m_figures.size()) onlyAppended = false;
+        m_figures.erase(m_figures.begin() + at, m_figures.begin() + at + removed);
+        m_boxes.erase(m_boxes.begin() + at, m_boxes.begin() + at + removed);
+        m_reaches.erase(m_reaches.begin() + at, m_reaches.begin() + at + removed);
+        m_figures.insert(m_figures.begin() + at, run.inserted, Figuur{});
+        m_boxes.insert(m_boxes.begin() + at, run.inserted, PixelBox{});
+        m_reaches.insert(m_reaches.begin() + at, run.inserted, PixelBox{});
+        std::erase_if(fresh, [&run](std::size_t k) { return k >= run.at && k < run.at + run.removed; });
+        for (std::size_t& k : fresh)
+            if (k >= run.at + run.removed) k = k - run.removed + run.inserted;
+        for (std::size_t k = run.at; k < run.at + run.inserted; ++k) fresh.push_back(k);
     }
 
-    // 2. Figures that did not change themselves but draw points, texts or
+    // 2. The new figures, and the line ends they bring.
+    for (const std::size_t i : fresh) {
+        const Figuur& is = figures[i];
+        if (IsLine(is)) {
+            lineEnds.Add(is.p1);
+            lineEnds.Add(is.p2);
+            linesInvolved = true;
+        }
+        fillsInvolved = fillsInvolved || IsFill(is);
+        m_fills += IsFill(is);
+        m_figures[i] = is;
+    }
+
+    // 3. Figures that did not change themselves but draw points, texts or
     // fonts that did: polygons over changed points, texts over changed
     // texts or fonts.
+    std::vector<std::size_t> stale = fresh;
     const auto touches = [](const std::vector<ListRun>& runs, std::int64_t from, std::int64_t count) {
         for (const ListRun& run : runs) {
             // A run that changed the list's length moves everything after it.
@@ -160,62 +198,48 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
         return false;
     };
     if (!change.points.empty() || !change.texts.empty() || !change.fonts.empty()) {
-        for (Entry& entry : m_entries) {
-            if (entry.stale) continue;
-            const Figuur& f = entry.figure;
+        std::sort(fresh.begin(), fresh.end());
+        for (std::size_t i = 0; i < m_figures.size(); ++i) {
+            const Figuur& f = m_figures[i];
             const bool hit =
                 (f.FiguurType == Polygoon && touches(change.points, f.PolyPnt, std::max(f.nHoek, 1))) ||
                 (f.FiguurType == Tekst &&
                  (touches(change.texts, f.TekstIndex, 1) || touches(change.fonts, f.FontIndex, 1)));
-            if (!hit) continue;
-            damage.changed.push_back(entry.reach);
-            entry.stale = true;
+            if (!hit || std::binary_search(fresh.begin(), fresh.end(), i)) continue;
+            damage.changed.push_back(m_reaches[i]);
+            stale.push_back(i);
         }
     }
 
-    // 3. The new figures, and the line ends they bring.
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        Entry& entry = m_entries[i];
-        if (!entry.fresh) continue;
-        const Figuur& is = figures[i];
-        if (IsLine(is)) {
-            lineEnds.Add(is.p1);
-            lineEnds.Add(is.p2);
-            linesInvolved = true;
-        }
-        fillsInvolved = fillsInvolved || IsFill(is);
-        m_fills += IsFill(is);
-        entry.figure = is;
-        entry.fresh = false;
-    }
     // Lines appended at the end are taken in; lines anywhere else change
     // which end comes first in the list, and a list of another length
     // numbers its lines otherwise: the index starts again.
     if (onlyAppended)
         m_lineEnds.Extend(figures);
-    else if (linesInvolved || m_lineEnds.Covered() != figures.size())
+    else if (!(offTheEnd && m_lineEnds.Truncate(figures.size())) &&
+             (linesInvolved || m_lineEnds.Covered() != figures.size()))
         m_lineEnds.Build(figures, m_snap);
 
     // 4. Free figures near a changed line end are pulled otherwise now.
     if (!lineEnds.Empty()) {
-        for (Entry& entry : m_entries) {
-            const Figuur& f = entry.figure;
-            if (entry.stale || f.RsterPnt != 0) continue;
-            if (!lineEnds.Near(f.p1) && !lineEnds.Near(f.p2)) continue;
-            const PixelBox old = entry.reach;
-            Measure(doc, entry, measure);
-            if (entry.reach == old) continue;
+        std::sort(stale.begin(), stale.end());
+        for (std::size_t i = 0; i < m_figures.size(); ++i) {
+            const Figuur& f = m_figures[i];
+            if (f.RsterPnt != 0 || (!lineEnds.Near(f.p1) && !lineEnds.Near(f.p2))) continue;
+            if (std::binary_search(stale.begin(), stale.end(), i)) continue;
+            const PixelBox old = m_reaches[i];
+            Measure(doc, i, measure);
+            if (m_reaches[i] == old) continue;
             damage.pulled.push_back(old);
-            damage.pulled.push_back(entry.reach);
+            damage.pulled.push_back(m_reaches[i]);
         }
     }
-    for (Entry& entry : m_entries) {
-        if (!entry.stale) continue;
-        Measure(doc, entry, measure);
-        damage.changed.push_back(entry.reach);
+    for (const std::size_t i : stale) {
+        Measure(doc, i, measure);
+        damage.changed.push_back(m_reaches[i]);
         // A free figure is stored where it was pulled when placed; a paint
         // pulls it again, onto an earlier line end near that one.
-        const Figuur& f = entry.figure;
+        const Figuur& f = m_figures[i];
         const auto movesAgain = [this](POINT p) {
             const POINT q = m_lineEnds.Find(p);
             return q.x >= 0 && q != p;
@@ -223,7 +247,7 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
         if (f.RsterPnt == 0 && (movesAgain(f.p1) || movesAgain(f.p2))) {
             // Where it was drawn as placed, and where a paint draws it.
             damage.pulled.push_back(Reach(f, FigureBox(doc, f, LineEndIndex{}, measure)));
-            damage.pulled.push_back(entry.reach);
+            damage.pulled.push_back(m_reaches[i]);
         }
     }
     // What a flood fill covers depends on everything before it, anywhere.
@@ -234,20 +258,20 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
 
 DrawingBounds DrawingIndex::Extent() const {
     PixelBox all{0, 0, -1, -1};
-    for (const Entry& entry : m_entries) all.Include(entry.box);
+    for (const PixelBox& box : m_boxes) all.Include(box);
     // (0, 0) always belongs: the box reaches from it to the far edges.
     return {std::min<std::int64_t>(all.left, 0), std::min<std::int64_t>(all.top, 0),
             std::max<std::int64_t>(all.right + 1, 0), std::max<std::int64_t>(all.bottom + 1, 0)};
 }
 
 std::size_t DrawingIndex::FirstText(const CPluvoDoc& doc) const {
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-        if (DrawsText(doc, m_entries[i].figure)) return i;
-    return m_entries.size();
+    for (std::size_t i = 0; i < m_figures.size(); ++i)
+        if (DrawsText(doc, m_figures[i])) return i;
+    return m_figures.size();
 }
 
 void DrawingIndex::FiguresIn(const PixelBox& box, std::vector<std::uint32_t>& out) const {
     out.clear();
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-        if (Meets(m_entries[i].reach, box)) out.push_back(static_cast<std::uint32_t>(i));
+    for (std::size_t i = 0; i < m_reaches.size(); ++i)
+        if (Meets(m_reaches[i], box)) out.push_back(static_cast<std::uint32_t>(i));
 }

@@ -50,20 +50,20 @@ public:
     std::size_t FirstText(const CPluvoDoc& doc) const;
     // The figures whose paint may reach into `box`, ascending.
     void FiguresIn(const PixelBox& box, std::vector<std::uint32_t>& out) const;
-    std::size_t Size() const { return m_entries.size(); }
+    std::size_t Size() const { return m_figures.size(); }
 
 private:
-    struct Entry {
-        Figuur figure;   // as the box was worked out for it
-        PixelBox box;    // FigureBox
-        PixelBox reach;  // what its paint may touch (a text's glyphs overhang)
-        bool stale = false; // to be measured again
-        bool fresh = false; // came with the change being followed
-    };
-    void Measure(const CPluvoDoc& doc, Entry& entry, Surface& measure) const;
+    // The box and reach of figure i, worked out for the figure as it is.
+    void Measure(const CPluvoDoc& doc, std::size_t i, Surface& measure);
     bool DrawsText(const CPluvoDoc& doc, const Figuur& figure) const;
 
-    std::vector<Entry> m_entries;
+    // One entry a figure, in list order: the figure as its box was worked
+    // out (so that a change still knows what went), the box it paints
+    // (FigureBox), and what its paint may touch (a text's glyphs overhang
+    // its box). Kept apart, so that a search runs over the reaches alone.
+    std::vector<Figuur> m_figures;
+    std::vector<PixelBox> m_boxes;
+    std::vector<PixelBox> m_reaches;
     LineEndIndex m_lineEnds;
     std::int32_t m_snap = 0;
     std::int32_t m_grid = 0;

@@ -27,10 +27,12 @@ std::uint64_t LineEndIndex::CellOf(std::int64_t cx, std::int64_t cy) const {
 void LineEndIndex::Build(const std::vector<Figuur>& figures, std::int32_t snapDistance) {
     m_snap = snapDistance;
     m_covered = figures.size();
+    m_sorted = figures.size();
     m_entries.clear();
     m_slots.clear();
     m_later.clear();
     m_laterCount = 0;
+    m_laterCells.assign(kLaterBits, false);
     if (m_snap < 1) return; // no distance is less than the snap distance
     for (std::size_t i = 0; i < figures.size(); ++i) {
         const Figuur& f = figures[i];
@@ -73,6 +75,7 @@ void LineEndIndex::Extend(const std::vector<Figuur>& figures) {
                 const std::uint64_t cell =
                     CellOf(FloorDiv(point.x, m_snap), FloorDiv(point.y, m_snap));
                 m_later[cell].push_back({cell, order + end, point});
+                m_laterCells[LaterBit(cell)] = true;
                 ++m_laterCount;
             }
         }
@@ -81,6 +84,40 @@ void LineEndIndex::Extend(const std::vector<Figuur>& figures) {
     // Once the later ends are as many as the sorted ones, sort them in too:
     // memory stays in proportion and the builds cost a constant per line.
     if (m_laterCount > 64 + m_entries.size()) Build(figures, m_snap);
+}
+
+std::size_t LineEndIndex::LaterBit(std::uint64_t cell) { return Mix(cell) & (kLaterBits - 1); }
+
+bool LineEndIndex::Truncate(std::size_t n) {
+    if (n > m_covered) return false;
+    // Only the ends taken in later can go on their own.
+    if (n < m_sorted && m_snap >= 1) return false;
+    const auto limit = static_cast<std::uint64_t>(2 * n);
+    for (auto it = m_later.begin(); it != m_later.end();) {
+        std::vector<Entry>& entries = it->second;
+        const std::size_t before = entries.size();
+        std::erase_if(entries, [limit](const Entry& e) { return e.order >= limit; });
+        m_laterCount -= before - entries.size();
+        it = entries.empty() ? m_later.erase(it) : std::next(it);
+    }
+    m_covered = n;
+    return true;
+}
+
+void LineEndIndex::Follow(const std::vector<Figuur>& figures, std::span<const ListRun> runs) {
+    bool appended = true;
+    std::size_t size = m_covered;
+    for (const ListRun& run : runs) {
+        appended = appended && run.removed == 0 && run.at == size;
+        size = size - run.removed + run.inserted;
+    }
+    if (appended) {
+        Extend(figures);
+        return;
+    }
+    const bool offTheEnd = runs.size() == 1 && runs[0].inserted == 0 &&
+                           runs[0].at + runs[0].removed == m_covered;
+    if (!(offTheEnd && Truncate(runs[0].at))) Build(figures, m_snap);
 }
 
 const LineEndIndex::Slot* LineEndIndex::Lookup(std::uint64_t cell) const {
@@ -121,7 +158,9 @@ POINT LineEndIndex::Find(POINT p) const {
     if (best || m_later.empty()) return best ? best->point : POINT{-1, -1};
     for (std::int64_t dx = -1; dx <= 1; ++dx) {
         for (std::int64_t dy = -1; dy <= 1; ++dy) {
-            const auto it = m_later.find(CellOf(cx + dx, cy + dy));
+            const std::uint64_t cell = CellOf(cx + dx, cy + dy);
+            if (!m_laterCells[LaterBit(cell)]) continue;
+            const auto it = m_later.find(cell);
             if (it != m_later.end())
                 search(it->second.data(), it->second.data() + it->second.size());
         }

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "model/Figuur.h"
+#include "model/ListPatch.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -26,6 +28,15 @@ public:
     // whole drawing. The figures it already covers must be unchanged; a list
     // that got shorter is built again.
     void Extend(const std::vector<Figuur>& figures);
+
+    // Takes out the figures from `n` on (a step back over figures placed
+    // last): false, with the index unchanged, when their ends cannot be
+    // taken out alone and the index must be built again.
+    bool Truncate(std::size_t n);
+    // Follows a change of the figure list that `runs` describe: figures
+    // appended are taken in, figures taken off the end taken out, and any
+    // other change builds the index again.
+    void Follow(const std::vector<Figuur>& figures, std::span<const ListRun> runs);
 
     // How many figures of the list the index answers for.
     std::size_t Covered() const { return m_covered; }
@@ -52,10 +63,17 @@ private:
 
     std::int32_t m_snap = 0;
     std::size_t m_covered = 0;
+    // How many figures the sorted entries cover; later ones are in m_later.
+    std::size_t m_sorted = 0;
     std::vector<Entry> m_entries;
     std::vector<Slot> m_slots; // open addressing, a power of two in size
     // The ends of lines taken in by Extend, by cell, in list order. They all
     // come after every entry above in list order.
     std::unordered_map<std::uint64_t, std::vector<Entry>> m_later;
     std::size_t m_laterCount = 0;
+    // Which cells may hold later ends, by a hash of the cell: a look-up
+    // near none of them skips the map.
+    static constexpr std::size_t kLaterBits = 1 << 14;
+    std::vector<bool> m_laterCells = std::vector<bool>(kLaterBits, false);
+    static std::size_t LaterBit(std::uint64_t cell);
 };

@@ -1,5 +1,6 @@
 #include "CPluvoView.h"
 
+#include "CanvasAccessible.h"
 #include "model/CPluvoDoc.h"
 #include "platform/CanvasExport.h"
 #include "platform/QtSurface.h"
@@ -46,6 +47,9 @@ CPluvoView::CPluvoView(CPluvoDoc& doc, EditRoad& road, GestureStatus& status, QW
         Layout();
         emit DrawingTouched();
     });
+    // A screen reader hears what changed once the edit or the step is done.
+    InstallCanvasAccessibility();
+    connect(this, &CPluvoView::DrawingTouched, this, &CPluvoView::Announce, Qt::QueuedConnection);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -78,6 +82,7 @@ void CPluvoView::InvalidateCanvas() {
 
 void CPluvoView::InitialUpdate() {
     m_gesture.Reset();
+    HideKeyCursor();
     Invalidate();
     // A drawing starts with its (0, 0) at the window's top-left, whatever
     // the drawing before it showed.
@@ -220,11 +225,16 @@ void CPluvoView::ZoomToFit() {
 void CPluvoView::Scrolled() {
     OffsetFromScrollBars();
     update();
-    if (!m_pointerInside) return;
     // Another drawing point lies under the pointer now: the status bar shows
-    // it, and a gesture in progress keeps its band there.
+    // it, and a gesture in progress keeps its band there. The keyboard's
+    // cursor keeps its drawing point, and the band stays with it.
+    if (!m_pointerInside || m_keyCursor.Shown()) return;
+    MoveGesture(ToDrawing(m_pointer));
+}
+
+void CPluvoView::MoveGesture(POINT p) {
     EnsureCanvas();
-    const GestureOutcome outcome = m_gesture.MouseMove(Target(), ToDrawing(m_pointer));
+    const GestureOutcome outcome = m_gesture.MouseMove(Target(), p);
     if (outcome.repaint) InvalidateCanvas();
 }
 
@@ -271,6 +281,7 @@ void CPluvoView::Handle(const GestureOutcome& outcome) {
 
 void CPluvoView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
+    HideKeyCursor();
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
@@ -284,6 +295,9 @@ void CPluvoView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CPluvoView::mouseMoveEvent(QMouseEvent* event) {
+    // The pointer takes over from the keyboard once it really moves (not
+    // for the move Qt repeats when a menu closes over it).
+    if (event->position() != m_pointer) HideKeyCursor();
     m_pointer = event->position();
     m_pointerInside = true;
     if (m_leftHeld && (event->position().toPoint() - m_pressAt).manhattanLength() >=
@@ -318,23 +332,26 @@ void CPluvoView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && m_gesture.Bezig()) {
         EnsureCanvas();
         Handle(m_gesture.Escape(Target()));
+        Announce();
         return;
     }
-    // The keys that no command claims scroll, as in any Qt view.
+    if (CursorKey(*event)) return;
+    // Page Up and Page Down scroll a window's height, Home and End to the
+    // canvas's top-left and bottom-right, as in any Qt view.
     if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        using A = QAbstractSlider;
         const struct {
             int key;
-            QScrollBar* bar;
-            QAbstractSlider::SliderAction action;
-        } scrolls[] = {{Qt::Key_Up, m_vbar, QAbstractSlider::SliderSingleStepSub},
-                       {Qt::Key_Down, m_vbar, QAbstractSlider::SliderSingleStepAdd},
-                       {Qt::Key_Left, m_hbar, QAbstractSlider::SliderSingleStepSub},
-                       {Qt::Key_Right, m_hbar, QAbstractSlider::SliderSingleStepAdd},
-                       {Qt::Key_PageUp, m_vbar, QAbstractSlider::SliderPageStepSub},
-                       {Qt::Key_PageDown, m_vbar, QAbstractSlider::SliderPageStepAdd}};
+            A::SliderAction vertical;
+            A::SliderAction horizontal;
+        } scrolls[] = {{Qt::Key_PageUp, A::SliderPageStepSub, A::SliderNoAction},
+                       {Qt::Key_PageDown, A::SliderPageStepAdd, A::SliderNoAction},
+                       {Qt::Key_Home, A::SliderToMinimum, A::SliderToMinimum},
+                       {Qt::Key_End, A::SliderToMaximum, A::SliderToMaximum}};
         for (const auto& scroll : scrolls) {
             if (event->key() != scroll.key) continue;
-            scroll.bar->triggerAction(scroll.action);
+            m_vbar->triggerAction(scroll.vertical);
+            m_hbar->triggerAction(scroll.horizontal);
             return;
         }
     }
@@ -343,6 +360,9 @@ void CPluvoView::keyPressEvent(QKeyEvent* event) {
 
 void CPluvoView::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
+    // On X11 the platform sends this for the menu key before the key itself.
+    if (event->reason() == QContextMenuEvent::Keyboard && event->spontaneous())
+        m_menuKeyServed = true;
     emit PropertiesRequested();
 }
 

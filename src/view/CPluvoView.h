@@ -7,11 +7,15 @@
 // step; scroll bars show when it does not fit. Only the user's scrolling and
 // zooming move the drawing on the screen: when the canvas grows or shrinks,
 // the scroll bars follow. Mouse events are mapped to drawing coordinates and
-// handed to the gesture machine.
+// handed to the gesture machine. With the canvas focused the arrow keys move
+// a grid cursor, drawn over the canvas and never into it, and Space or
+// Return click at it (CPluvoView_Keys.cpp).
 #pragma once
 
 #include "interaction/CanvasRepair.h"
+#include "interaction/CanvasSpeech.h"
 #include "interaction/Gesture.h"
+#include "interaction/GridCursor.h"
 #include "interaction/ViewMapping.h"
 #include "render/DrawingIndex.h"
 
@@ -25,6 +29,8 @@
 
 class CPluvoDoc;
 class OriginSurface;
+class QKeyEvent;
+class QPainter;
 class QScrollBar;
 class QtSurface;
 
@@ -70,6 +76,11 @@ public:
     QScrollBar* VerticalBar() const { return m_vbar; }
 
     Gesture& GestureMachine() { return m_gesture; }
+    // The keyboard's cursor.
+    const GridCursor& KeyCursor() const { return m_keyCursor; }
+    // What the canvas says to a screen reader now: the cursor's (or the
+    // pointer's) place, the gesture, the figures there and the tool.
+    QString SpokenText();
 
 signals:
     // The right mouse button asks for the properties dialog.
@@ -89,6 +100,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The one place that lays out the canvas: sizes the content and the
@@ -120,6 +133,25 @@ private:
     void Scrolled();
     void Handle(const GestureOutcome& outcome);
     void UpdateCursor();
+    // The gesture follows a new drawing point (of the pointer or the
+    // keyboard's cursor): the status text, and the band while one runs.
+    void MoveGesture(POINT p);
+
+    // The keyboard (CPluvoView_Keys.cpp): the keys of the grid cursor, the
+    // clicks at it and the context menu key; false for other keys.
+    bool CursorKey(const QKeyEvent& event);
+    void StartKeyCursor();
+    void StepKeyCursor(CursorDirection direction, CursorStep size);
+    // The view keeps the cursor in sight and the band follows it.
+    void FollowKeyCursor();
+    void ClickAtKeyCursor(KeyFlags keys);
+    void HideKeyCursor();
+    // The window pixels that the cursor's cross covers.
+    QRect KeyCursorRect() const;
+    // Draws the cross over what the paint event painted.
+    void PaintKeyCursor(QPainter& painter) const;
+    // Tells a screen reader what the canvas says when that changed.
+    void Announce();
 
     // After every edit, step and replaced drawing (CPluvoView_Paint.cpp):
     // the index follows the change and the canvas is painted again where
@@ -140,7 +172,9 @@ private:
                           int halvings, QRect& changed, int& levels);
     void Changed(QRect canvasPart);
 
-    CPluvoDoc& m_doc;
+    // The drawing as the view reads it; only the gesture machine writes its
+    // current figure, and only the road the drawing.
+    const CPluvoDoc& m_doc;
     Gesture m_gesture;
     QImage m_canvas;
     // The canvas halved once, twice, ... for the zoom steps below 100 %,
@@ -204,4 +238,11 @@ private:
     QPoint m_pressAt;
     bool m_leftHeld = false;
     bool m_dragged = false;
+
+    GridCursor m_keyCursor;
+    // The platform opened the context menu for the menu key already.
+    bool m_menuKeyServed = false;
+    CanvasSpeech m_speech;
+    // What a screen reader was last told.
+    QString m_spoken;
 };

@@ -2,6 +2,7 @@
 // every direction, exit statuses, messages, and OUTPUT untouched on failure.
 #include "model/BinaryFile.h"
 #include "model/SampleDrawings.h"
+#include "platform/CanvasExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,10 +23,10 @@ struct Outcome {
     QString output;
 };
 
-// Runs "pluvo convert" without a display; `platform` is put into
-// QT_QPA_PLATFORM when given.
-Outcome Convert(const QStringList& args, const QString& workingDir = {},
-                const QString& platform = {}) {
+// Runs pluvo without a display; `platform` is put into QT_QPA_PLATFORM when
+// given.
+Outcome RunPluvo(const QStringList& args, const QString& workingDir = {},
+                 const QString& platform = {}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
@@ -34,11 +35,16 @@ Outcome Convert(const QStringList& args, const QString& workingDir = {},
     if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
     process.setProcessEnvironment(env);
     if (!workingDir.isEmpty()) process.setWorkingDirectory(workingDir);
-    process.start(qEnvironmentVariable("PLUVO_EXE"), QStringList{"convert"} + args);
+    process.start(qEnvironmentVariable("PLUVO_EXE"), args);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardError()),
             QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+Outcome Convert(const QStringList& args, const QString& workingDir = {},
+                const QString& platform = {}) {
+    return RunPluvo(QStringList{"convert"} + args, workingDir, platform);
 }
 
 QByteArray Contents(const QString& path) {
@@ -200,4 +206,57 @@ TEST(ConvertCommand, HelpOptionsEndAndTheSvgTitleIsACleanAbsolutePath) {
     EXPECT_TRUE(
         Contents(dir.filePath("out.svg")).contains("<title>" + absolute.toUtf8() + "</title>"))
         << Contents(dir.filePath("out.svg")).toStdString();
+}
+
+TEST(ConvertCommand, HelpAndVersionNeedNoDisplayAndStartNoEditor) {
+    const Outcome help = RunPluvo({"--help"});
+    EXPECT_EQ(help.status, 0) << help.errors.toStdString();
+    EXPECT_TRUE(help.output.startsWith("gebruik: pluvo [TEKENING]")) << help.output.toStdString();
+    EXPECT_TRUE(help.output.contains("pluvo convert INVOER UITVOER"));
+    EXPECT_EQ(help.errors, "");
+    const Outcome version = RunPluvo({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, "pluvo 1.0\n");
+}
+
+TEST(ConvertCommand, WithoutSizeThePngCanvasStaysWithinTheWindowsCaps) {
+    CPluvoDoc far;
+    Writable(far).figures = {samples::Make(Lijn, {0, 0}, {2000000000, 2000000000})};
+    const CanvasLayout capped = WholeDrawingCanvas(far);
+    EXPECT_LE(capped.width, kMaxViewSide);
+    EXPECT_LE(capped.height, kMaxViewSide);
+    const std::int64_t pixels = std::int64_t{capped.width} * capped.height;
+    EXPECT_LE(pixels, kMaxViewPixels);
+    EXPECT_GT(pixels, kMaxViewPixels - kMaxViewSide) << "as large as the caps allow";
+
+    const CPluvoDoc small = samples::EveryKind();
+    EXPECT_EQ(WholeDrawingCanvas(small),
+              DrawingCanvas(CanvasBounds(small), small.drawing().SizeRaster, kMaxCanvasSide,
+                            std::int64_t{kMaxCanvasSide} * kMaxCanvasSide))
+        << "a drawing within the caps keeps its canvas";
+    EXPECT_TRUE(Convert({"--help"}).output.contains("64 miljoen beeldpunten"));
+}
+
+TEST(ConvertCommand, ThumbnailsShowTheWholeOfADrawingHoweverWide) {
+    QTemporaryDir dir;
+    for (const std::int32_t width : {40000, 2000000000}) {
+        CPluvoDoc doc;
+        Figuur box = samples::Make(Rechthoek, {0, 0}, {width, width / 2});
+        box.MetVul = 1;
+        box.KleurVul = 0x0000FF;
+        Writable(doc).figures = {box};
+        Put(dir.filePath("wide.plv"), QByteArray::fromStdString(StoreBinary(doc)));
+        const Outcome run =
+            RunPluvo({"thumbnail", dir.filePath("wide.plv"), dir.filePath("wide.png"), "128"});
+        ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+        const QImage thumbnail(dir.filePath("wide.png"));
+        EXPECT_EQ(thumbnail.width(), 128) << width;
+        EXPECT_NEAR(thumbnail.height(), 64, 4)
+            << width << ": twice as wide as high, as the drawing";
+        const QColor middle = thumbnail.pixelColor(64, thumbnail.height() / 2);
+        EXPECT_GT(middle.red(), 200) << width;
+        EXPECT_LT(middle.green(), 60) << width << ": the box's fill";
+        EXPECT_GT(thumbnail.pixelColor(127, thumbnail.height() - 1).green(), 200)
+            << width << ": the box ends inside the thumbnail, the background beyond it";
+    }
 }

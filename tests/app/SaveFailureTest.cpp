@@ -7,6 +7,7 @@
 #include "model/FileIo.h"
 
 #include <QFile>
+#include <QLineEdit>
 
 #include <cerrno>
 
@@ -100,4 +101,33 @@ TEST_F(SaveFailureTest, EveryFailingStepKeepsTheOldFileAndTheModifiedMark) {
     PressSave();
     EXPECT_EQ(frame->windowTitle(), "d.plv - Pluvo");
     EXPECT_EQ(doc.drawing().figures.size(), 1 + std::size(cases));
+}
+
+TEST_F(SaveFailureTest, ADrawingTheFormatCannotHoldIsRefusedBeforeAnythingIsWritten) {
+    // A text that ends in a blank, typed in the toolbar and placed: a text
+    // file's reader would drop the blank.
+    frame->TextEdit()->setFocus();
+    frame->TextEdit()->selectAll();
+    QTest::keyClicks(frame->TextEdit(), "ab ");
+    frame->View()->setFocus();
+    for (int click = 0; click < 2; ++click)
+        QTest::mouseClick(frame->View(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
+    ASSERT_EQ(doc.drawing().figures.size(), 1u);
+    ASSERT_TRUE(doc.IsModified());
+
+    const QString why = "een tekstbestand kan deze tekening niet precies bewaren (tekst 2 "
+                        "(\"ab \") eindigt op witruimte).";
+    files = {Path("t.txt"), Path("export.txt"), Path("t.plv")};
+    frame->Run(CommandId::SaveAs);
+    frame->Run(CommandId::WriteText);
+    EXPECT_EQ(messages,
+              (QStringList{"Pluvo: Kan " + Path("t.txt") + " niet opslaan: " + why,
+                           "Pluvo: Kan " + Path("export.txt") + " niet schrijven: " + why}));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
+        << "nothing was written";
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.PathName.empty());
+
+    frame->Run(CommandId::SaveAs);
+    EXPECT_EQ(frame->windowTitle(), "t.plv - Pluvo") << "the binary file holds it";
 }

@@ -1,7 +1,8 @@
 // The properties dialog driven as a user drives it: typed numbers, chosen
 // colours and fonts, OK and Cancel, and what reaches the drawing.
-#include "../model/TestAccess.h"
 #include "dialogs/CKenmerkenDlg.h"
+#include "../model/TestAccess.h"
+#include "dialogs/CGrootteDlg.h"
 
 #include "DialogTestSupport.h"
 #include "dialogs/IntegerField.h"
@@ -9,6 +10,7 @@
 #include "model/Win1252.h"
 #include "platform/FontConversion.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDatabase>
@@ -132,7 +134,8 @@ TEST(CKenmerkenDlg, ControlsShowAndTakeEveryValue) {
     EXPECT_EQ(doc.current.nHoek, 32);
     EXPECT_EQ(doc.drawing().texts.back(), "Caf\xE9 \x80") << "stored as Windows-1252 bytes";
     EXPECT_EQ(doc.current.TekstIndex, 1);
-    EXPECT_EQ(doc.drawing().fonts.at(static_cast<std::size_t>(doc.current.FontIndex)).lfOrientation, 900)
+    EXPECT_EQ(doc.drawing().fonts.at(static_cast<std::size_t>(doc.current.FontIndex)).lfOrientation,
+              900)
         << "the shown direction is stored back unchanged";
 }
 
@@ -192,7 +195,8 @@ TEST(CKenmerkenDlg, TextDirectionAndReuseOfTexts) {
             Retype(d.orientationEdit(), c.typed);
             QTest::keyClick(d.orientationEdit(), Qt::Key_Return);
         }));
-        const LogFont& font = doc.drawing().fonts.at(static_cast<std::size_t>(doc.current.FontIndex));
+        const LogFont& font =
+            doc.drawing().fonts.at(static_cast<std::size_t>(doc.current.FontIndex));
         EXPECT_EQ(font.lfEscapement, c.stored) << c.typed;
         EXPECT_EQ(font.lfOrientation, c.stored) << c.typed;
         EXPECT_EQ(doc.drawing().texts.size(), 1u) << "\"Snelle tekst\" is reused";
@@ -416,4 +420,25 @@ TEST(CKenmerkenDlg, TabKeepsTheDialogsOrderAndEntersRadioGroupsOnTheirCheckedBut
     EXPECT_TRUE(d.printFactorButton(3)->isChecked());
     EXPECT_EQ(press(Qt::Key_Backtab), d.colourButton(Colour::Vul));
     EXPECT_EQ(press(Qt::Key_Tab), d.printFactorButton(3));
+}
+
+// A screen reader names every field by its label and every colour by its
+// name, in this dialog and in the resize dialog.
+TEST(CKenmerkenDlg, EveryFieldHasANameAndEveryColourIsNamed) {
+    CPluvoDoc doc;
+    CKenmerkenDlg properties(doc, ReadKenmerken(doc));
+    CGrootteDlg resize({100, 100});
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&properties, &resize})
+        for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+            ASSERT_NE(face, nullptr);
+            EXPECT_FALSE(face->text(QAccessible::Name).isEmpty())
+                << dialog->windowTitle().toStdString() << ": " << field->text().toStdString();
+        }
+    const auto colourOf = [&](Colour which) {
+        return QAccessible::queryAccessibleInterface(properties.colourButton(which))
+            ->text(QAccessible::Description);
+    };
+    EXPECT_EQ(colourOf(Colour::Rand), "zwart");
+    EXPECT_EQ(colourOf(Colour::Achtergrond), "ongeveer wit");
 }

@@ -1,7 +1,8 @@
-// The objects list driven with the mouse: highlighted rows, Delete with its
-// confirmation, the "#" header, OK and Cancel, and the drawing afterwards.
-#include "../model/TestAccess.h"
+// The objects list driven with the mouse and with the keys: highlighted
+// rows, Delete with its confirmation, the "#" header, OK and Cancel, and the
+// drawing afterwards.
 #include "dialogs/CObjectenDlg.h"
+#include "../model/TestAccess.h"
 
 #include "DialogTestSupport.h"
 #include "interaction/EditCommands.h"
@@ -248,4 +249,49 @@ TEST(CObjectenDlg, FocusStartsOnTheListAndTabKeepsTheDialogsOrder) {
               (std::vector<QWidget*>{d.list(), d.okButton(), d.cancelButton(), d.deleteButton()}));
     EXPECT_TRUE(d.okButton()->isDefault());
     EXPECT_EQ(d.minimumSize(), d.maximumSize()) << "a fixed size";
+}
+
+TEST(CObjectenDlg, SelectsDeletesAndAnswersWithoutAMouse) {
+    CPluvoDoc doc = FiveFigures();
+    WritableSelection(doc) = {1};
+    EditRoad road(doc);
+    CObjectenDlg dialog(road);
+    dialog.show();
+    // The list's keys are shortcuts of the active window.
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QWidget* list = dialog.list();
+    ASSERT_EQ(dialog.focusWidget(), list);
+    const auto press = [list](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(list, key, modifiers);
+    };
+    using Rows = std::vector<std::size_t>;
+    press(Qt::Key_Home);
+    press(Qt::Key_Down, Qt::ShiftModifier);
+    press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Highlighted(dialog), (Rows{0, 1, 2}));
+    press(Qt::Key_Down, Qt::ControlModifier);
+    press(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(Highlighted(dialog), (Rows{0, 1, 2, 3})) << "Ctrl+Space adds a row";
+    // Ctrl+A highlights every row, then none, as a click on "#" does.
+    press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Highlighted(dialog), (Rows{0, 1, 2, 3, 4}));
+    press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(Highlighted(dialog).empty());
+    // Delete asks, then deletes the highlighted rows.
+    press(Qt::Key_Home);
+    press(Qt::Key_Down, Qt::ShiftModifier);
+    MessageSeen asked;
+    AnswerMessage(asked, QMessageBox::Ok);
+    press(Qt::Key_Delete);
+    EXPECT_TRUE(asked.shown);
+    ASSERT_EQ(doc.drawing().figures.size(), 3u);
+    EXPECT_EQ(doc.drawing().figures[0].p1.x, 2);
+    // Return answers with the highlighted rows; in the refilled list the
+    // first key finds the first row.
+    press(Qt::Key_Down);
+    press(Qt::Key_End);
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.chosenRows(), (Rows{2}));
 }

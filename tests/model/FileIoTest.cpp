@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -14,8 +15,20 @@
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
+
+// Every change of the process-wide umask in these tests, counted: it holds
+// for all threads, so a thread that changes it, even for a moment, makes
+// the files that other threads create meanwhile writable by everyone.
+std::atomic<int> g_umaskCalls{0};
+
+extern "C" mode_t umask(mode_t mask) noexcept {
+    ++g_umaskCalls;
+    return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
 
 namespace {
 
@@ -101,12 +114,14 @@ TEST(FileIo, ReplacingWritesWholeFilesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(info.st_mode & 0777, 0640u) << "an existing file keeps its permissions";
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.plv"});
 
+    const mode_t previous = ::umask(027);
+    const int calls = g_umaskCalls;
     const std::string fresh = folder / "b.txt";
     ASSERT_FALSE(ReplaceFile(fresh, std::string_view("x")));
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    EXPECT_EQ(g_umaskCalls, calls) << "a new file takes the umask without changing it";
+    ::umask(previous);
     ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0666u & ~mask);
+    EXPECT_EQ(info.st_mode & 0777, 0640u) << "a new file gets 0666 less the umask";
 }
 
 TEST(FileIo, ReplacingFollowsLinksToTheirTarget) {
@@ -166,4 +181,28 @@ TEST(FileIo, AWriteErrorLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(error.code, EFBIG);
     EXPECT_EQ(Contents(target), "old");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.plv"});
+}
+
+TEST(FileIo, TwoThreadsReplacingAtOnceLeaveEachOtherAlone) {
+    // The recovery copy is written on a thread of its own while the window
+    // saves: neither may change what the other writes, nor its permissions.
+    Folder folder;
+    const mode_t previous = ::umask(022);
+    const auto replaceMany = [&folder](const std::string& name) {
+        for (int i = 0; i < 40; ++i) {
+            const std::string path = folder / (name + std::to_string(i));
+            EXPECT_FALSE(ReplaceFile(path, std::string_view(path)));
+        }
+    };
+    std::thread copies(replaceMany, "copy");
+    replaceMany("save");
+    copies.join();
+    ::umask(previous);
+    for (const std::string& name : folder.Names()) {
+        EXPECT_EQ(Contents(folder / name), folder / name);
+        struct stat info {};
+        ASSERT_EQ(::stat((folder / name).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0644u) << name;
+    }
+    EXPECT_EQ(folder.Names().size(), 80u);
 }

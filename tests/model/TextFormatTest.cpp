@@ -212,19 +212,11 @@ TEST(TextFormat, TextsAndFaceNamesKeepLeadingBlanks) {
         << "comma before the face name";
 }
 
-TEST(TextFormat, LongLinesArriveInPiecesOf499Characters) {
+TEST(TextFormat, LinesAreReadWholeWhateverTheirLength) {
     CPluvoDoc doc;
-    // 2 + 497 characters fit; the line feed then comes as an empty line of its
-    // own, which ends the section.
-    const std::string fits(497, 'x');
-    ASSERT_TRUE(Read(doc, File("Teksten\n  " + fits + "\n")).ok);
-    EXPECT_EQ(doc.drawing().texts.back(), fits);
-    EXPECT_FALSE(Read(doc, File("Teksten\n  " + fits + "\n  next\n")).ok);
-
-    // The rest of a longer line is a line of its own: here a data line.
-    const std::string longer = std::string(497, 'y') + "z  tail";
-    ASSERT_TRUE(Read(doc, File("Teksten\n  " + longer + "\n")).ok);
-    EXPECT_EQ(doc.drawing().texts, (std::vector<std::string>{"a", std::string(497, 'y'), " tail"}));
+    const std::string longer = std::string(600, 'y') + "z  tail";
+    ASSERT_TRUE(Read(doc, File("Teksten\n  " + longer + "\n  next\n")).ok);
+    EXPECT_EQ(doc.drawing().texts, (std::vector<std::string>{"a", longer, "next"}));
 
     // A carriage return of a CRLF line end does not count as a character.
     ASSERT_TRUE(Read(doc, File("Teksten\r\n  " + std::string(496, 'w') + "\r\n  next\r\n")).ok);
@@ -259,11 +251,12 @@ TEST(TextFormat, WideValuesTakeTheRoomTheyNeedAndBytesAreUnsigned) {
                         "2147483647,     5, 0,1234,  0, 0,-99999\n"),
               std::string::npos)
         << text;
-    EXPECT_NE(text.find("\n-1234567,       0,       0,       0,     400,  0,  0,  0,255,  3,  2,"
+    EXPECT_NE(text.find("\n  -1234567,       0,       0,       0,     400,  0,  0,  0,255,  3,  2,"
                         "128, 34," +
                         std::string(31, 'F') + " \n"),
               std::string::npos)
-        << "a 31-character face name takes one blank of padding";
+        << "a 31-character face name takes one blank of padding, and a font line two blanks "
+           "before its height, however wide";
     EXPECT_NE(text.find(",128, 34," + std::string(32, 'G') + "\n"), std::string::npos)
         << "a face name without terminator is written as its 32 bytes, no more";
 }

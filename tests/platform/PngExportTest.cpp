@@ -1,6 +1,7 @@
 #include "../model/TestAccess.h"
 #include "platform/PngExport.h"
 #include "model/CPluvoDoc.h"
+#include "model/FileIo.h"
 #include "platform/CanvasExport.h"
 
 #include <QDir>
@@ -10,8 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <sys/stat.h>
 #include <fstream>
 #include <vector>
 
@@ -123,6 +126,32 @@ TEST(PngExport, ExportReplacesTheTargetWithTheCanvasPixels) {
     EXPECT_GE(size.height, 91 + 32);
     EXPECT_LE(size.height, 91 + 32 + 3);
     EXPECT_FALSE(ExportCanvasPng(doc, 0, 10, target, error));
+}
+
+TEST(PngExport, GoesThroughTheSameReplaceAsSavesAndKeepsThePermissions) {
+    QTemporaryDir dir;
+    const std::string target = dir.filePath("tekening.png").toStdString();
+    { std::ofstream(target) << "oud"; }
+    ::chmod(target.c_str(), 0600);
+    QImage image(12, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (ReplaceStep step : {ReplaceStep::Write, ReplaceStep::SyncFile, ReplaceStep::Rename}) {
+        SimulateReplaceFailure(step, EIO);
+        EXPECT_FALSE(WritePng(image, target, {})) << "a failure at step " << static_cast<int>(step);
+        SimulateReplaceFailure(step, 0);
+        std::ifstream in(target);
+        std::string content;
+        in >> content;
+        EXPECT_EQ(content, "oud");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{"tekening.png"})
+            << "no temporary file or folder remains";
+    }
+    ASSERT_TRUE(WritePng(image, target, {}));
+    EXPECT_EQ(QImage(QString::fromStdString(target)).size(), QSize(12, 8));
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "the replaced file keeps its permissions";
 }
 
 namespace {

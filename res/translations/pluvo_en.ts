@@ -1094,6 +1094,10 @@ Pluvo uses the chosen language from its next start on.</translation>
         <source>Be&amp;werken</source>
         <translation>&amp;Edit</translation>
     </message>
+    <message>
+        <source>Randkleur %1, vulkleur %2</source>
+        <translation>Outline colour %1, fill colour %2</translation>
+    </message>
 </context>
 <context>
     <name>CObjectenDlg</name>

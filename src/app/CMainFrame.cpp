@@ -3,6 +3,7 @@
 #include "CMainFrame.h"
 
 #include "Icons.h"
+#include "interaction/CanvasSpeech.h"
 #include "interaction/ToolOptions.h"
 #include "model/CPluvoDoc.h"
 #include "model/Win1252.h"
@@ -219,6 +220,10 @@ void CMainFrame::RefreshSwatch() {
     painter.drawRect(QRect(0, 0, 15, 15));
     painter.drawRect(QRect(4, 4, 7, 7));
     m_swatch->setPixmap(pixmap);
+    // A screen reader names both colours, as the canvas's spoken text does.
+    m_swatch->setAccessibleName(tr("Randkleur %1, vulkleur %2")
+                                    .arg(QString::fromStdString(ColourName(static_cast<COLORREF>(colours.first))),
+                                         QString::fromStdString(ColourName(static_cast<COLORREF>(colours.second)))));
 }
 
 QAction* CMainFrame::Action(CommandId id) const {

@@ -4,6 +4,7 @@
 #include "common/DrawingGenerator.h"
 #include "model/CPluvoDoc.h"
 #include "render/Canvas.h"
+#include "render/DrawingIndex.h"
 #include "render/RasterSurface.h"
 
 #include <benchmark/benchmark.h>
@@ -35,6 +36,27 @@ void PaintDrawing(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(PaintDrawing)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same as the window paints it, with the drawing's index at hand: the
+// figures that later filled shapes hide are left out.
+void PaintDrawingWithItsIndex(benchmark::State& state) {
+    CPluvoDoc& doc = Drawing(static_cast<std::size_t>(state.range(0)));
+    Pixel measurePixel = 0;
+    RasterSurface measure(&measurePixel, 1, 1, 1);
+    DrawingIndex index;
+    index.Rebuild(doc, measure);
+    CanvasView view{kWidth, kHeight};
+    view.lineEnds = &index.LineEnds();
+    view.index = &index;
+    Buffer buffer;
+    for (auto _ : state) {
+        RasterSurface surface = buffer.Surface();
+        OnDraw(surface, doc, view);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PaintDrawingWithItsIndex)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The same with every figure selected, as after "select all": the marks of
 // all figures come on top.

@@ -200,6 +200,7 @@ struct Session {
     CanvasView View() const {
         CanvasView view{kWidth, kHeight, SelectionMarks::Hide};
         view.lineEnds = &index.LineEnds();
+        view.index = &index;
         return view;
     }
     void Paint() {

@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include "DrawingIndex.h"
+#include "HiddenFigures.h"
 #include "LineEndIndex.h"
 #include "OriginSurface.h"
 #include "SchilderFiguur.h"
@@ -146,9 +147,53 @@ bool TwoThreadsAvailable() {
     return available;
 }
 
+void PaintMarks(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
+    if (view.marks != SelectionMarks::Show) return;
+    const auto marks = [&doc](Surface& s) { SchilderSelectie(s, doc); };
+    if (!(TwoThreadsAvailable() && !surface.IsPrinting() &&
+          doc.Selection().size() >= kFiguresPerThread &&
+          OnTwoThreads(surface, surface.VertRes(), marks)))
+        marks(surface);
+}
+
+// Draws the listed figures (ascending) in order, on two threads when there
+// are many. From the first text on a paint draws with a transparent
+// background, as the text itself leaves it, even where that text is left out.
+void PaintListed(Surface& surface, const CPluvoDoc& doc, const std::vector<std::uint32_t>& listed,
+                 std::size_t firstText, const LineEndIndex& lineEnds,
+                 std::optional<POINT> origin = std::nullopt) {
+    const std::vector<Figuur>& list = doc.drawing().figures;
+    const auto draw = [&](Surface& rows) {
+        const auto paint = [&](Surface& at) {
+            for (const std::uint32_t i : listed) {
+                if (i > firstText) at.SetBkMode(BkMode::Transparent);
+                SchilderFiguur(at, doc, list[i], lineEnds);
+            }
+        };
+        if (!origin) return paint(rows);
+        OriginSurface at(rows, *origin);
+        paint(at);
+    };
+    if (!(TwoThreadsAvailable() && listed.size() >= kFiguresPerThread &&
+          OnTwoThreads(surface, surface.VertRes(), draw)))
+        draw(surface);
+}
+
 void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const bool parallel = TwoThreadsAvailable() && !surface.IsPrinting();
     const std::vector<Figuur>& figures = doc.drawing().figures;
+    const DrawingIndex* index = view.index;
+    if (index && !surface.IsPrinting() && !index->HasFills() && index->Describes(doc)) {
+        // The screen with the figures that later ones do not hide.
+        std::vector<std::uint32_t> listed(figures.size());
+        for (std::size_t i = 0; i < listed.size(); ++i) listed[i] = static_cast<std::uint32_t>(i);
+        DropHidden(listed, doc, *index,
+                   {view.origin.x, view.origin.y, std::int64_t{view.origin.x} + view.width - 1,
+                    std::int64_t{view.origin.y} + view.height - 1});
+        PaintListed(surface, doc, listed, index->FirstText(doc), index->LineEnds());
+        PaintMarks(surface, doc, view);
+        return;
+    }
     // Figures that do not snap to the grid are pulled onto these as they
     // are drawn. A printed page's drawing is enlarged, its line ends too.
     std::optional<LineEndIndex> own;
@@ -170,11 +215,7 @@ void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view
         if (end < figures.size()) SchilderFiguur(surface, doc, figures[end], lineEnds);
         k = end + 1;
     }
-    if (view.marks != SelectionMarks::Show) return;
-    const auto marks = [&doc](Surface& s) { SchilderSelectie(s, doc); };
-    if (!(parallel && doc.Selection().size() >= kFiguresPerThread &&
-          OnTwoThreads(surface, height, marks)))
-        marks(surface);
+    PaintMarks(surface, doc, view);
 }
 
 } // namespace
@@ -239,27 +280,13 @@ bool RepaintPart(Surface& canvas, const CPluvoDoc& doc, const CanvasView& view,
     // The whole canvas's background, grid and labels, of which the part
     // keeps its own pixels.
     PaintBackground(shifted, doc, view);
+    const PixelBox region{view.origin.x + left, view.origin.y + top, view.origin.x + right,
+                          view.origin.y + bottom};
     std::vector<std::uint32_t> figures;
-    index.FiguresIn({view.origin.x + left, view.origin.y + top, view.origin.x + right,
-                     view.origin.y + bottom},
-                    figures);
-    // A whole paint draws with a transparent background from the first
-    // text on (the labels set it so before any figure).
-    const std::size_t firstText = index.FirstText(doc);
-    const std::vector<Figuur>& list = doc.drawing().figures;
-    const POINT origin{static_cast<std::int32_t>(view.origin.x + left),
-                       static_cast<std::int32_t>(view.origin.y + top)};
-    const auto draw = [&](Surface& rows) {
-        OriginSurface at(rows, origin);
-        for (const std::uint32_t i : figures) {
-            if (i > firstText) at.SetBkMode(BkMode::Transparent);
-            SchilderFiguur(at, doc, list[i], index.LineEnds());
-        }
-    };
-    // The part's rows split between two threads, as a whole paint does.
-    if (!(TwoThreadsAvailable() && figures.size() >= kFiguresPerThread &&
-          OnTwoThreads(*part, part->VertRes(), draw)))
-        draw(*part);
+    index.FiguresIn(region, figures);
+    if (!index.HasFills()) DropHidden(figures, doc, index, region);
+    PaintListed(*part, doc, figures, index.FirstText(doc), index.LineEnds(),
+                POINT{static_cast<std::int32_t>(region.left), static_cast<std::int32_t>(region.top)});
     return true;
 }
 

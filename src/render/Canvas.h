@@ -34,6 +34,9 @@ struct CanvasView {
     // The line ends of the drawing as it is, when the caller keeps them, so
     // that a paint needs no index of its own; printing makes its own.
     const LineEndIndex* lineEnds = nullptr;
+    // The index of the drawing as it is, when the caller keeps one: a paint
+    // of a screen then leaves out the figures that later ones hide.
+    const DrawingIndex* index = nullptr;
 };
 
 // Paints the whole canvas; the document is only read. On a printing surface

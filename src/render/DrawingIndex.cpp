@@ -270,6 +270,10 @@ std::size_t DrawingIndex::FirstText(const CPluvoDoc& doc) const {
     return m_figures.size();
 }
 
+bool DrawingIndex::Describes(const CPluvoDoc& doc) const {
+    return m_built && m_revision == doc.Revision() && m_figures.size() == doc.drawing().figures.size();
+}
+
 void DrawingIndex::FiguresIn(const PixelBox& box, std::vector<std::uint32_t>& out) const {
     out.clear();
     for (std::size_t i = 0; i < m_reaches.size(); ++i)

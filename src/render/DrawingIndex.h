@@ -51,6 +51,10 @@ public:
     // The figures whose paint may reach into `box`, ascending.
     void FiguresIn(const PixelBox& box, std::vector<std::uint32_t>& out) const;
     std::size_t Size() const { return m_figures.size(); }
+    // Whether the entries describe the drawing as it is now.
+    bool Describes(const CPluvoDoc& doc) const;
+    // What figure i's paint may touch.
+    const PixelBox& ReachOf(std::size_t i) const { return m_reaches[i]; }
 
 private:
     // The box and reach of figure i, worked out for the figure as it is.

@@ -197,10 +197,9 @@ PixelBox Text(const CPluvoDoc& doc, const Figuur& f, Surface& measure) {
     return TextBox(at.x, at.y, size.cx, size.cy, font->lfEscapement);
 }
 
-} // namespace
-
-PixelBox FigureBox(const CPluvoDoc& doc, const Figuur& figure, const LineEndIndex& lineEnds,
-                   Surface& measure) {
+// The figure as a paint draws it: pulled onto line ends unless it snaps to
+// the grid.
+Figuur Pulled(const Figuur& figure, const LineEndIndex& lineEnds) {
     Figuur f = figure;
     if (f.RsterPnt == 0) {
         const POINT q1 = lineEnds.Find(f.p1);
@@ -208,6 +207,53 @@ PixelBox FigureBox(const CPluvoDoc& doc, const Figuur& figure, const LineEndInde
         const POINT q2 = lineEnds.Find(f.p2);
         if (q2.x >= 0) f.p2 = q2;
     }
+    return f;
+}
+
+// The inside of the rectangle or ellipse in the box l, t, r, b, clear of a
+// pen of width w by a pixel and more: the pen's ring reaches w pixels in
+// from l and t and w + 1 in from r and b; without a pen the fill ends at
+// r - 2. An ellipse keeps the square inside it at 0.7 (under 1 / sqrt 2) of
+// its half axes from its centre.
+PixelBox Core(bool ellipse, std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b,
+              std::int64_t w) {
+    PixelBox core{std::min(l, r) + w + 1, std::min(t, b) + w + 1, std::max(l, r) - w - 3,
+                  std::max(t, b) - w - 3};
+    if (core.Empty() || !ellipse) return core;
+    const std::int64_t cx = (core.left + core.right) / 2, cy = (core.top + core.bottom) / 2;
+    const auto reach = [](std::int64_t from, std::int64_t to) {
+        return static_cast<std::int64_t>(0.7 * static_cast<double>(to - from) / 2.0) - 1;
+    };
+    const std::int64_t dx = reach(core.left, core.right), dy = reach(core.top, core.bottom);
+    if (dx < 0 || dy < 0) return {};
+    return {cx - dx, cy - dy, cx + dx, cy + dy};
+}
+
+} // namespace
+
+PixelBox OpaqueCore(const Figuur& figure, const LineEndIndex& lineEnds) {
+    if (figure.MetVul == 0 ||
+        (figure.FiguurType != Rechthoek && figure.FiguurType != Ellips && figure.FiguurType != Cirkel))
+        return {};
+    const Figuur f = Pulled(figure, lineEnds);
+    const std::int64_t w = std::max(f.LijnDikte, 1);
+    const std::int32_t c = (f.MetRand == 0 && f.LijnDikte == 1) ? 2 : 1;
+    if (f.FiguurType == Cirkel) {
+        POINT topLeft, bottomRight;
+        if (CirkelKader(f.p1, f.p2, topLeft, bottomRight) != 0) {
+            bottomRight.x = i32::add(bottomRight.x, c);
+            bottomRight.y = i32::add(bottomRight.y, c);
+        }
+        return Core(true, topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, w);
+    }
+    POINT a = f.p1, b = f.p2;
+    AdjustEdges(a, b, c);
+    return Core(f.FiguurType == Ellips, a.x, a.y, b.x, b.y, w);
+}
+
+PixelBox FigureBox(const CPluvoDoc& doc, const Figuur& figure, const LineEndIndex& lineEnds,
+                   Surface& measure) {
+    const Figuur f = Pulled(figure, lineEnds);
     Pen pen{PenStyle::Null, 0, 0};
     if (f.MetRand != 0 || f.FiguurType == Lijn)
         pen = {f.Stippel != 0 ? PenStyle::Dot : PenStyle::Solid, f.LijnDikte, 0};

@@ -37,6 +37,12 @@ struct PixelBox {
 PixelBox FigureBox(const CPluvoDoc& doc, const Figuur& figure, const LineEndIndex& lineEnds,
                    Surface& measure);
 
+// Where the figure surely paints every pixel in a solid colour, whatever
+// lay there before: a box well inside the fill of a filled rectangle,
+// ellipse or circle, clear of its outline (a dotted one leaves gaps). Empty
+// for every other figure. Pulled onto line ends as FigureBox.
+PixelBox OpaqueCore(const Figuur& figure, const LineEndIndex& lineEnds);
+
 // The box that the figures paint, right and bottom exclusive, with (0, 0)
 // inside it: (0, 0) to (0, 0) for an empty drawing, left and top below 0
 // only where a figure paints there.

@@ -130,6 +130,7 @@ void CPluvoView::EnsureCanvas() {
     view.origin = canvas.origin;
     view.marks = SelectionMarks::Hide;
     view.lineEnds = &Index().LineEnds();
+    view.index = &Index();
     // The marks of a polygon being entered are the gesture's feedback and
     // are put back by it, drawn so that it can take them away again.
     OnDraw(Target(), m_doc, view);

@@ -104,6 +104,7 @@ struct View {
     CanvasView Canvas() const {
         CanvasView view{kW, kH, SelectionMarks::Hide};
         view.lineEnds = &index.LineEnds();
+        view.index = &index;
         return view;
     }
     // A full paint: the canvas without polygon marks, then the feedback.

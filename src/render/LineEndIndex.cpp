@@ -117,7 +117,59 @@ void LineEndIndex::Follow(const std::vector<Figuur>& figures, std::span<const Li
     }
     const bool offTheEnd = runs.size() == 1 && runs[0].inserted == 0 &&
                            runs[0].at + runs[0].removed == m_covered;
-    if (!(offTheEnd && Truncate(runs[0].at))) Build(figures, m_snap);
+    if (offTheEnd && Truncate(runs[0].at)) return;
+    if (!Renumber(figures, runs)) Build(figures, m_snap);
+}
+
+bool LineEndIndex::Renumber(const std::vector<Figuur>& figures, std::span<const ListRun> runs) {
+    // Each run costs a walk over the ends: a change of a few stretches only.
+    constexpr std::size_t kMostRuns = 8;
+    if (runs.size() > kMostRuns) return false;
+    std::vector<Entry> gone;
+    std::size_t size = m_covered;
+    for (const ListRun& run : runs) {
+        if (run.at > size || run.removed > size - run.at) return false;
+        const auto from = static_cast<std::uint64_t>(2 * run.at);
+        const auto to = static_cast<std::uint64_t>(2 * (run.at + run.removed));
+        const std::int64_t shift =
+            2 * (static_cast<std::int64_t>(run.inserted) - static_cast<std::int64_t>(run.removed));
+        // The ends of the figures the run took away; those after it move.
+        gone.clear();
+        const auto move = [&](Entry& entry) {
+            if (entry.order >= to)
+                entry.order = static_cast<std::uint32_t>(entry.order + shift);
+            else if (entry.order >= from)
+                gone.push_back(entry);
+        };
+        for (Entry& entry : m_entries) move(entry);
+        for (auto& [cell, entries] : m_later)
+            for (Entry& entry : entries) move(entry);
+        // What the run put there must be the same ends in the same order: a
+        // figure changed in place that is no line, or a line whose ends
+        // stayed (a new colour). Anything else sorts the ends anew.
+        if (run.at + run.inserted > figures.size()) return false;
+        std::sort(gone.begin(), gone.end(),
+                  [](const Entry& a, const Entry& b) { return a.order < b.order; });
+        std::size_t k = 0;
+        for (std::size_t i = run.at; i < run.at + run.inserted; ++i) {
+            const Figuur& f = figures[i];
+            if (f.FiguurType != Lijn || m_snap < 1) continue;
+            for (const auto& [point, end] : {std::pair{f.p1, 0u}, std::pair{f.p2, 1u}}) {
+                if (k == gone.size() || gone[k].order != 2 * i + end || gone[k].point != point)
+                    return false;
+                ++k;
+            }
+        }
+        if (k != gone.size()) return false;
+        if (run.at + run.removed <= m_sorted)
+            m_sorted = m_sorted - run.removed + run.inserted;
+        else if (run.at < m_sorted)
+            m_sorted = run.at + run.inserted;
+        size = size - run.removed + run.inserted;
+    }
+    if (size != figures.size()) return false;
+    m_covered = size;
+    return true;
 }
 
 const LineEndIndex::Slot* LineEndIndex::Lookup(std::uint64_t cell) const {

@@ -34,8 +34,9 @@ public:
     // taken out alone and the index must be built again.
     bool Truncate(std::size_t n);
     // Follows a change of the figure list that `runs` describe: figures
-    // appended are taken in, figures taken off the end taken out, and any
-    // other change builds the index again.
+    // appended are taken in, figures taken off the end taken out, the ends
+    // of lines behind a few stretches that changed no line end renumbered,
+    // and any other change builds the index again.
     void Follow(const std::vector<Figuur>& figures, std::span<const ListRun> runs);
 
     // How many figures of the list the index answers for.
@@ -58,6 +59,9 @@ private:
         std::uint32_t end = 0; // begin == end: empty slot
     };
 
+    // Follows runs that took away, put in or changed no line's ends; false
+    // when they did, and the index must be built again.
+    bool Renumber(const std::vector<Figuur>& figures, std::span<const ListRun> runs);
     std::uint64_t CellOf(std::int64_t cx, std::int64_t cy) const;
     const Slot* Lookup(std::uint64_t cell) const;
 

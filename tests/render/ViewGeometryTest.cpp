@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 POINT Richt(POINT m) {
@@ -140,4 +143,97 @@ TEST(LineEndIndex, AgreesWithTheLinearSearchAtTheEdgesOfTheRange) {
     const LineEndIndex pair(doc.drawing().figures, 5);
     EXPECT_EQ(pair.Find({kMax, kMax}), (POINT{kMax - 3, kMax}))
         << "p1 of the first line wins over nearer ends later";
+}
+
+// The index follows changes of the list as a new build would answer: figures
+// taken out, put in and changed in the middle, lines among them or not, ends
+// taken in later and taken off the end again.
+TEST(LineEndIndex, FollowsEachChangeAsANewBuildAnswers) {
+    std::uint32_t seed = 777;
+    const auto next = [&](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::int32_t>((seed >> 8) % static_cast<std::uint32_t>(n)) - n / 2;
+    };
+    const auto figure = [&](FiguurSoort kind) {
+        Figuur f;
+        f.FiguurType = kind;
+        f.p1 = {next(120), next(120)};
+        f.p2 = {next(120), next(120)};
+        return f;
+    };
+    std::vector<Figuur> list;
+    for (int i = 0; i < 300; ++i) list.push_back(figure(i % 3 == 0 ? Rechthoek : Lijn));
+    LineEndIndex index(list, 4);
+
+    // Each edit changes the list and tells its runs.
+    using Runs = std::vector<ListRun>;
+    using Edit = std::function<Runs(std::vector<Figuur>&)>;
+    const auto at = [](std::size_t k) { return static_cast<std::ptrdiff_t>(k); };
+    const auto take = [&](std::vector<Figuur>& l, bool line) {
+        std::size_t k = 20;
+        while ((l[k].FiguurType == Lijn) != line) ++k;
+        l.erase(l.begin() + at(k));
+        return Runs{{k, 1, 0}};
+    };
+    const auto change = [](std::size_t k, auto how) {
+        return [k, how](std::vector<Figuur>& l) {
+            how(l[k]);
+            return Runs{{k, 1, 1}};
+        };
+    };
+    const struct {
+        const char* what;
+        Edit edit;
+    } steps[] = {
+        {"a rectangle taken out", [&](auto& l) { return take(l, false); }},
+        {"a line taken out", [&](auto& l) { return take(l, true); }},
+        {"a figure coloured", change(40, [](Figuur& f) { f.KleurRand = 0xFF; })},
+        {"a figure moved", change(41, [](Figuur& f) { f.p2.x += 3; })},
+        {"a figure made a line", change(45, [](Figuur& f) { f.FiguurType = Lijn; })},
+        {"a rectangle put in",
+         [&](auto& l) {
+             l.insert(l.begin() + 7, figure(Ellips));
+             return Runs{{7, 0, 1}};
+         }},
+        {"a line put in",
+         [&](auto& l) {
+             l.insert(l.begin() + 8, figure(Lijn));
+             return Runs{{8, 0, 1}};
+         }},
+        {"lines placed",
+         [&](auto& l) {
+             const std::size_t n = l.size();
+             // Apart from the others, where only they answer.
+             for (int k = 0; k < 5; ++k) {
+                 l.push_back(figure(Lijn));
+                 l.back().p1 = {100 + 6 * k, 100};
+                 l.back().p2 = {100, 100 + 6 * k};
+             }
+             return Runs{{n, 0, 5}};
+         }},
+        {"a rectangle before them taken out", [&](auto& l) { return take(l, false); }},
+        {"two stretches without lines",
+         [&](auto& l) {
+             Runs runs = take(l, false);
+             l.insert(l.begin() + 200, figure(Cirkel));
+             runs.push_back({200, 0, 1});
+             return runs;
+         }},
+        {"another rectangle taken out", [&](auto& l) { return take(l, false); }},
+        {"four placed lines taken back",
+         [&](auto& l) {
+             l.resize(l.size() - 4);
+             return Runs{{l.size(), 4, 0}};
+         }},
+        {"the first figure coloured", change(0, [](Figuur& f) { f.KleurVul = 1; })},
+    };
+    for (const auto& step : steps) {
+        const Runs runs = step.edit(list);
+        index.Follow(list, runs);
+        ASSERT_EQ(index.Covered(), list.size()) << step.what;
+        const LineEndIndex built(list, 4);
+        for (int y = -64; y <= 130; ++y)
+            for (int x = -64; x <= 130; x += 2)
+                ASSERT_EQ(index.Find({x, y}), built.Find({x, y})) << step.what << " at " << x << "," << y;
+    }
 }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <string>
 #include <utility>
@@ -30,10 +31,15 @@ struct ViewScene {
     explicit ViewScene(CPluvoDoc drawing) {
         doc = std::move(drawing);
         view.resize(kBenchWidth, kBenchHeight);
+        view.show();
+        for (int k = 0; k < 1000 && !(view.windowHandle() && view.windowHandle()->isExposed()); ++k)
+            QApplication::processEvents();
         view.InitialUpdate();
         Show();
     }
-    void Show() { view.render(&screen); }
+    // The screen update: the window paints what the view asked to update
+    // into its backing image, as it does on a screen.
+    void Show() { QApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
     void Wheel(QPoint angle, Qt::KeyboardModifiers keys) {
         const QPointF at(kBenchWidth / 2, kBenchHeight / 2);
         QWheelEvent event(at, at, QPoint(), angle, Qt::NoButton, keys, Qt::NoScrollPhase, false);

@@ -127,12 +127,7 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
 
     // The line ends that changed: those of lines that went, came or moved.
     NearEnds lineEnds(m_snap);
-    bool linesInvolved = false;
-    bool onlyAppended = true;
     bool fillsInvolved = false;
-    // A step back over the last figures takes them off the end alone.
-    const bool offTheEnd = change.figures.size() == 1 && change.figures[0].inserted == 0 &&
-                           change.figures[0].at + change.figures[0].removed == m_figures.size();
 
     // 1. The figure list's runs, in order, on the entries: entries that go
     // leave their boxes as damage, entries that come are measured below.
@@ -152,12 +147,10 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
             if (IsLine(gone)) {
                 lineEnds.Add(gone.p1);
                 lineEnds.Add(gone.p2);
-                linesInvolved = true;
             }
             fillsInvolved = fillsInvolved || IsFill(gone);
             m_fills -= IsFill(gone);
         }
-        if (run.removed != 0 || run.at != m_figures.size()) onlyAppended = false;
         m_figures.erase(m_figures.begin() + at, m_figures.begin() + at + removed);
         m_boxes.erase(m_boxes.begin() + at, m_boxes.begin() + at + removed);
         m_reaches.erase(m_reaches.begin() + at, m_reaches.begin() + at + removed);
@@ -176,7 +169,6 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
         if (IsLine(is)) {
             lineEnds.Add(is.p1);
             lineEnds.Add(is.p2);
-            linesInvolved = true;
         }
         fillsInvolved = fillsInvolved || IsFill(is);
         m_fills += IsFill(is);
@@ -211,14 +203,8 @@ DrawingIndex::Damage DrawingIndex::Follow(const CPluvoDoc& doc, const ChangeSumm
         }
     }
 
-    // Lines appended at the end are taken in; lines anywhere else change
-    // which end comes first in the list, and a list of another length
-    // numbers its lines otherwise: the index starts again.
-    if (onlyAppended)
-        m_lineEnds.Extend(figures);
-    else if (!(offTheEnd && m_lineEnds.Truncate(figures.size())) &&
-             (linesInvolved || m_lineEnds.Covered() != figures.size()))
-        m_lineEnds.Build(figures, m_snap);
+    // The line ends follow the same runs.
+    m_lineEnds.Follow(figures, change.figures);
 
     // 4. Free figures near a changed line end are pulled otherwise now.
     if (!lineEnds.Empty()) {

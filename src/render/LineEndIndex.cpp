@@ -1,6 +1,7 @@
 #include "LineEndIndex.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -18,6 +19,10 @@ std::int64_t FloorDiv(std::int64_t v, std::int64_t s) {
 
 } // namespace
 
+bool LineEndIndex::InCellOrder(const Entry& a, const Entry& b) {
+    return a.cell != b.cell ? a.cell < b.cell : a.order < b.order;
+}
+
 std::uint64_t LineEndIndex::CellOf(std::int64_t cx, std::int64_t cy) const {
     // Neighbours of the outermost cells wrap around; the exact distance test
     // after the look-up throws out whatever such a cell brings.
@@ -34,18 +39,14 @@ void LineEndIndex::Build(const std::vector<Figuur>& figures, std::int32_t snapDi
     m_laterCount = 0;
     m_laterCells.assign(kLaterBits, false);
     if (m_snap < 1) return; // no distance is less than the snap distance
-    for (std::size_t i = 0; i < figures.size(); ++i) {
-        const Figuur& f = figures[i];
-        if (f.FiguurType != Lijn) continue;
-        const auto order = static_cast<std::uint32_t>(2 * i);
-        for (const auto& [point, end] : {std::pair{f.p1, 0u}, std::pair{f.p2, 1u}})
-            m_entries.push_back(
-                {CellOf(FloorDiv(point.x, m_snap), FloorDiv(point.y, m_snap)), order + end, point});
-    }
+    for (std::size_t i = 0; i < figures.size(); ++i) EndsOf(figures, i, m_entries);
+    std::sort(m_entries.begin(), m_entries.end(), InCellOrder);
+    MakeSlots();
+}
+
+void LineEndIndex::MakeSlots() {
+    m_slots.clear();
     if (m_entries.empty()) return;
-    std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
-        return a.cell != b.cell ? a.cell < b.cell : a.order < b.order;
-    });
     std::size_t capacity = 16;
     while (capacity < 2 * m_entries.size()) capacity *= 2;
     m_slots.assign(capacity, Slot{});
@@ -61,23 +62,27 @@ void LineEndIndex::Build(const std::vector<Figuur>& figures, std::int32_t snapDi
     }
 }
 
+void LineEndIndex::EndsOf(const std::vector<Figuur>& figures, std::size_t i,
+                          std::vector<Entry>& out) const {
+    const Figuur& f = figures[i];
+    if (f.FiguurType != Lijn) return;
+    const auto order = static_cast<std::uint32_t>(2 * i);
+    for (const auto& [point, end] : {std::pair{f.p1, 0u}, std::pair{f.p2, 1u}})
+        out.push_back({CellOf(FloorDiv(point.x, m_snap), FloorDiv(point.y, m_snap)), order + end, point});
+}
+
 void LineEndIndex::Extend(const std::vector<Figuur>& figures) {
     if (figures.size() < m_covered) {
         Build(figures, m_snap);
         return;
     }
     if (m_snap >= 1) {
-        for (std::size_t i = m_covered; i < figures.size(); ++i) {
-            const Figuur& f = figures[i];
-            if (f.FiguurType != Lijn) continue;
-            const auto order = static_cast<std::uint32_t>(2 * i);
-            for (const auto& [point, end] : {std::pair{f.p1, 0u}, std::pair{f.p2, 1u}}) {
-                const std::uint64_t cell =
-                    CellOf(FloorDiv(point.x, m_snap), FloorDiv(point.y, m_snap));
-                m_later[cell].push_back({cell, order + end, point});
-                m_laterCells[LaterBit(cell)] = true;
-                ++m_laterCount;
-            }
+        std::vector<Entry> ends;
+        for (std::size_t i = m_covered; i < figures.size(); ++i) EndsOf(figures, i, ends);
+        for (const Entry& entry : ends) {
+            m_later[entry.cell].push_back(entry);
+            m_laterCells[LaterBit(entry.cell)] = true;
+            ++m_laterCount;
         }
     }
     m_covered = figures.size();
@@ -124,43 +129,37 @@ void LineEndIndex::Follow(const std::vector<Figuur>& figures, std::span<const Li
 bool LineEndIndex::Renumber(const std::vector<Figuur>& figures, std::span<const ListRun> runs) {
     // Each run costs a walk over the ends: a change of a few stretches only.
     constexpr std::size_t kMostRuns = 8;
+    constexpr std::uint32_t kGone = std::numeric_limits<std::uint32_t>::max();
     if (runs.size() > kMostRuns) return false;
-    std::vector<Entry> gone;
+    // The ends of lines that the runs put in, numbered as the list is after
+    // the run; later runs lie behind them.
+    std::vector<Entry> added;
+    bool removed = false;
     std::size_t size = m_covered;
     for (const ListRun& run : runs) {
-        if (run.at > size || run.removed > size - run.at) return false;
+        if (run.at > size || run.removed > size - run.at || run.at + run.inserted > figures.size())
+            return false;
         const auto from = static_cast<std::uint64_t>(2 * run.at);
         const auto to = static_cast<std::uint64_t>(2 * (run.at + run.removed));
         const std::int64_t shift =
             2 * (static_cast<std::int64_t>(run.inserted) - static_cast<std::int64_t>(run.removed));
-        // The ends of the figures the run took away; those after it move.
-        gone.clear();
+        // The ends of the figures the run took away go; those after it move.
         const auto move = [&](Entry& entry) {
-            if (entry.order >= to)
+            if (entry.order == kGone || entry.order < from) return;
+            if (entry.order >= to) {
                 entry.order = static_cast<std::uint32_t>(entry.order + shift);
-            else if (entry.order >= from)
-                gone.push_back(entry);
+            } else {
+                entry.order = kGone;
+                removed = true;
+            }
         };
         for (Entry& entry : m_entries) move(entry);
         for (auto& [cell, entries] : m_later)
             for (Entry& entry : entries) move(entry);
-        // What the run put there must be the same ends in the same order: a
-        // figure changed in place that is no line, or a line whose ends
-        // stayed (a new colour). Anything else sorts the ends anew.
-        if (run.at + run.inserted > figures.size()) return false;
-        std::sort(gone.begin(), gone.end(),
-                  [](const Entry& a, const Entry& b) { return a.order < b.order; });
-        std::size_t k = 0;
-        for (std::size_t i = run.at; i < run.at + run.inserted; ++i) {
-            const Figuur& f = figures[i];
-            if (f.FiguurType != Lijn || m_snap < 1) continue;
-            for (const auto& [point, end] : {std::pair{f.p1, 0u}, std::pair{f.p2, 1u}}) {
-                if (k == gone.size() || gone[k].order != 2 * i + end || gone[k].point != point)
-                    return false;
-                ++k;
-            }
-        }
-        if (k != gone.size()) return false;
+        for (Entry& entry : added) move(entry);
+        std::erase_if(added, [](const Entry& e) { return e.order == kGone; });
+        if (m_snap >= 1)
+            for (std::size_t i = run.at; i < run.at + run.inserted; ++i) EndsOf(figures, i, added);
         if (run.at + run.removed <= m_sorted)
             m_sorted = m_sorted - run.removed + run.inserted;
         else if (run.at < m_sorted)
@@ -169,6 +168,22 @@ bool LineEndIndex::Renumber(const std::vector<Figuur>& figures, std::span<const 
     }
     if (size != figures.size()) return false;
     m_covered = size;
+    if (!removed && added.empty()) return true;
+    // Ends went or came: the ends taken in later join the sorted ones, so
+    // that all of them are in order again, and the new ones are merged in.
+    for (auto& [cell, entries] : m_later) added.insert(added.end(), entries.begin(), entries.end());
+    m_later.clear();
+    m_laterCount = 0;
+    m_laterCells.assign(kLaterBits, false);
+    std::erase_if(added, [](const Entry& e) { return e.order == kGone; });
+    std::erase_if(m_entries, [](const Entry& e) { return e.order == kGone; });
+    std::sort(added.begin(), added.end(), InCellOrder);
+    const std::size_t middle = m_entries.size();
+    m_entries.insert(m_entries.end(), added.begin(), added.end());
+    std::inplace_merge(m_entries.begin(), m_entries.begin() + static_cast<std::ptrdiff_t>(middle),
+                       m_entries.end(), InCellOrder);
+    m_sorted = m_covered;
+    MakeSlots();
     return true;
 }
 

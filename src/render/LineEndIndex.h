@@ -34,9 +34,9 @@ public:
     // taken out alone and the index must be built again.
     bool Truncate(std::size_t n);
     // Follows a change of the figure list that `runs` describe: figures
-    // appended are taken in, figures taken off the end taken out, the ends
-    // of lines behind a few stretches that changed no line end renumbered,
-    // and any other change builds the index again.
+    // appended are taken in, figures taken off the end taken out, a few
+    // stretches changed in the middle followed without sorting every end
+    // anew, and any other change builds the index again.
     void Follow(const std::vector<Figuur>& figures, std::span<const ListRun> runs);
 
     // How many figures of the list the index answers for.
@@ -59,9 +59,16 @@ private:
         std::uint32_t end = 0; // begin == end: empty slot
     };
 
-    // Follows runs that took away, put in or changed no line's ends; false
-    // when they did, and the index must be built again.
+    // Follows a few runs: the ends behind them renumbered, those of lines
+    // taken out dropped and those put in merged in; false for many runs, and
+    // the index must be built again.
     bool Renumber(const std::vector<Figuur>& figures, std::span<const ListRun> runs);
+    // Adds the ends of figure i, when it is a line.
+    void EndsOf(const std::vector<Figuur>& figures, std::size_t i, std::vector<Entry>& out) const;
+    // The slots over the sorted entries.
+    void MakeSlots();
+    // By cell, and in a cell in list order.
+    static bool InCellOrder(const Entry& a, const Entry& b);
     std::uint64_t CellOf(std::int64_t cx, std::int64_t cy) const;
     const Slot* Lookup(std::uint64_t cell) const;
 

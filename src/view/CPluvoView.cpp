@@ -311,7 +311,7 @@ void CPluvoView::mouseMoveEvent(QMouseEvent* event) {
     if (outcome.repaint)
         InvalidateCanvas();
     else if (m_gesture.Bezig())
-        update();
+        UpdateWhatTheGestureDrew();
 }
 
 void CPluvoView::mouseReleaseEvent(QMouseEvent* event) {

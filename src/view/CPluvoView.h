@@ -171,6 +171,11 @@ private:
     const QImage& Reduced(std::array<QImage, kActualSize>& halves, const QImage& from,
                           int halvings, QRect& changed, int& levels);
     void Changed(QRect canvasPart);
+    // Where the canvas lies in the window at the zoom step shown.
+    QRect CanvasOnWindow() const;
+    // After a gesture drew its feedback on the canvas: the window shows the
+    // canvas again where the gesture drew, not the whole view.
+    void UpdateWhatTheGestureDrew();
 
     // The drawing as the view reads it; only the gesture machine writes its
     // current figure, and only the road the drawing.

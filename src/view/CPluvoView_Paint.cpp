@@ -94,6 +94,41 @@ void CPluvoView::RepaintParts(const std::vector<PixelBox>& parts) {
     update();
 }
 
+QRect CPluvoView::CanvasOnWindow() const {
+    // The canvas starts at a multiple of kOriginUnit, whose window pixel
+    // every step knows exactly.
+    const CanvasLayout& canvas = m_layout.canvas;
+    return QRect(static_cast<int>(ZoomedOrigin(canvas.origin.x, m_map.step) - m_map.offsetX),
+                 static_cast<int>(ZoomedOrigin(canvas.origin.y, m_map.step) - m_map.offsetY),
+                 static_cast<int>(ZoomedLength(canvas.width, m_map.step)),
+                 static_cast<int>(ZoomedLength(canvas.height, m_map.step)));
+}
+
+void CPluvoView::UpdateWhatTheGestureDrew() {
+    if (!m_surface) return update();
+    const RasterSurface::Touched touched = m_surface->TakeTouched();
+    if (touched.Empty()) return;
+    const QRect part(QPoint(static_cast<int>(touched.left), static_cast<int>(touched.top)),
+                     QPoint(static_cast<int>(touched.right), static_cast<int>(touched.bottom)));
+    Changed(part);
+    // Canvas pixel x shows in window pixels x * 2^(step - actual size) on,
+    // halved or widened; a pixel more on each side for the rounding.
+    const int shift = m_map.step - kActualSize;
+    const auto scaled = [shift](int v) {
+        return shift >= 0 ? static_cast<std::int64_t>(v) << shift
+                          : static_cast<std::int64_t>(v) >> -shift;
+    };
+    const QRect canvas = CanvasOnWindow();
+    const auto clamp = [](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, -(1 << 30), 1 << 30));
+    };
+    update(QRect(QPoint(clamp(canvas.left() + scaled(part.left()) - 1),
+                        clamp(canvas.top() + scaled(part.top()) - 1)),
+                 QPoint(clamp(canvas.left() + scaled(part.right() + 1) + 1),
+                        clamp(canvas.top() + scaled(part.bottom() + 1) + 1))) &
+           rect());
+}
+
 void CPluvoView::Changed(QRect canvasPart) {
     canvasPart &= m_canvas.rect();
     if (canvasPart.isEmpty()) return;
@@ -305,8 +340,7 @@ void CPluvoView::paintEvent(QPaintEvent* event) {
                      static_cast<int>(ZoomedLength(w, m_map.step)),
                      static_cast<int>(ZoomedLength(h, m_map.step)));
     };
-    const CanvasLayout& canvas = m_layout.canvas;
-    const QRect onScreen = onWindow(canvas.origin.x, canvas.origin.y, canvas.width, canvas.height);
+    const QRect onScreen = CanvasOnWindow();
     const QRect shown = area & onScreen;
     // The window pixel of the canvas's top-left is (-sx, -sy).
     const int sx = -onScreen.left(), sy = -onScreen.top();

@@ -157,8 +157,9 @@ TEST(LineEndIndex, FollowsEachChangeAsANewBuildAnswers) {
     const auto figure = [&](FiguurSoort kind) {
         Figuur f;
         f.FiguurType = kind;
-        f.p1 = {next(120), next(120)};
-        f.p2 = {next(120), next(120)};
+        // Crowded: several ends in a cell, so that list order decides.
+        f.p1 = {next(48), next(48)};
+        f.p2 = {next(48), next(48)};
         return f;
     };
     std::vector<Figuur> list;
@@ -220,6 +221,15 @@ TEST(LineEndIndex, FollowsEachChangeAsANewBuildAnswers) {
              return runs;
          }},
         {"another rectangle taken out", [&](auto& l) { return take(l, false); }},
+        {"a line put behind others",
+         [&](auto& l) {
+             std::size_t k = 20;
+             while (l[k].FiguurType != Lijn) ++k;
+             const Figuur line = l[k];
+             l.erase(l.begin() + at(k));
+             l.insert(l.begin() + 250, line);
+             return Runs{{k, 1, 0}, {250, 0, 1}};
+         }},
         {"four placed lines taken back",
          [&](auto& l) {
              l.resize(l.size() - 4);
@@ -232,8 +242,8 @@ TEST(LineEndIndex, FollowsEachChangeAsANewBuildAnswers) {
         index.Follow(list, runs);
         ASSERT_EQ(index.Covered(), list.size()) << step.what;
         const LineEndIndex built(list, 4);
-        for (int y = -64; y <= 130; ++y)
-            for (int x = -64; x <= 130; x += 2)
+        for (int y = -30; y <= 130; ++y)
+            for (int x = -30; x <= 130; ++x)
                 ASSERT_EQ(index.Find({x, y}), built.Find({x, y})) << step.what << " at " << x << "," << y;
     }
 }

@@ -380,3 +380,32 @@ TEST_F(CPluvoViewTest, ZoomedOutTheGridAndItsLabelsFillTheWholeWindow) {
     EXPECT_GT(canvas.origin.x + canvas.width, doc.drawing().figures[1].p2.x);
     EXPECT_GT(canvas.origin.y + canvas.height, doc.drawing().figures[1].p2.y);
 }
+
+// While a gesture's band follows the pointer, the window updates only where
+// the band was and is: at every zoom step the screen then holds what a paint
+// of the whole view gives.
+TEST_F(CPluvoViewTest, WhileABandFollowsThePointerTheScreenShowsWhatAWholePaintShows) {
+    for (int k = 0; k < 40; ++k)
+        Writable(doc).figures.push_back(
+            samples::Make(k % 2 ? Ellips : Rechthoek, {13 * k, 7 * k}, {13 * k + 90, 7 * k + 60}));
+    frame->InitialUpdate();
+    frame->Run(CommandId::ToolLijn);
+    const auto screen = [&] {
+        QApplication::processEvents();
+        const QPoint at = View()->mapTo(frame.get(), QPoint(0, 0));
+        return frame->screen()
+            ->grabWindow(frame->winId(), at.x(), at.y(), View()->width(), View()->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    for (int step : {kActualSize - 2, kActualSize - 1, kActualSize, kActualSize + 1}) {
+        View()->SetZoomStep(step);
+        Click(View(), {61, 47});
+        for (const QPoint to : {QPoint(200, 150), QPoint(90, 260), QPoint(301, 33), QPoint(62, 48)}) {
+            QTest::mouseMove(View(), to);
+            ASSERT_EQ(screen(), View()->grab().toImage().convertToFormat(QImage::Format_RGB32))
+                << "step " << step << " to " << to.x() << "," << to.y();
+        }
+        View()->CancelGesture();
+    }
+}

@@ -59,6 +59,10 @@ public:
     // The canvas as the window shows it at 100 %, painted up to date: the
     // backing image with the selection marks over it.
     QImage Canvas();
+    // Which backing image the canvas is, and how often it was written: the
+    // same key means nothing was painted on it. (A copy of the canvas while
+    // its text painter is open is a new image with a key of its own.)
+    qint64 CanvasKey() const { return m_canvas.cacheKey(); }
     // The drawing point at the canvas's top-left pixel.
     POINT CanvasOrigin();
 

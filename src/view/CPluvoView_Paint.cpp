@@ -63,7 +63,6 @@ void CPluvoView::Follow(const EditOutcome& outcome) {
     const CanvasRepair::Plan plan =
         m_repair.After(outcome, damage, m_index.HasFills(),
                        CanvasRepair::FeedbackOf(m_gesture));
-    if (getenv("PLUVO_DBG")) { fprintf(stderr, "follow whole=%d parts=%zu all=%d\n", plan.whole, plan.parts.size(), damage.all); for (auto& b: plan.parts) fprintf(stderr, "  %lld %lld %lld %lld\n", (long long)b.left,(long long)b.top,(long long)b.right,(long long)b.bottom);}
     if (plan.whole)
         InvalidateCanvas();
     else
@@ -151,7 +150,6 @@ void CPluvoView::EnsureCanvas() {
     Layout();
     const CanvasLayout& canvas = m_layout.canvas;
     if (!m_invalid && m_painted == canvas) return;
-    if (getenv("PLUVO_DBG")) fprintf(stderr, "full paint\n");
     const QSize size(canvas.width, canvas.height);
     m_shifted.reset();
     m_surface.reset();

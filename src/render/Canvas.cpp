@@ -218,10 +218,6 @@ void PaintFigures(Surface& surface, const CPluvoDoc& doc, const CanvasView& view
     PaintMarks(surface, doc, view);
 }
 
-} // namespace
-
-namespace {
-
 // The background, the grid and the labels of the canvas.
 void PaintBackground(Surface& surface, const CPluvoDoc& doc, const CanvasView& view) {
     const bool printing = surface.IsPrinting();

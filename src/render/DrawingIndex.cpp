@@ -58,14 +58,9 @@ private:
 
 bool IsFill(const Figuur& f) { return f.FiguurType == Opvullen; }
 bool IsLine(const Figuur& f) { return f.FiguurType == Lijn; }
-
-} // namespace
-
-bool DrawingIndex::DrawsText(const CPluvoDoc& doc, const Figuur& f) const {
+bool DrawsText(const CPluvoDoc& doc, const Figuur& f) {
     return f.FiguurType == Tekst && f.TekstIndex >= 0 && doc.TextOf(f) && doc.FontOf(f);
 }
-
-namespace {
 
 // What a figure's paint may touch, from its box: a text's glyphs reach past
 // the measured box (italics, accents), by half its larger side at most.

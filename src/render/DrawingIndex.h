@@ -50,7 +50,6 @@ public:
     std::size_t FirstText(const CPluvoDoc& doc) const;
     // The figures whose paint may reach into `box`, ascending.
     void FiguresIn(const PixelBox& box, std::vector<std::uint32_t>& out) const;
-    std::size_t Size() const { return m_figures.size(); }
     // Whether the entries describe the drawing as it is now.
     bool Describes(const CPluvoDoc& doc) const;
     // What figure i's paint may touch.
@@ -59,7 +58,6 @@ public:
 private:
     // The box and reach of figure i, worked out for the figure as it is.
     void Measure(const CPluvoDoc& doc, std::size_t i, Surface& measure);
-    bool DrawsText(const CPluvoDoc& doc, const Figuur& figure) const;
 
     // One entry a figure, in list order: the figure as its box was worked
     // out (so that a change still knows what went), the box it paints

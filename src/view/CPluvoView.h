@@ -175,7 +175,11 @@ private:
     const QImage& Reduced(std::array<QImage, kActualSize>& halves, const QImage& from,
                           int halvings, QRect& changed, int& levels);
     void Changed(QRect canvasPart);
-    // Where the canvas lies in the window at the zoom step shown.
+    // Where a drawing rectangle starting at a multiple of kOriginUnit lies
+    // in the window at the zoom step shown (whose window pixel every step
+    // knows exactly), and the canvas, which starts at one.
+    QRect OnWindow(std::int64_t left, std::int64_t top, std::int64_t width,
+                   std::int64_t height) const;
     QRect CanvasOnWindow() const;
     // After a gesture drew its feedback on the canvas: the window shows the
     // canvas again where the gesture drew, not the whole view.

@@ -18,14 +18,14 @@
 
 namespace {
 
+// A pixel coordinate as Qt takes it, kept well within its range.
+int Clamped(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -(1 << 30), 1 << 30)); }
+
 // Where a drawing box lies on a canvas whose top-left pixel is `origin`.
 QRect OnCanvas(const PixelBox& box, POINT origin) {
     if (box.Empty()) return {};
-    const auto clamp = [](std::int64_t v) {
-        return static_cast<int>(std::clamp<std::int64_t>(v, -(1 << 30), 1 << 30));
-    };
-    return QRect(QPoint(clamp(box.left - origin.x), clamp(box.top - origin.y)),
-                 QPoint(clamp(box.right - origin.x), clamp(box.bottom - origin.y)));
+    return QRect(QPoint(Clamped(box.left - origin.x), Clamped(box.top - origin.y)),
+                 QPoint(Clamped(box.right - origin.x), Clamped(box.bottom - origin.y)));
 }
 
 bool Less(POINT a, POINT b) { return a.x != b.x ? a.x < b.x : a.y < b.y; }
@@ -93,14 +93,17 @@ void CPluvoView::RepaintParts(const std::vector<PixelBox>& parts) {
     update();
 }
 
+QRect CPluvoView::OnWindow(std::int64_t left, std::int64_t top, std::int64_t width,
+                           std::int64_t height) const {
+    return QRect(static_cast<int>(ZoomedOrigin(left, m_map.step) - m_map.offsetX),
+                 static_cast<int>(ZoomedOrigin(top, m_map.step) - m_map.offsetY),
+                 static_cast<int>(ZoomedLength(width, m_map.step)),
+                 static_cast<int>(ZoomedLength(height, m_map.step)));
+}
+
 QRect CPluvoView::CanvasOnWindow() const {
-    // The canvas starts at a multiple of kOriginUnit, whose window pixel
-    // every step knows exactly.
     const CanvasLayout& canvas = m_layout.canvas;
-    return QRect(static_cast<int>(ZoomedOrigin(canvas.origin.x, m_map.step) - m_map.offsetX),
-                 static_cast<int>(ZoomedOrigin(canvas.origin.y, m_map.step) - m_map.offsetY),
-                 static_cast<int>(ZoomedLength(canvas.width, m_map.step)),
-                 static_cast<int>(ZoomedLength(canvas.height, m_map.step)));
+    return OnWindow(canvas.origin.x, canvas.origin.y, canvas.width, canvas.height);
 }
 
 void CPluvoView::UpdateWhatTheGestureDrew() {
@@ -118,13 +121,10 @@ void CPluvoView::UpdateWhatTheGestureDrew() {
                           : static_cast<std::int64_t>(v) >> -shift;
     };
     const QRect canvas = CanvasOnWindow();
-    const auto clamp = [](std::int64_t v) {
-        return static_cast<int>(std::clamp<std::int64_t>(v, -(1 << 30), 1 << 30));
-    };
-    update(QRect(QPoint(clamp(canvas.left() + scaled(part.left()) - 1),
-                        clamp(canvas.top() + scaled(part.top()) - 1)),
-                 QPoint(clamp(canvas.left() + scaled(part.right() + 1) + 1),
-                        clamp(canvas.top() + scaled(part.bottom() + 1) + 1))) &
+    update(QRect(QPoint(Clamped(canvas.left() + scaled(part.left()) - 1),
+                        Clamped(canvas.top() + scaled(part.top()) - 1)),
+                 QPoint(Clamped(canvas.left() + scaled(part.right() + 1) + 1),
+                        Clamped(canvas.top() + scaled(part.bottom() + 1) + 1))) &
            rect());
 }
 
@@ -329,15 +329,6 @@ void CPluvoView::paintEvent(QPaintEvent* event) {
     // high-density screen too, so lines stay crisp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect area = event->rect() & Viewport();
-    // Where a drawing rectangle starting at a multiple of kOriginUnit lies
-    // in the window.
-    const auto onWindow = [this](std::int64_t left, std::int64_t top, std::int64_t w,
-                                 std::int64_t h) {
-        return QRect(static_cast<int>(ZoomedOrigin(left, m_map.step) - m_map.offsetX),
-                     static_cast<int>(ZoomedOrigin(top, m_map.step) - m_map.offsetY),
-                     static_cast<int>(ZoomedLength(w, m_map.step)),
-                     static_cast<int>(ZoomedLength(h, m_map.step)));
-    };
     const QRect onScreen = CanvasOnWindow();
     const QRect shown = area & onScreen;
     // The window pixel of the canvas's top-left is (-sx, -sy).
@@ -377,9 +368,9 @@ void CPluvoView::paintEvent(QPaintEvent* event) {
     QRegion rest = QRegion(area) - QRegion(onScreen);
     EnsurePlane();
     for (const PlanePart& part : m_plane) {
-        const QRect at = onWindow(part.region.left, part.region.top,
-                                  part.region.right - part.region.left,
-                                  part.region.bottom - part.region.top);
+        const QRect at = OnWindow(part.region.left, part.region.top,
+                                 part.region.right - part.region.left,
+                                 part.region.bottom - part.region.top);
         if (!(rest.intersects(at))) continue;
         painter.save();
         painter.setClipRegion(rest & at);
